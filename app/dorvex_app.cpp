@@ -1,0 +1,56 @@
+#include "app/dorvex_app.h"
+
+#include "app/current_language.h"
+#include "app/language_setting.h"
+#include "filetypes/file_type_registry.h"
+#include "ui/language_dialog.h"
+#include "ui/main_dialog.h"
+
+LanguageId SettleLanguage() {
+  LanguageDialog dialog;
+  const UniqueRegKey key = OpenLanguageSettingKey();
+  if (!key) return Language::English;
+
+  if (!ReadStoredLanguage(key)) {
+    // First start: whatever way the dialog ends, its selection is taken.
+    dialog.m_nLanguage = Language::English;
+    dialog.DoModal();
+    WriteStoredLanguage(key, dialog.m_nLanguage);
+  }
+  return ReadStoredLanguage(key).value_or(Language::English);
+}
+
+DorvexApp::DorvexApp() { SetCurrentLanguage(SettleLanguage()); }
+
+OSVERSIONINFOA DorvexApp::QueryPlatformVersion() {
+  OSVERSIONINFOA version{};
+  version.dwOSVersionInfoSize = 148;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+  GetVersionExA(&version);
+#pragma GCC diagnostic pop
+  return version;
+}
+
+bool DorvexApp::IsSupportedPlatform(const OSVERSIONINFOA& version) {
+  return version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion >= 4;
+}
+
+BOOL DorvexApp::InitInstance() {
+  EnableControlStyles();
+
+  MainDialog dialog;
+  SetMainWindow(&dialog);
+  const std::string commandLine = CommandLineText();
+  dialog.m_bArchiveArg = !commandLine.empty();
+  if (dialog.m_bArchiveArg) dialog.m_strArchiveArg = commandLine;
+
+  if (!IsSupportedPlatform(m_pfnQueryVersion())) {
+    MessageBoxA(nullptr, "This Application Is For Win NT 4.0 or greater", "Wrong OS", MB_OK | MB_ICONERROR);
+  } else {
+    RegisterBackupFileType();
+    dialog.DoModal();
+  }
+  SetMainWindow(nullptr);
+  return FALSE;
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+#include "app/language_id.h"
+
+// One message or title in the four languages, in LanguageId order. Each text
+// must fit a fixed-width slot together with its terminating NUL; the consteval
+// constructor turns a text that does not fit into a compile error.
+class LocalizedEntry {
+ public:
+  template <std::size_t N0, std::size_t N1, std::size_t N2, std::size_t N3>
+  consteval LocalizedEntry(std::size_t slotWidth, const char (&english)[N0], const char (&german)[N1],
+                           const char (&french)[N2], const char (&italian)[N3])
+      : slotWidth_(slotWidth),
+        rows_{std::string_view(english, N0 - 1), std::string_view(german, N1 - 1),
+              std::string_view(french, N2 - 1), std::string_view(italian, N3 - 1)} {
+    if (slotWidth != 64 && slotWidth != 128 && slotWidth != 256) throw "slot width must be 64, 128 or 256";
+    for (std::string_view row : rows_) {
+      if (row.size() + 1 > slotWidth) throw "text does not fit its slot";
+      if (row.find('\0') != std::string_view::npos) throw "text holds a NUL byte";
+    }
+  }
+
+  constexpr std::size_t SlotWidth() const { return slotWidth_; }
+  constexpr std::string_view Row(LanguageId language) const {
+    return rows_[IsKnown(language) ? language : Language::English];
+  }
+
+ private:
+  static constexpr bool IsKnown(LanguageId language) { return language >= 0 && language < Language::Count; }
+
+  std::size_t slotWidth_;
+  std::array<std::string_view, Language::Count> rows_;
+};
+
+// The text of an entry in the given language; any value outside 0..3 gives the
+// English text. The view is backed by a string literal, so data() is
+// NUL-terminated and may be handed to C interfaces as it is.
+std::string_view Text(const LocalizedEntry& entry, LanguageId language);
+const char* TextCStr(const LocalizedEntry& entry, LanguageId language);
+
+// Code page 1252 bytes; "%s" and "%d" are filled by the caller.
+namespace LocalizedText {
+extern const LocalizedEntry NoFilesMatchedPrint;
+extern const LocalizedEntry NoFilesMatchedBackup;
+extern const LocalizedEntry BackupComplete;
+extern const LocalizedEntry ArchiveReadError;
+extern const LocalizedEntry ConfirmDelete;
+extern const LocalizedEntry OpenFileError;
+extern const LocalizedEntry NotABackupFile;
+extern const LocalizedEntry ItemsRestored;
+extern const LocalizedEntry AboutMenuItem;
+extern const LocalizedEntry LanguageMenuItem;
+extern const LocalizedEntry LanguageChanged;
+extern const LocalizedEntry NoIconsInFile;
+extern const LocalizedEntry OpenOrCreateError;
+extern const LocalizedEntry EnumerateTitle;
+extern const LocalizedEntry PrintTitle;
+extern const LocalizedEntry DeleteTitle;
+extern const LocalizedEntry ToUpperTitle;
+extern const LocalizedEntry ToLowerTitle;
+extern const LocalizedEntry SubstituteTitle;
+extern const LocalizedEntry CancelQuestion;
+extern const LocalizedEntry ErrorTitle;
+extern const LocalizedEntry ResultTitle;
+extern const LocalizedEntry BackupTitle;
+extern const LocalizedEntry RestoreTitle;
+extern const LocalizedEntry InformationTitle;
+}  // namespace LocalizedText

@@ -1,0 +1,60 @@
+#include "framework/application.h"
+
+#include "framework/dialog.h"
+
+namespace {
+
+WinApp* g_application = nullptr;
+const Dialog* g_mainWindow = nullptr;
+
+std::string ModuleBaseName() {
+  char path[MAX_PATH * 4];
+  const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
+  std::string name(path, length < sizeof path ? length : 0);
+  const auto slash = name.find_last_of("\\/");
+  if (slash != std::string::npos) name.erase(0, slash + 1);
+  const auto dot = name.rfind('.');
+  if (dot != std::string::npos) name.erase(dot);
+  return name;
+}
+
+}  // namespace
+
+WinApp::WinApp() { g_application = this; }
+
+WinApp::~WinApp() {
+  if (g_application == this) g_application = nullptr;
+}
+
+std::string WinApp::CommandLineText() {
+  // Skip the program name as the C runtime does: quoted, or up to a blank.
+  const char* text = GetCommandLineA();
+  if (*text == '"') {
+    ++text;
+    while (*text && *text != '"') ++text;
+    if (*text == '"') ++text;
+  } else {
+    while (*text && *text != ' ' && *text != '\t') ++text;
+  }
+  while (*text == ' ' || *text == '\t') ++text;
+  return text;
+}
+
+int WinApp::Run() {
+  if (!g_application) return 1;
+  return g_application->InitInstance() ? 0 : 0;
+}
+
+const std::string& ApplicationName() {
+  static const std::string name = ModuleBaseName();
+  return name;
+}
+
+void EnableControlStyles() {
+  INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_PROGRESS_CLASS};
+  InitCommonControlsEx(&controls);
+}
+
+HWND MainWindow() { return g_mainWindow ? g_mainWindow->GetSafeHwnd() : nullptr; }
+
+void SetMainWindow(const Dialog* dialog) { g_mainWindow = dialog; }

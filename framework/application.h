@@ -1,0 +1,37 @@
+// The application object's base and the little process-wide state the
+// framework keeps: the program's name (used as the caption of its own
+// messages) and the main window that owns dialogs created without a parent.
+#pragma once
+#include "framework/win32.h"
+
+#include <string>
+
+class Dialog;
+
+class WinApp {
+ public:
+  WinApp();
+  virtual ~WinApp();
+  WinApp(const WinApp&) = delete;
+  WinApp& operator=(const WinApp&) = delete;
+
+  // Returns FALSE to end the process once it returns (there is no message loop).
+  virtual BOOL InitInstance() = 0;
+
+  // The command-line text after the program name, as the shell handed it over.
+  static std::string CommandLineText();
+
+  // Called from WinMain.
+  static int Run();
+};
+
+// The executable's base name ("Dorvex" for Dorvex.exe).
+const std::string& ApplicationName();
+
+// Replaces the 3-D look switch of old frameworks: registers the common
+// control classes (progress bar) with the visual styles of the manifest.
+void EnableControlStyles();
+
+// The window of the dialog registered as main window, or null while it has none.
+HWND MainWindow();
+void SetMainWindow(const Dialog* dialog);

@@ -1,0 +1,181 @@
+#include "framework/dialog.h"
+
+#include "framework/application.h"
+#include "framework/data_exchange.h"
+#include "framework/file_exception.h"
+
+#include <exception>
+#include <vector>
+
+namespace {
+
+// Messages whose result a dialog procedure returns directly instead of
+// through DWLP_MSGRESULT.
+bool ReturnsResultDirectly(UINT message) {
+  switch (message) {
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+    case WM_COMPAREITEM:
+    case WM_VKEYTOITEM:
+    case WM_CHARTOITEM:
+    case WM_QUERYDRAGICON:
+    case WM_INITDIALOG:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// The framework's own report of a file failure that no command caught.
+void ReportUncaughtFileException(HWND owner, const FileException& error) {
+  std::string text = error.m_strFileName.empty() ? std::string("A file") : error.m_strFileName;
+  text += " could not be accessed because\n";
+  text += FileCauseSentence(error.m_cause);
+  MessageBoxA(owner, text.c_str(), ApplicationName().c_str(), MB_OK | MB_ICONEXCLAMATION);
+}
+
+void ReportUncaughtException(HWND owner, const char* what) {
+  std::string text = "The command could not be completed";
+  if (what && *what) {
+    text += ":\n";
+    text += what;
+  } else {
+    text += '.';
+  }
+  MessageBoxA(owner, text.c_str(), ApplicationName().c_str(), MB_OK | MB_ICONSTOP);
+}
+
+}  // namespace
+
+Dialog::Dialog(int templateId, HWND parent) : m_templateId(templateId), m_parent(parent) {}
+
+Dialog::~Dialog() {
+  if (m_hWnd && !m_modal) ::DestroyWindow(m_hWnd);
+}
+
+INT_PTR Dialog::DoModal() {
+  HWND owner = m_parent ? m_parent : MainWindow();
+  m_modal = true;
+  const INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_templateId),
+                                         owner, &Dialog::DialogProc, reinterpret_cast<LPARAM>(this));
+  m_modal = false;
+  return result;
+}
+
+bool Dialog::CreateModeless(HWND parent) {
+  m_parent = parent;
+  m_modal = false;
+  return CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_templateId), parent,
+                            &Dialog::DialogProc, reinterpret_cast<LPARAM>(this)) != nullptr;
+}
+
+void Dialog::DestroyWindow() {
+  if (m_hWnd) ::DestroyWindow(m_hWnd);
+}
+
+std::string Dialog::GetDlgItemText(int controlId) const {
+  HWND control = GetDlgItem(controlId);
+  const int length = GetWindowTextLengthA(control);
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  const int copied = GetWindowTextA(control, text.data(), length + 1);
+  text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+  return text;
+}
+
+void Dialog::SetDlgItemText(int controlId, std::string_view text) {
+  ::SetDlgItemTextA(m_hWnd, controlId, std::string(text).c_str());
+}
+
+void Dialog::EndDialog(INT_PTR result) {
+  if (m_modal) {
+    ::EndDialog(m_hWnd, result);
+  } else {
+    DestroyWindow();
+  }
+}
+
+int Dialog::MessageBox(std::string_view text, std::string_view caption, UINT style) const {
+  return ::MessageBoxA(m_hWnd, std::string(text).c_str(), std::string(caption).c_str(), style);
+}
+
+bool Dialog::UpdateData(bool saveAndValidate) {
+  DataExchange exchange(m_hWnd, saveAndValidate);
+  try {
+    DoDataExchange(exchange);
+  } catch (const DataExchangeFailed&) {
+    exchange.FocusFailedControl();
+    return false;
+  }
+  return true;
+}
+
+BOOL Dialog::OnInitDialog() {
+  UpdateData(false);
+  return TRUE;
+}
+
+void Dialog::OnOK() {
+  if (!UpdateData(true)) return;
+  EndDialog(IDOK);
+}
+
+void Dialog::OnCancel() { EndDialog(IDCANCEL); }
+
+bool Dialog::OnCommand(int, int) { return false; }
+
+std::optional<LRESULT> Dialog::OnWindowMessage(UINT, WPARAM, LPARAM) { return std::nullopt; }
+
+void Dialog::RouteCommand(int controlId, int notification) {
+  if (OnCommand(controlId, notification)) return;
+  if (notification != BN_CLICKED) return;
+  if (controlId == IDOK) {
+    OnOK();
+  } else if (controlId == IDCANCEL) {
+    OnCancel();
+  }
+}
+
+INT_PTR Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) return OnInitDialog();
+  if (message == WM_COMMAND) {
+    RouteCommand(LOWORD(wParam), HIWORD(wParam));
+    return TRUE;
+  }
+  const std::optional<LRESULT> result = OnWindowMessage(message, wParam, lParam);
+  if (!result) return FALSE;
+  if (ReturnsResultDirectly(message)) return static_cast<INT_PTR>(*result);
+  SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, *result);
+  return TRUE;
+}
+
+INT_PTR CALLBACK Dialog::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  Dialog* self = nullptr;
+  if (message == WM_INITDIALOG) {
+    self = reinterpret_cast<Dialog*>(lParam);
+    self->m_hWnd = window;
+    SetWindowLongPtrA(window, DWLP_USER, lParam);
+  } else {
+    self = reinterpret_cast<Dialog*>(GetWindowLongPtrA(window, DWLP_USER));
+  }
+  if (!self) return FALSE;
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrA(window, DWLP_USER, 0);
+    self->m_hWnd = nullptr;
+    return FALSE;
+  }
+  try {
+    return self->HandleMessage(message, wParam, lParam);
+  } catch (const FileException& error) {
+    ReportUncaughtFileException(window, error);
+  } catch (const std::exception& error) {
+    ReportUncaughtException(window, error.what());
+  } catch (...) {
+    ReportUncaughtException(window, nullptr);
+  }
+  return message == WM_INITDIALOG ? TRUE : FALSE;
+}

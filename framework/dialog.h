@@ -1,0 +1,106 @@
+// Dialog windows built from templates, with per-class routing of commands and
+// window messages. No C++ exception leaves a window procedure: the boundary
+// reports it in a message box and the dialog goes on.
+#pragma once
+#include "framework/win32.h"
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+class DataExchange;
+
+class Dialog {
+ public:
+  explicit Dialog(int templateId, HWND parent = nullptr);
+  virtual ~Dialog();
+  Dialog(const Dialog&) = delete;
+  Dialog& operator=(const Dialog&) = delete;
+
+  // Runs the dialog modally; the owner is the parent given at construction,
+  // else the application's main window.
+  INT_PTR DoModal();
+  // Creates the dialog modelessly; returns false when the window cannot be made.
+  bool CreateModeless(HWND parent);
+  virtual void DestroyWindow();
+
+  HWND GetSafeHwnd() const { return m_hWnd; }
+  HWND GetDlgItem(int controlId) const { return ::GetDlgItem(m_hWnd, controlId); }
+  std::string GetDlgItemText(int controlId) const;
+  void SetDlgItemText(int controlId, std::string_view text);
+  void EndDialog(INT_PTR result);
+  int MessageBox(std::string_view text, std::string_view caption, UINT style) const;
+
+  // Moves data between the controls and the members; false when a check failed
+  // (its message has been shown and the focus put back into the control).
+  bool UpdateData(bool saveAndValidate = true);
+
+  int TemplateId() const { return m_templateId; }
+
+ protected:
+  virtual BOOL OnInitDialog();
+  virtual void OnOK();
+  virtual void OnCancel();
+  virtual void DoDataExchange(DataExchange&) {}
+  // Routing hooks: true when the class handled it.
+  virtual bool OnCommand(int controlId, int notification);
+  virtual std::optional<LRESULT> OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+ private:
+  static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void RouteCommand(int controlId, int notification);
+
+  int m_templateId;
+  HWND m_parent;
+  HWND m_hWnd = nullptr;
+  bool m_modal = false;
+};
+
+// One line of a dialog class's table: a control's notification and its handler.
+template <class D>
+struct CommandEntry {
+  int controlId;
+  int notification;
+  void (D::*handler)();
+};
+
+// A window message and its handler; nullopt asks for the default handling.
+template <class D>
+struct MessageEntry {
+  UINT message;
+  std::optional<LRESULT> (D::*handler)(WPARAM, LPARAM);
+};
+
+template <class D>
+struct MessageMap {
+  std::span<const CommandEntry<D>> commands;
+  std::span<const MessageEntry<D>> messages;
+};
+
+// Base of every dialog class with a table: D declares
+//   static const MessageMap<D>& GetMessageMap();
+// and befriends MappedDialog<D>.
+template <class D>
+class MappedDialog : public Dialog {
+ protected:
+  using Dialog::Dialog;
+
+  bool OnCommand(int controlId, int notification) override {
+    for (const auto& entry : D::GetMessageMap().commands) {
+      if (entry.controlId == controlId && entry.notification == notification) {
+        (static_cast<D*>(this)->*entry.handler)();
+        return true;
+      }
+    }
+    return false;
+  }
+
+  std::optional<LRESULT> OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    for (const auto& entry : D::GetMessageMap().messages) {
+      if (entry.message == message) return (static_cast<D*>(this)->*entry.handler)(wParam, lParam);
+    }
+    return std::nullopt;
+  }
+};

@@ -1,0 +1,65 @@
+// The program's file class: every open is exclusive (no sharing), failures of
+// reads, writes, seeks and closes throw FileException with the cause.
+#pragma once
+#include "framework/file_exception.h"
+#include "framework/unique_handles.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+struct FileStatus {
+  FILETIME created{};
+  FILETIME lastWrite{};
+  FILETIME lastAccess{};
+  std::uint64_t size = 0;
+  DWORD attributes = 0;
+};
+
+class File {
+ public:
+  enum class Mode {
+    ReadExisting,     // read access, the file must exist
+    CreateReadWrite,  // read and write access, an existing file is truncated
+  };
+  enum class SeekFrom { Begin = FILE_BEGIN, Current = FILE_CURRENT, End = FILE_END };
+
+  File() = default;
+  File(File&&) = default;
+  File& operator=(File&&) = default;
+  File(const File&) = delete;
+  File& operator=(const File&) = delete;
+  ~File() = default;  // closes without reporting: the command is already ending
+
+  // Returns false and fills *error (when given) if the file cannot be opened.
+  bool Open(std::string_view path, Mode mode, FileException* error);
+
+  // Returns the bytes read, fewer than asked only at the end of the file.
+  std::uint32_t Read(void* buffer, std::uint32_t count);
+  void Write(const void* buffer, std::uint32_t count);
+  std::uint64_t Seek(std::int64_t offset, SeekFrom from);
+  std::uint64_t GetLength() const;
+  void Close();
+  bool IsOpen() const { return static_cast<bool>(m_handle); }
+
+  // The full path the file was opened by, and its last component (the text
+  // after the last "\", "/" or ":").
+  const std::string& GetFilePath() const { return m_strFilePath; }
+  std::string GetFileName() const;
+
+  bool GetStatus(FileStatus& status) const;
+  // Looks the name up in its folder (no need to open it).
+  static bool GetStatus(std::string_view name, FileStatus& status);
+
+  static void Rename(std::string_view oldName, std::string_view newName);
+  static void Remove(std::string_view name);
+
+ private:
+  [[noreturn]] void ThrowLastError(DWORD error) const;
+
+  UniqueFileHandle m_handle;
+  std::string m_strFilePath;
+};
+
+// Windows' "no time stamp": a zero FILETIME.
+bool IsZeroFileTime(const FILETIME& time);

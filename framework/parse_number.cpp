@@ -1,0 +1,34 @@
+#include "framework/parse_number.h"
+
+#include <charconv>
+
+namespace {
+
+constexpr std::size_t kCharactersRead = 31;
+
+bool IsBlank(char ch) { return ch == ' ' || ch == '\t'; }
+
+}  // namespace
+
+std::optional<std::uint32_t> ParseUnsignedField(std::string_view text) {
+  text = text.substr(0, kCharactersRead);
+
+  std::size_t begin = 0;
+  while (begin < text.size() && IsBlank(text[begin])) ++begin;
+  std::size_t end = text.size();
+  while (end > begin && IsBlank(text[end - 1])) --end;
+  text = text.substr(begin, end - begin);
+
+  bool negative = false;
+  if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+    negative = text.front() == '-';
+    text.remove_prefix(1);
+  }
+  // from_chars would take a second sign; only digits may follow ours.
+  if (text.empty() || text.front() < '0' || text.front() > '9') return std::nullopt;
+
+  std::uint32_t value = 0;
+  const auto [stop, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc{} || stop != text.data() + text.size()) return std::nullopt;
+  return negative ? static_cast<std::uint32_t>(0u - value) : value;
+}

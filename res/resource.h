@@ -1,0 +1,116 @@
+// Every resource and control identifier of the program, named once.
+// Included by the .rc files, so it holds nothing but #defines.
+#pragma once
+
+// Dialog templates, one per language (English, German, French, Italian).
+#define IDD_ABOUT_EN 100
+#define IDD_ABOUT_DE 182
+#define IDD_ABOUT_FR 183
+#define IDD_ABOUT_IT 184
+#define IDD_MAIN_EN 102
+#define IDD_MAIN_DE 139
+#define IDD_MAIN_FR 141
+#define IDD_MAIN_IT 140
+#define IDD_PROGRESS_EN 104
+#define IDD_PROGRESS_DE 142
+#define IDD_PROGRESS_FR 144
+#define IDD_PROGRESS_IT 143
+#define IDD_SUBSTITUTE_EN 129
+#define IDD_SUBSTITUTE_DE 173
+#define IDD_SUBSTITUTE_FR 175
+#define IDD_SUBSTITUTE_IT 174
+#define IDD_PROPERTIES_EN 133
+#define IDD_PROPERTIES_DE 187
+#define IDD_PROPERTIES_FR 186
+#define IDD_PROPERTIES_IT 185
+#define IDD_ENUMERATE_EN 134
+#define IDD_ENUMERATE_DE 177
+#define IDD_ENUMERATE_FR 176
+#define IDD_ENUMERATE_IT 178
+#define IDD_RESTORE_EN 138
+#define IDD_RESTORE_DE 181
+#define IDD_RESTORE_FR 180
+#define IDD_RESTORE_IT 179
+#define IDD_LANGUAGE 172
+
+// Icons. Resource order matters: the application icon is index 0 of the
+// executable and the archive icon index 1 (the registered ".Backup" icon).
+#define IDI_APPLICATION_ICON 128
+#define IDI_ARCHIVE 139
+#define IDI_FLAG_ITALIAN 173
+#define IDI_FLAG_FRENCH 174
+#define IDI_FLAG_ENGLISH 175
+#define IDI_FLAG_GERMAN 176
+
+// System menu items of the main window.
+#define IDM_SYS_ABOUT 0x0010
+#define IDM_SYS_LANGUAGE 0x0020
+
+// Main window.
+#define IDC_FILE_LIST 1000
+#define IDC_PATH_LINE 1002
+#define IDC_DIRECTORY_LIST 1004
+#define IDC_LOWER_CASE 1006
+#define IDC_UPPER_CASE 1008
+#define IDC_DRIVE_LIST 1010
+#define IDC_SUBSTITUTE 1012
+#define IDC_FILE_SPEC 1023
+#define IDC_PRINT 1028
+#define IDC_SELECT_ALL 1045
+#define IDC_SELECT_NONE 1047
+#define IDC_ENUMERATE 1048
+#define IDC_HOME_DESKTOP 1056
+#define IDC_HOME_PERSONAL 1057
+#define IDC_HOME_FAVORITES 1058
+#define IDC_HOME_WINDOWS 1059
+#define IDC_HOME_SYSTEM 1060
+#define IDC_BACKUP 1081
+#define IDC_DELETE 1082
+#define IDC_RETRIEVE 1083
+#define IDC_REFRESH 1098
+
+// Language dialog (the radio group's order is English, German, French, Italian).
+#define IDC_LANGUAGE_ENGLISH 1099
+#define IDC_LANGUAGE_GERMAN 1100
+#define IDC_LANGUAGE_FRENCH 1101
+#define IDC_LANGUAGE_ITALIAN 1103
+
+// Progress dialog.
+#define IDC_PROGRESS_BAR 1003
+#define IDC_PROGRESS_PERCENT 1004
+#define IDC_PROGRESS_STATUS 1005
+
+// Substitute dialog.
+#define IDC_SUBSTITUTE_ORIGINAL 1013
+#define IDC_SUBSTITUTE_NEW 1015
+
+// Enumerate dialog.
+#define IDC_ENUMERATE_NEW_NAME 1049
+#define IDC_ENUMERATE_EXTENSION 1050
+#define IDC_ENUMERATE_NUMBER 1051
+
+// Restore dialog.
+#define IDC_RESTORE_ITEMS 1088
+#define IDC_RESTORE_ALL_NEW 1092
+#define IDC_RESTORE_FILE_NEW 1093
+#define IDC_RESTORE_ALL_ORIGINAL 1094
+#define IDC_RESTORE_FILE_ORIGINAL 1095
+#define IDC_RESTORE_SOURCE_FOLDER 1097
+
+// Properties dialog.
+#define IDC_PROPERTIES_SYSTEM 1020
+#define IDC_PROPERTIES_HIDDEN 1021
+#define IDC_PROPERTIES_READ_ONLY 1036
+#define IDC_PROPERTIES_ARCHIVE 1037
+#define IDC_PROPERTIES_FILE_NAME 1040
+#define IDC_PROPERTIES_CREATED 1041
+#define IDC_PROPERTIES_LAST_ACCESSED 1042
+#define IDC_PROPERTIES_LAST_READ 1043
+#define IDC_PROPERTIES_SIZE 1044
+#define IDC_PROPERTIES_APPLICATION 1062
+#define IDC_PROPERTIES_CHANGE_APPLICATION 1063
+#define IDC_PROPERTIES_PREVIOUS_ICON 1070
+#define IDC_PROPERTIES_NEXT_ICON 1071
+#define IDC_PROPERTIES_ICON_GROUP 1076
+#define IDC_PROPERTIES_ICON_FILE 1077
+#define IDC_PROPERTIES_CHANGE_ICON_FILE 1078

@@ -1,0 +1,134 @@
+#!/usr/bin/env bash
+# The test command: installs what is missing, builds, and runs every test
+# under Wine in a throwaway prefix, with a virtual display when there is
+# none and a PDF printer through CUPS. Everything it starts it stops again.
+#
+#   scripts/test.sh [extra ctest arguments, e.g. -R '^ui\.']
+#
+# BUILD_DIR (default: build/) chooses the build folder.
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build_dir=${BUILD_DIR:-$root/build}
+# The run's own PDF printer: its cups-pdf instance reads its own configuration
+# file, and it is the default only for the processes of this run (through
+# PRINTER), so that neither the machine's printers nor a second run change.
+printer=dorvex-test-$$
+cups_pdf_config=/etc/cups/cups-pdf-$printer.conf
+
+say() { echo "test.sh: $*"; }
+started=$(date +%s)
+
+"$root/scripts/install-deps.sh"
+
+cmake -S "$root" -B "$build_dir" \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
+  -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build_dir" -j2
+say "built in $(($(date +%s) - started)) s"
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/dorvex-test.XXXXXX")
+xvfb_pid=
+cupsd_pid=
+added_printer=
+
+cleanup() {
+  local status=$?
+  set +e
+  if [[ -n ${WINEPREFIX:-} && -d ${WINEPREFIX:-} ]]; then
+    wineserver -k 2>/dev/null
+    wineserver -w 2>/dev/null
+  fi
+  if [[ -n $added_printer ]]; then
+    lpadmin -x "$printer" 2>/dev/null
+    rm -f "$cups_pdf_config"
+  fi
+  if [[ -n $cupsd_pid ]]; then
+    kill "$cupsd_pid" 2>/dev/null
+    wait "$cupsd_pid" 2>/dev/null
+  fi
+  if [[ -n $xvfb_pid ]]; then
+    kill "$xvfb_pid" 2>/dev/null
+    wait "$xvfb_pid" 2>/dev/null
+  fi
+  rm -rf "$work"
+  say "finished in $(($(date +%s) - started)) s"
+  exit "$status"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+# --- Display: a virtual one on a free display number when there is none.
+if [[ -z ${DISPLAY:-} ]]; then
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+  xvfb_pid=$!
+  for _ in $(seq 100); do
+    [[ -s $work/display ]] && break
+    kill -0 "$xvfb_pid" 2>/dev/null || { cat "$work/xvfb.log" >&2; say "Xvfb did not start"; exit 1; }
+    sleep 0.1
+  done
+  [[ -s $work/display ]] || { say "Xvfb did not start"; exit 1; }
+  export DISPLAY=:$(head -n1 "$work/display")
+  say "virtual display $DISPLAY"
+fi
+
+# --- Printer: a PDF printer through CUPS, its files in a folder of this run.
+scheduler_running() { lpstat -r 2>/dev/null | grep -q 'scheduler is running'; }
+if ! scheduler_running && [[ $(id -u) == 0 ]]; then
+  /usr/sbin/cupsd -f &
+  cupsd_pid=$!
+  for _ in $(seq 100); do
+    scheduler_running && break
+    sleep 0.1
+  done
+fi
+if scheduler_running && [[ $(id -u) == 0 ]]; then
+  # Printers of earlier runs that ended without cleaning up.
+  for stale in $(lpstat -v 2>/dev/null | sed -n 's/^device for \(dorvex-test-[0-9]*\):.*/\1/p'); do
+    kill -0 "${stale#dorvex-test-}" 2>/dev/null && continue
+    lpadmin -x "$stale" 2>/dev/null || true
+    rm -f "/etc/cups/cups-pdf-$stale.conf"
+  done
+  export DORVEX_PDF_DIR=$work/pdf
+  mkdir -p "$DORVEX_PDF_DIR"
+  sed "s|^Out .*|Out $DORVEX_PDF_DIR|" /etc/cups/cups-pdf.conf >"$cups_pdf_config"
+  added_printer=yes
+  lpadmin -p "$printer" -E -v "cups-pdf:/$printer" -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null
+  export PRINTER=$printer LPDEST=$printer DORVEX_PRINTER=$printer
+  say "printer $printer writes into $DORVEX_PDF_DIR"
+else
+  say "no CUPS scheduler (not root?): tests that print are skipped"
+fi
+
+# --- Wine: a prefix of its own, made after the printer exists so that Wine
+# lists it, and one server kept up for the whole run.
+export WINEPREFIX=$work/prefix
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export LANG=C.UTF-8
+wineboot -i >/dev/null 2>&1
+# Windows live inside Wine's own virtual desktop: on a bare X server with no
+# window manager, every window that hides would wait 2 s for one to answer.
+cat >"$work/desktop.reg" <<'REG'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer]
+"Desktop"="Default"
+
+[HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
+"Default"="1280x1024"
+REG
+wine regedit /S "$work/desktop.reg" >/dev/null 2>&1
+wineserver -k || true
+wineserver -w
+wineserver -p
+say "Wine prefix ready after $(($(date +%s) - started)) s"
+
+failed=0
+ctest --test-dir "$build_dir" --output-on-failure -j2 "$@" || failed=1
+
+if [[ -f $root/scripts/fuzz.sh ]]; then
+  bash "$root/scripts/fuzz.sh" || failed=1
+fi
+
+exit "$failed"

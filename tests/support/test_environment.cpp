@@ -1,0 +1,55 @@
+#include "test_environment.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace usersim {
+namespace {
+
+std::optional<std::string> Environment(const char* name) {
+  const DWORD size = GetEnvironmentVariableA(name, nullptr, 0);
+  if (size == 0) return std::nullopt;
+  std::vector<char> value(size);
+  const DWORD length = GetEnvironmentVariableA(name, value.data(), size);
+  if (length == 0 || length >= size) return std::nullopt;
+  return std::string(value.data(), length);
+}
+
+std::string FolderOf(const std::string& path) {
+  const auto slash = path.find_last_of("\\/");
+  return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
+}
+
+}  // namespace
+
+std::string DorvexExePath() {
+  if (auto configured = Environment("DORVEX_EXE")) return *configured;
+  std::vector<char> ownPath(MAX_PATH);
+  for (;;) {
+    const DWORD length = GetModuleFileNameA(nullptr, ownPath.data(), static_cast<DWORD>(ownPath.size()));
+    if (length < ownPath.size()) {
+      ownPath.resize(length);
+      break;
+    }
+    ownPath.resize(ownPath.size() * 2);
+  }
+  return FolderOf(FolderOf(std::string(ownPath.begin(), ownPath.end()))) + "\\Dorvex.exe";
+}
+
+std::string WindowsPathOfUnixPath(std::string_view unixPath) {
+  std::string path = "Z:" + std::string(unixPath);
+  std::ranges::replace(path, '/', '\\');
+  return path;
+}
+
+std::optional<std::string> TestPrinterName() { return Environment("DORVEX_PRINTER"); }
+
+std::optional<std::string> PdfOutputFolder() {
+  const auto folder = Environment("DORVEX_PDF_DIR");
+  if (!folder) return std::nullopt;
+  return WindowsPathOfUnixPath(*folder);
+}
+
+}  // namespace usersim

@@ -1,0 +1,23 @@
+// What scripts/test.sh provides to the tests: the program under test and
+// the printer that writes PDF files.
+#pragma once
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace usersim {
+
+// Dorvex.exe as a Windows path: DORVEX_EXE when set, else Dorvex.exe in the
+// folder above the test executable's (the build folder).
+std::string DorvexExePath();
+
+// Wine shows the Unix file system as drive Z:.
+std::string WindowsPathOfUnixPath(std::string_view unixPath);
+
+// The name of the PDF printer of the test run (DORVEX_PRINTER), and the
+// folder its files go to (DORVEX_PDF_DIR) as a Windows path; nothing when
+// the run has no such printer.
+std::optional<std::string> TestPrinterName();
+std::optional<std::string> PdfOutputFolder();
+
+}  // namespace usersim

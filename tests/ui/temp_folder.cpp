@@ -1,0 +1,82 @@
+#include "temp_folder.h"
+
+#include <atomic>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path UniqueTempPath() {
+  static std::atomic<int> counter{0};
+  char base[MAX_PATH];
+  GetTempPathA(MAX_PATH, base);
+  return fs::path(base) / ("dorvex-test-" + std::to_string(GetCurrentProcessId()) + "-" +
+                           std::to_string(counter++));
+}
+
+std::string Lowered(std::string text) {
+  CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
+  return text;
+}
+
+}  // namespace
+
+TempFolder::TempFolder() : TempFolder(UniqueTempPath()) {}
+
+TempFolder::TempFolder(const fs::path& path) : m_path(path) { fs::create_directories(m_path); }
+
+TempFolder::~TempFolder() {
+  // Leave the process's current directory so the folder can go.
+  char temp[MAX_PATH];
+  GetTempPathA(MAX_PATH, temp);
+  SetCurrentDirectoryA(temp);
+  std::error_code ignored;
+  fs::remove_all(m_path, ignored);
+}
+
+std::string TempFolder::WindowsPath() const {
+  std::string path = m_path.string();
+  if (path.empty() || path.back() != '\\') path += '\\';
+  return path;
+}
+
+fs::path TempFolder::Write(std::string_view name, std::string_view content) const {
+  const fs::path file = m_path / std::string(name);
+  std::ofstream out(file, std::ios::binary);
+  out.write(content.data(), static_cast<std::streamsize>(content.size()));
+  return file;
+}
+
+fs::path TempFolder::MakeFolder(std::string_view name) const {
+  const fs::path folder = m_path / std::string(name);
+  fs::create_directories(folder);
+  return folder;
+}
+
+std::string TempFolder::Read(std::string_view name) const {
+  std::ifstream in(m_path / std::string(name), std::ios::binary);
+  std::ostringstream content;
+  content << in.rdbuf();
+  return content.str();
+}
+
+bool TempFolder::Exists(std::string_view name) const { return fs::exists(m_path / std::string(name)); }
+
+FakeProfile::FakeProfile() {
+  char previous[2048];
+  const DWORD length = GetEnvironmentVariableA("USERPROFILE", previous, sizeof previous);
+  m_hadPrevious = length > 0 && length < sizeof previous;
+  if (m_hadPrevious) m_previous.assign(previous, length);
+  m_profile.MakeFolder("Desktop");
+  std::string profile = m_profile.WindowsPath();
+  profile.pop_back();
+  SetEnvironmentVariableA("USERPROFILE", profile.c_str());
+}
+
+FakeProfile::~FakeProfile() {
+  SetEnvironmentVariableA("USERPROFILE", m_hadPrevious ? m_previous.c_str() : nullptr);
+}
+
+std::string FakeProfile::DesktopPathLine() const { return Lowered(Desktop().string()); }

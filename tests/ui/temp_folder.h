@@ -1,0 +1,45 @@
+// A folder of the test's own under the temp directory, removed with its
+// contents when the test ends, and a fake user profile for the Home buttons.
+#pragma once
+#include <windows.h>
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+class TempFolder {
+ public:
+  TempFolder();
+  explicit TempFolder(const std::filesystem::path& path);
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+
+  const std::filesystem::path& Path() const { return m_path; }
+  // The Windows path with a trailing backslash.
+  std::string WindowsPath() const;
+  std::filesystem::path Write(std::string_view name, std::string_view content = {}) const;
+  std::filesystem::path MakeFolder(std::string_view name) const;
+  std::string Read(std::string_view name) const;
+  bool Exists(std::string_view name) const;
+
+ private:
+  std::filesystem::path m_path;
+};
+
+// Points USERPROFILE at a fresh folder with a Desktop inside, for as long as
+// it lives, so that the main window opens there.
+class FakeProfile {
+ public:
+  FakeProfile();
+  ~FakeProfile();
+  const TempFolder& Profile() const { return m_profile; }
+  std::filesystem::path Desktop() const { return m_profile.Path() / "Desktop"; }
+  // The Desktop as the main window's path line shows it (lower case, no trailing backslash).
+  std::string DesktopPathLine() const;
+
+ private:
+  TempFolder m_profile;
+  std::string m_previous;
+  bool m_hadPrevious = false;
+};
