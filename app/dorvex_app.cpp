@@ -41,9 +41,8 @@ BOOL DorvexApp::InitInstance() {
 
   MainDialog dialog;
   SetMainWindow(&dialog);
-  const std::string commandLine = CommandLineText();
-  dialog.m_bArchiveArg = !commandLine.empty();
-  if (dialog.m_bArchiveArg) dialog.m_strArchiveArg = commandLine;
+  dialog.m_bArchiveArg = !m_strCmdLine.empty();
+  if (dialog.m_bArchiveArg) dialog.m_strArchiveArg = m_strCmdLine;
 
   if (!IsSupportedPlatform(m_pfnQueryVersion())) {
     MessageBoxA(nullptr, "This Application Is For Win NT 4.0 or greater", "Wrong OS", MB_OK | MB_ICONERROR);

@@ -42,7 +42,9 @@ std::string WinApp::CommandLineText() {
 
 int WinApp::Run() {
   if (!g_application) return 1;
-  return g_application->InitInstance() ? 0 : 0;
+  g_application->m_strCmdLine = CommandLineText();
+  g_application->InitInstance();
+  return 0;
 }
 
 const std::string& ApplicationName() {

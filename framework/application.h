@@ -21,8 +21,10 @@ class WinApp {
   // The command-line text after the program name, as the shell handed it over.
   static std::string CommandLineText();
 
-  // Called from WinMain.
+  // Called from WinMain: hands over the command line, then runs InitInstance.
   static int Run();
+
+  std::string m_strCmdLine;  // empty unless Run() filled it
 };
 
 // The executable's base name ("Dorvex" for Dorvex.exe).

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake g++-mingw-w64-x86-64 mingw-w64-tools
   wine wine64
-  xvfb x11-utils imagemagick
+  xvfb x11-utils imagemagick fonts-wine
   googletest
   cups cups-bsd printer-driver-cups-pdf poppler-utils
   rename
