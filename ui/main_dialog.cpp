@@ -2,6 +2,7 @@
 
 #include "app/current_language.h"
 #include "app/localized_text.h"
+#include "framework/list_box.h"
 #include "framework/unique_handles.h"
 #include "res/resource.h"
 #include "ui/about_dialog.h"
@@ -24,15 +25,6 @@ std::string EnvironmentValue(const char* name) {
   const DWORD length = GetEnvironmentVariableA(name, buffer.data(), static_cast<DWORD>(buffer.size()));
   if (length == 0 || length >= buffer.size()) return {};
   return std::string(buffer.data(), length);
-}
-
-std::string ListBoxText(HWND list, int index) {
-  const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, index, 0);
-  if (length == LB_ERR) return {};
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  const LRESULT copied = SendMessageA(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-  text.resize(copied == LB_ERR ? 0 : static_cast<std::size_t>(copied));
-  return text;
 }
 
 std::string CurrentDirectory() {
@@ -155,6 +147,7 @@ void MainDialog::FillLists() {
   for (const Listing& listing : listings) {
     std::vector<char> buffer(kListingBufferSize, '\0');
     PathSpec.copy(buffer.data(), buffer.size() - 1);
+    ListRedrawPause pause(GetDlgItem(listing.listId));
     const int listed = DlgDirListA(GetSafeHwnd(), buffer.data(), listing.listId, listing.pathLineId, listing.mask);
     if (first && !listed && entered) SetCurrentDirectoryA(previousDirectory.c_str());
     first = false;

@@ -1,0 +1,123 @@
+// Times the real Backup and Restore All commands on one folder, answering
+// their dialogs with the user simulation, and prints the figures for
+// archive_bench.sh. Usage:
+//   archive_bench_driver <profile folder> <archive path> <empty restore folder> <result file>
+// The main window shows <profile folder>\Desktop, the folder that is stored.
+#include <windows.h>
+#include <psapi.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <string>
+
+#include "app/current_language.h"
+#include "archive/restore_dialog.h"
+#include "framework/application.h"
+#include "res/resource.h"
+#include "scenario.h"
+#include "ui/main_dialog.h"
+#include "user_sim.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+// The save dialogs open on the folder of 2,000 files, which takes a while.
+constexpr std::chrono::minutes kPatience{5};
+
+// When a window titled g_watchedTitle was last activated, seen from inside
+// the program's own thread: the end of a run is the moment its summary
+// message comes up, not when the simulated user next looks.
+std::atomic<Clock::rep> g_summaryCreated{0};
+const char* g_watchedTitle = "";
+
+LRESULT CALLBACK WatchActivation(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_ACTIVATE) {
+    char title[64] = {};
+    GetWindowTextA(reinterpret_cast<HWND>(wParam), title, sizeof title);
+    if (std::string(title) == g_watchedTitle) g_summaryCreated = Clock::now().time_since_epoch().count();
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+double SecondsSince(Clock::time_point start) {
+  const Clock::time_point end{Clock::duration(g_summaryCreated.load())};
+  return std::chrono::duration<double>(end - start).count();
+}
+
+// Puts the path into the dialog's file-name box at once (no typing), then
+// confirms; returns when the confirmation was posted.
+Clock::time_point ConfirmFileDialog(const usersim::User& user, const char* title, const std::string& path) {
+  HWND dialog = user.WaitForDialog(title);
+  SendMessageA(user.FileNameBox(dialog), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+  const Clock::time_point start = Clock::now();
+  user.ClickOk(dialog);
+  return start;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 5) {
+    std::fprintf(stderr, "usage: %s <profile folder> <archive path> <empty restore folder> <result file>\n",
+                 argv[0]);
+    return 2;
+  }
+  const std::string profile = argv[1];
+  const std::string archivePath = argv[2];
+  std::string restoreFolder = argv[3];
+  if (restoreFolder.back() != '\\') restoreFolder += '\\';
+
+  EnableControlStyles();
+  SetCurrentLanguage(Language::English);
+  SetEnvironmentVariableA("USERPROFILE", profile.c_str());
+  HHOOK hook = SetWindowsHookExA(WH_CBT, &WatchActivation, nullptr, GetCurrentThreadId());
+
+  double backupSeconds = 0;
+  {
+    MainDialog mainDialog;
+    SetMainWindow(&mainDialog);
+    g_watchedTitle = "Backup";
+    usersim::RunUserScenario(
+        [&](usersim::User&) {
+          const usersim::User user(GetCurrentProcessId(), kPatience);
+          HWND main = user.WaitForDialog("Dorvex [English]");
+          user.Click(main, IDC_BACKUP);
+          const Clock::time_point start = ConfirmFileDialog(user, "Save As", archivePath);
+          user.Answer(user.WaitForMessageBox("Backup"), IDOK);
+          backupSeconds = SecondsSince(start);
+          user.Click(main, IDCANCEL);
+        },
+        [&] { mainDialog.DoModal(); }, std::chrono::minutes(30));
+    SetMainWindow(nullptr);
+  }
+
+  double restoreSeconds = 0;
+  {
+    RestoreDialog restore;
+    restore.m_strArchivePath = archivePath;
+    g_watchedTitle = "Result";
+    usersim::RunUserScenario(
+        [&](usersim::User&) {
+          const usersim::User user(GetCurrentProcessId(), kPatience);
+          HWND dialog = user.WaitForDialog("Restore");
+          user.Click(dialog, IDC_RESTORE_ALL_NEW);
+          const Clock::time_point start = ConfirmFileDialog(user, "Save As", restoreFolder + "first");
+          user.Answer(user.WaitForMessageBox("Result"), IDOK);
+          restoreSeconds = SecondsSince(start);
+          user.Click(dialog, IDCANCEL);
+        },
+        [&] { restore.DoModal(); }, std::chrono::minutes(30));
+  }
+  UnhookWindowsHookEx(hook);
+
+  PROCESS_MEMORY_COUNTERS memory{};
+  memory.cb = sizeof memory;
+  GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
+  std::FILE* result = std::fopen(argv[4], "w");
+  if (!result) return 1;
+  std::fprintf(result, "backup_seconds=%.3f\nrestore_seconds=%.3f\npeak_working_set_kib=%llu\n", backupSeconds,
+               restoreSeconds, static_cast<unsigned long long>(memory.PeakWorkingSetSize / 1024));
+  std::fclose(result);
+  return 0;
+}

@@ -1,0 +1,76 @@
+#include "app/current_language.h"
+#include "app/localized_text.h"
+#include "filetypes/extension.h"
+#include "filetypes/file_time_text.h"
+#include "filetypes/file_type_registry.h"
+#include "filetypes/icon_value.h"
+#include "filetypes/properties_dialog.h"
+#include "framework/file.h"
+#include "framework/string_format.h"
+#include "res/resource.h"
+#include "ui/main_dialog.h"
+
+#include <cstdint>
+
+namespace {
+
+constexpr LRESULT kMaxListedNameLength = 512;
+
+// The file-list item that has the focus: after a double-click, the clicked one.
+std::string CaretItemText(HWND list) {
+  const LRESULT caret = SendMessageA(list, LB_GETCARETINDEX, 0, 0);
+  if (caret == LB_ERR) return {};
+  const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, caret, 0);
+  if (length == LB_ERR || length > kMaxListedNameLength) return {};
+  std::string text(static_cast<std::size_t>(length) + 1, '\0');
+  const LRESULT copied = SendMessageA(list, LB_GETTEXT, caret, reinterpret_cast<LPARAM>(text.data()));
+  text.resize(copied == LB_ERR ? 0 : static_cast<std::size_t>(copied));
+  return text;
+}
+
+void ShowStatus(PropertiesDialog& dialog, const std::string& name, const FileStatus& status) {
+  dialog.m_bArchive = (status.attributes & FILE_ATTRIBUTE_ARCHIVE) != 0;
+  dialog.m_bReadOnly = (status.attributes & FILE_ATTRIBUTE_READONLY) != 0;
+  dialog.m_bHidden = (status.attributes & FILE_ATTRIBUTE_HIDDEN) != 0;
+  dialog.m_bSystem = (status.attributes & FILE_ATTRIBUTE_SYSTEM) != 0;
+
+  const FILETIME& created = IsZeroFileTime(status.created) ? status.lastWrite : status.created;
+  const FILETIME& lastAccess = IsZeroFileTime(status.lastAccess) ? status.lastWrite : status.lastAccess;
+  dialog.m_strCreated = FileTimeText(created);
+  dialog.m_strLastRead = FileTimeText(lastAccess);
+  dialog.m_strLastAccessed = FileTimeText(status.lastWrite);
+
+  dialog.m_strSize = FormatString("%d", static_cast<std::int32_t>(static_cast<std::uint32_t>(status.size)));
+  dialog.m_strFileName = name;
+}
+
+}  // namespace
+
+void MainDialog::OnFileListDoubleClick() {
+  const std::string name = CaretItemText(GetDlgItem(IDC_FILE_LIST));
+  if (name.empty()) return;
+
+  FileStatus status;
+  if (!File::GetStatus(name, status)) {
+    // Removed or renamed since the list was filled.
+    const DWORD error = GetLastError();
+    ShowFileError(name, FileException::FromSystemError(error ? error : ERROR_FILE_NOT_FOUND, name),
+                  TextCStr(LocalizedText::ErrorTitle, CurrentLanguage()));
+    return;
+  }
+
+  PropertiesDialog dialog;
+  ShowStatus(dialog, name, status);
+  const std::string extension = ExtensionOf(name);
+  const IconLocation icon = FileTypeRegistry::ReadDefaultIcon(extension);
+  dialog.m_strIconFile = icon.file;
+  dialog.m_nIconIndex = icon.index;
+  dialog.m_strApplication = FileTypeRegistry::ReadOpenCommand(extension);
+
+  if (dialog.DoModal() == IDCANCEL) return;
+  if (dialog.m_bIconChanged)
+    FileTypeRegistry::WriteDefaultIcon(extension, dialog.m_strIconFile, dialog.m_nIconIndex);
+  if (dialog.m_bApplicationChanged) FileTypeRegistry::WriteOpenCommand(extension, dialog.m_strApplication);
+  if ((dialog.m_bIconChanged || dialog.m_bApplicationChanged) && IsRegistrableExtension(extension))
+    FileTypeRegistry::NotifyShellOfChange();
+}

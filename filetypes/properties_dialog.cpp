@@ -1,0 +1,157 @@
+#include "filetypes/properties_dialog.h"
+
+#include "app/current_language.h"
+#include "app/localized_text.h"
+#include "filetypes/icon_file.h"
+#include "framework/data_exchange.h"
+#include "framework/file_dialog.h"
+#include "framework/string_format.h"
+#include "framework/unique_handles.h"
+#include "res/resource.h"
+
+#include <array>
+
+namespace {
+
+constexpr UINT kMaxWindowsDirectory = 511;
+constexpr char kIconFileFilter[] =
+    "All Icon Files (*.exe; *.dll; *.ico)|*.exe; *.dll; *.ico|Programs (*.exe)|*.exe|Libraries "
+    "(*.dll)|*.dll|Icon Resources (*.ico)|*.ico||";
+constexpr char kApplicationFilter[] =
+    "Programs (*.exe)|*.exe|Scripts (*.bat; *.cmd)|*.bat; *.cmd|All Executables (*.exe; *.cmd; *.bat)|*.exe; "
+    "*.cmd; *.bat||";
+constexpr char kApplicationTitle[] = "Get A Program File";
+
+// The icon frame and the icon, in pixels of the client area: inside the Icon
+// group box, between Next and Previous.
+constexpr RECT kIconFrame{362, 56, 404, 98};
+constexpr POINT kIconOrigin{367, 61};
+
+std::string WindowsDirectory() {
+  std::array<char, kMaxWindowsDirectory + 1> buffer{};
+  const UINT length = GetWindowsDirectoryA(buffer.data(), kMaxWindowsDirectory);
+  if (length == 0 || length > kMaxWindowsDirectory) return {};
+  return std::string(buffer.data(), length);
+}
+
+// The path chosen in an open dialog over the Windows directory, or "" when cancelled.
+std::string ChooseFile(HWND owner, const char* title, const char* filter) {
+  FileDialog dialog(true, {}, {}, OFN_HIDEREADONLY, filter, owner);
+  dialog.m_strTitle = title;
+  dialog.m_strInitialDirectory = WindowsDirectory();
+  if (dialog.DoModal() != IDOK) return {};
+  return dialog.GetPathName();
+}
+
+class DrawDepthGuard {
+ public:
+  DrawDepthGuard() { ++PropertiesDialog::s_nIconDrawDepth; }
+  ~DrawDepthGuard() { --PropertiesDialog::s_nIconDrawDepth; }
+  DrawDepthGuard(const DrawDepthGuard&) = delete;
+  DrawDepthGuard& operator=(const DrawDepthGuard&) = delete;
+  bool Nested() const { return PropertiesDialog::s_nIconDrawDepth > 1; }
+};
+
+}  // namespace
+
+PropertiesDialog::PropertiesDialog() : MappedDialog(TemplateIdFor(CurrentLanguage())) {
+  s_nIconDrawDepth = 0;
+}
+
+int PropertiesDialog::TemplateIdFor(LanguageId language) {
+  return PickTemplate(language, IDD_PROPERTIES_EN, IDD_PROPERTIES_DE, IDD_PROPERTIES_FR, IDD_PROPERTIES_IT);
+}
+
+const MessageMap<PropertiesDialog>& PropertiesDialog::GetMessageMap() {
+  static constexpr CommandEntry<PropertiesDialog> commands[] = {
+      {IDC_PROPERTIES_CHANGE_APPLICATION, BN_CLICKED, &PropertiesDialog::OnChangeApplication},
+      {IDC_PROPERTIES_NEXT_ICON, BN_CLICKED, &PropertiesDialog::OnNextIcon},
+      {IDC_PROPERTIES_PREVIOUS_ICON, BN_CLICKED, &PropertiesDialog::OnPreviousIcon},
+      {IDC_PROPERTIES_CHANGE_ICON_FILE, BN_CLICKED, &PropertiesDialog::OnChangeIconFile},
+  };
+  static constexpr MessageEntry<PropertiesDialog> messages[] = {
+      {WM_PAINT, &PropertiesDialog::OnPaint},
+  };
+  static constexpr MessageMap<PropertiesDialog> map{commands, messages};
+  return map;
+}
+
+void PropertiesDialog::DoDataExchange(DataExchange& exchange) {
+  DDX_Text(exchange, IDC_PROPERTIES_LAST_ACCESSED, m_strLastAccessed);
+  DDX_Check(exchange, IDC_PROPERTIES_ARCHIVE, m_bArchive);
+  DDX_Text(exchange, IDC_PROPERTIES_CREATED, m_strCreated);
+  DDX_Text(exchange, IDC_PROPERTIES_FILE_NAME, m_strFileName);
+  DDX_Check(exchange, IDC_PROPERTIES_HIDDEN, m_bHidden);
+  DDX_Text(exchange, IDC_PROPERTIES_LAST_READ, m_strLastRead);
+  DDX_Check(exchange, IDC_PROPERTIES_READ_ONLY, m_bReadOnly);
+  DDX_Check(exchange, IDC_PROPERTIES_SYSTEM, m_bSystem);
+  DDX_Text(exchange, IDC_PROPERTIES_SIZE, m_strSize);
+  DDX_Text(exchange, IDC_PROPERTIES_APPLICATION, m_strApplication);
+  DDX_Text(exchange, IDC_PROPERTIES_ICON_FILE, m_strIconFile);
+}
+
+void PropertiesDialog::DrawIconArea(HDC dc) {
+  const DrawDepthGuard guard;
+  if (guard.Nested()) return;
+
+  m_nIconCount = CountIcons(m_strIconFile);
+  if (m_nIconCount == 0) {
+    MessageBox(Text(LocalizedText::NoIconsInFile, CurrentLanguage()),
+               Text(LocalizedText::ErrorTitle, CurrentLanguage()), MB_OK | MB_ICONERROR);
+    return;
+  }
+
+  const UniqueIcon icon = ExtractIconAt(m_strIconFile, m_nIconIndex);
+  SetDlgItemText(IDC_PROPERTIES_ICON_GROUP, FormatString("%d of %d", m_nIconIndex + 1, m_nIconCount));
+  Rectangle(dc, kIconFrame.left, kIconFrame.top, kIconFrame.right, kIconFrame.bottom);
+  if (icon) DrawIcon(dc, kIconOrigin.x, kIconOrigin.y, icon.get());
+}
+
+void PropertiesDialog::RedrawIconArea() {
+  const UniqueWindowDC dc(GetSafeHwnd());
+  DrawIconArea(dc.get());
+}
+
+std::optional<LRESULT> PropertiesDialog::OnPaint(WPARAM, LPARAM) {
+  const PaintContext paint(GetSafeHwnd());
+  DrawIconArea(paint.get());
+  return 0;
+}
+
+void PropertiesDialog::OnNextIcon() {
+  if (m_nIconIndex < m_nIconCount - 1) {
+    ++m_nIconIndex;
+  } else {
+    m_nIconIndex = 0;
+  }
+  RedrawIconArea();
+}
+
+void PropertiesDialog::OnPreviousIcon() {
+  if (m_nIconIndex == 0) {
+    m_nIconIndex = m_nIconCount - 1;
+  } else {
+    --m_nIconIndex;
+  }
+  RedrawIconArea();
+}
+
+void PropertiesDialog::OnChangeIconFile() {
+  const std::string chosen = ChooseFile(GetSafeHwnd(), "", kIconFileFilter);
+  if (chosen.empty()) return;
+  m_bIconChanged = TRUE;
+  m_strIconFile = chosen;
+  SetDlgItemText(IDC_PROPERTIES_ICON_FILE, m_strIconFile);
+  m_nIconIndex = 0;
+  RedrawIconArea();
+}
+
+void PropertiesDialog::OnChangeApplication() {
+  const std::string chosen = ChooseFile(GetSafeHwnd(), kApplicationTitle, kApplicationFilter);
+  if (chosen.empty()) return;
+  m_bApplicationChanged = TRUE;
+  m_strApplication = chosen;
+  SetDlgItemText(IDC_PROPERTIES_APPLICATION, m_strApplication);
+  m_nIconIndex = 0;
+  RedrawIconArea();
+}

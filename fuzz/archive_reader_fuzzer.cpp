@@ -1,0 +1,70 @@
+// Feeds arbitrary bytes to the archive reader as a whole file, checks what it
+// promises about the listing, and puts every listed name through the
+// restore-name check.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <span>
+
+#include "archive/archive_format.h"
+#include "archive/memory_archive_source.h"
+#include "framework/plain_file_name.h"
+
+using namespace archive_format;
+
+namespace {
+
+void Require(bool condition) {
+    if (!condition) {
+        std::abort();
+    }
+}
+
+void CheckListing(const ArchiveListing& listing, MemoryArchiveSource& source, std::uint64_t length) {
+    if (listing.damage) {
+        Require(listing.items.size() == listing.damage->itemIndex);
+        Require(listing.damage->offset <= length);
+    } else {
+        Require(listing.items.size() == listing.declaredItemCount);
+    }
+    Require(listing.items.size() <= listing.declaredItemCount);
+    Require(listing.sourceFolder.size() <= kFolderFieldSize);
+
+    std::uint64_t expectedOffset = kHeaderSize + kItemHeaderSize;
+    for (const ArchiveItem& item : listing.items) {
+        Require(item.dataOffset == expectedOffset);
+        Require(item.dataOffset + item.dataSize <= length);
+        expectedOffset = item.dataOffset + item.dataSize + kItemHeaderSize;
+
+        // Names come back whole through the encoder.
+        Require(item.name.size() <= kMaxItemNameLength);
+        const auto encoded = EncodeItemHeader(item.name, item.dataSize);
+        Require(encoded.has_value());
+        const ItemHeader decoded = DecodeItemHeader(*encoded);
+        Require(decoded.name == item.name && decoded.dataSize == item.dataSize);
+
+        if (IsPlainFileName(item.name)) {
+            Require(item.name.find_first_of("\\/:") == std::string::npos);
+        }
+
+        std::uint64_t seen = 0;
+        const std::uint64_t copied = CopyItemData(source, item, [&](std::span<const std::uint8_t> chunk) {
+            Require(!chunk.empty() && chunk.size() <= kChunkSize);
+            seen += chunk.size();
+        });
+        Require(copied == item.dataSize && seen == copied);
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::span<const std::uint8_t> bytes(data, size);
+    MemoryArchiveSource source(bytes);
+    const auto listing = ListArchive(source);
+    Require(listing.has_value() == HasSignature(bytes));
+    if (listing) {
+        CheckListing(*listing, source, size);
+    }
+    return 0;
+}

@@ -1,0 +1,96 @@
+#include "print/page_layout.h"
+
+#include "rename/name_transforms.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+constexpr std::string_view kCreationTimePattern = "%b %d,%Y %I:%M:%S";
+
+}  // namespace
+
+PageLayout::PageLayout(int width, int height, int lineHeight) {
+  width = std::max(width, 0);
+  height = std::max(height, 0);
+  lineHeight = std::clamp(lineHeight, 0, 1 << 24);  // keeps the arithmetic in range
+
+  width_ = width;
+  orientation_ = height >= width ? PageOrientation::Portrait : PageOrientation::Landscape;
+  timeX_ = static_cast<int>(width / 1.5);
+  if (orientation_ == PageOrientation::Portrait) {
+    sizeX_ = width / 2 + 75;
+    attributesX_ = 0;
+  } else {
+    sizeX_ = width / 3 + 230;
+    attributesX_ = width / 2 + 170;
+  }
+
+  headsY_ = 2 * lineHeight + 2;
+  ruleY_ = headsY_ + lineHeight + 7;
+  firstRowY_ = ruleY_ + 2;
+  rowStep_ = lineHeight + 1;
+
+  // A new page begins before a row whose y reaches height - lineHeight.
+  const long long limit = static_cast<long long>(height) - lineHeight;
+  if (firstRowY_ >= limit)
+    rowsPerPage_ = 1;
+  else
+    rowsPerPage_ = static_cast<std::size_t>((limit - 1 - firstRowY_) / rowStep_ + 1);
+}
+
+PageLayout::RowPlace PageLayout::PlaceOfRow(std::size_t row) const {
+  const std::size_t onPage = row % rowsPerPage_;
+  return RowPlace{static_cast<int>(row / rowsPerPage_) + 1, firstRowY_ + static_cast<int>(onPage) * rowStep_,
+                  onPage == 0};
+}
+
+std::string PageHeaderText(int pageNumber, std::string_view pathText) {
+  std::string text = "page " + std::to_string(pageNumber) + " of directory listing of ";
+  text += pathText;
+  return text;
+}
+
+std::string AttributeLetters(std::uint32_t attributes) {
+  std::string letters = "----";
+  if (attributes & 0x20) letters[0] = 'a';
+  if (attributes & 0x01) letters[1] = 'r';
+  if (attributes & 0x02) letters[2] = 'h';
+  if (attributes & 0x04) letters[3] = 's';
+  return letters;
+}
+
+std::string SizeText(std::uint64_t size) {
+  return std::to_string(static_cast<std::int32_t>(static_cast<std::uint32_t>(size)));
+}
+
+std::string CreationTimeText(const LocalTime& time) {
+  // Every letter here comes from the English month names.
+  std::string text = FormatTime(time, kCreationTimePattern);
+  for (char& ch : text) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+  return text;
+}
+
+ListingRow MakeListingRow(std::string_view name, const std::optional<ListedFile>& file) {
+  ListingRow row;
+  row.name = ToLowerAnsi(name);
+  if (!file) {
+    row.size = kMissingFileMark;
+    return row;
+  }
+  row.size = SizeText(file->size);
+  row.attributes = AttributeLetters(file->attributes);
+  row.created = CreationTimeText(file->created);
+  return row;
+}
+
+std::string ListingPathText(std::string_view drive, std::string_view folder, std::string_view pattern) {
+  // A listing that failed leaves the folder in front of the pattern.
+  const auto separator = pattern.find_last_of("\\:");
+  if (separator != std::string_view::npos) pattern.remove_prefix(separator + 1);
+  std::string text(drive);
+  text += folder;
+  text += pattern;
+  return ToLowerAnsi(text);
+}

@@ -1,0 +1,103 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "framework/time_format.h"
+
+enum class PageOrientation { Portrait, Landscape };
+
+// Where a printed directory listing puts things, in device pixels, for a page
+// of the given printable size and a line height measured in the printer font.
+class PageLayout {
+ public:
+  // Negative sizes count as 0.
+  PageLayout(int width, int height, int lineHeight);
+
+  PageOrientation Orientation() const { return orientation_; }
+  bool ShowsAttributes() const { return orientation_ == PageOrientation::Landscape; }
+
+  int NameX() const { return 0; }
+  int SizeX() const { return sizeX_; }
+  int AttributesX() const { return attributesX_; }  // meaningful on landscape pages only
+  int TimeX() const { return timeX_; }
+
+  int HeaderX() const { return 0; }
+  int HeaderY() const { return 1; }
+  int HeadsY() const { return headsY_; }
+  int RuleY() const { return ruleY_; }
+  int RuleEndX() const { return width_; }
+  int FirstRowY() const { return firstRowY_; }
+  int RowStep() const { return rowStep_; }
+
+  // Rows on a full page. At least 1: a page too short for even one row still
+  // carries one, so that every file gets printed.
+  std::size_t RowsPerPage() const { return rowsPerPage_; }
+
+  struct RowPlace {
+    int page;  // counted from 1
+    int y;
+    bool startsPage;  // a new page begins with this row
+  };
+  RowPlace PlaceOfRow(std::size_t row) const;
+
+ private:
+  int width_;
+  PageOrientation orientation_;
+  int sizeX_;
+  int attributesX_;
+  int timeX_;
+  int headsY_;
+  int ruleY_;
+  int firstRowY_;
+  int rowStep_;
+  std::size_t rowsPerPage_;
+};
+
+namespace ListingHeads {
+inline constexpr std::string_view Name = "filename";
+inline constexpr std::string_view Size = "size";
+inline constexpr std::string_view Attributes = "attrib";
+inline constexpr std::string_view Created = "created";
+}  // namespace ListingHeads
+
+// "page 3 of directory listing of c:\windows\*.txt"
+std::string PageHeaderText(int pageNumber, std::string_view pathText);
+
+// "a---", "-rh-": archive 0x20, read-only 0x01, hidden 0x02, system 0x04.
+std::string AttributeLetters(std::uint32_t attributes);
+
+// The low 32 bits of the size as a signed decimal number.
+std::string SizeText(std::uint64_t size);
+
+// "mar 05,1997 02:15:33"
+std::string CreationTimeText(const LocalTime& time);
+
+// What a row needs to know of a listed file.
+struct ListedFile {
+  std::uint64_t size = 0;
+  std::uint32_t attributes = 0;
+  LocalTime created{};  // local time; the last write stands in for a missing creation time
+};
+
+// The texts of one row, each drawn at its column.
+struct ListingRow {
+  std::string name;
+  std::string size;
+  std::string attributes;  // drawn on landscape pages only
+  std::string created;
+};
+
+// Shown in the size column of a file that was gone when the listing was
+// printed; the row's other columns stay empty.
+inline constexpr std::string_view kMissingFileMark = "(file not found)";
+
+// The row of the list item `name`; nullopt for a file whose status could not be read.
+ListingRow MakeListingRow(std::string_view name, const std::optional<ListedFile>& file);
+
+// What is listed, lower-cased: "c:" + "\windows\" + "*.TXT" gives "c:\windows\*.txt".
+// Only the last component of the pattern counts.
+std::string ListingPathText(std::string_view drive, std::string_view folder, std::string_view pattern);

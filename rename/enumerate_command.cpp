@@ -1,0 +1,66 @@
+#include "app/current_language.h"
+#include "app/localized_text.h"
+#include "archive/progress_dialog.h"
+#include "framework/file.h"
+#include "rename/enumerate_dialog.h"
+#include "rename/file_list.h"
+#include "rename/name_transforms.h"
+#include "rename/paced_progress.h"
+#include "rename/safe_rename.h"
+#include "res/resource.h"
+#include "ui/main_dialog.h"
+
+#include <string>
+
+namespace {
+
+// Fixed captions, the same in every language.
+constexpr char kOpenErrorCaption[] = "Error";
+constexpr char kRenameErrorCaption[] = "Sequence";
+
+}  // namespace
+
+void MainDialog::OnEnumerate() {
+  EnumerateDialog dialog;
+  dialog.m_nNumber = 0;
+  dialog.m_strNewName = "NewFile";
+  dialog.m_strExtension = "jpg";
+  if (dialog.DoModal() == IDCANCEL) return;
+
+  const std::string stem = dialog.m_strNewName;
+  const std::string extension = dialog.m_strExtension;
+  HWND list = GetDlgItem(IDC_FILE_LIST);
+  const int count = ListBoxCount(list);
+  if (count == 0) EnableSelectionCommands(false);
+
+  SafeRenamer renamer;
+  ProgressDialog progress;
+  progress.m_strTitle = Text(LocalizedText::EnumerateTitle, CurrentLanguage());
+  progress.ShowOver(GetSafeHwnd());
+  PacedProgress pace(progress);
+
+  for (int i = 0; i < count; ++i) {
+    const std::string listedName = ListBoxText(list, i);
+    File file;
+    FileException openError;
+    if (OpenListedFile(file, listedName, openError)) {
+      // A file that cannot be opened still uses up its number.
+      const std::string newName = NumberedName(stem, static_cast<unsigned>(i) + dialog.m_nNumber, extension);
+      const std::string oldName = file.GetFileName();
+      file.Close();
+      try {
+        renamer.Rename(oldName, newName);
+      } catch (const FileException& error) {
+        pace.FlushStatus();
+        ShowFileError(listedName, error, kRenameErrorCaption);
+      }
+      pace.SetStatus(newName);
+    } else {
+      pace.FlushStatus();
+      ShowFileError(listedName, openError, kOpenErrorCaption);
+    }
+    pace.SetPosition(i, count);
+  }
+  FillLists();
+  progress.DestroyWindow();
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Case mapping of code page 1252 as the system's CharLowerA/CharUpperA do it:
+// A-Z, the accented capitals 0xC0-0xDE (but not the multiplication sign 0xD7)
+// and the pairs S/Z caron, OE and Y diaeresis. Sharp s and micro stay as they are.
+std::string ToLowerAnsi(std::string_view text);
+std::string ToUpperAnsi(std::string_view text);
+
+// Replaces the first occurrence of `original`, found regardless of case, in
+// `fileName` by `replacement` as typed. The rest of the name keeps its case.
+// An empty `original` is found at the start. No occurrence gives nullopt.
+std::optional<std::string> SubstituteFirst(std::string_view fileName, std::string_view original,
+                                           std::string_view replacement);
+
+// stem + number with at least four digits + "." + extension, as "%s%04d.%s".
+std::string NumberedName(std::string_view stem, unsigned number, std::string_view extension);

@@ -1,0 +1,32 @@
+#include "rename/paced_progress.h"
+
+namespace {
+// Changes faster than this cannot be read anyway.
+constexpr std::uint64_t kMomentMilliseconds = 40;
+}  // namespace
+
+bool PacedProgress::MomentPassedSince(std::uint64_t tick) {
+  return GetTickCount64() - tick >= kMomentMilliseconds;
+}
+
+void PacedProgress::SetStatus(std::string text) {
+  m_strPendingStatus = std::move(text);
+  m_bStatusPending = true;
+  if (!m_bStatusShown || MomentPassedSince(m_nStatusShownAt)) FlushStatus();
+}
+
+void PacedProgress::FlushStatus() {
+  if (!m_bStatusPending) return;
+  m_progress.SetStatusText(m_strPendingStatus.c_str());
+  m_bStatusPending = false;
+  m_bStatusShown = true;
+  m_nStatusShownAt = GetTickCount64();
+}
+
+void PacedProgress::SetPosition(int index, int count) {
+  const int position = static_cast<int>(100.0 / static_cast<double>(count) * static_cast<double>(index));
+  if (position == m_nPosition && !MomentPassedSince(m_nPositionSetAt)) return;
+  m_progress.SetPercent(position);
+  m_nPosition = position;
+  m_nPositionSetAt = GetTickCount64();
+}

@@ -1,0 +1,28 @@
+// Renaming files of the current folder with the steps of LosslessRenamer on
+// the system's own file system.
+#pragma once
+#include "rename/lossless_rename.h"
+
+#include <string_view>
+
+class SafeRenamer {
+ public:
+  SafeRenamer() : m_renamer(m_folder) {}
+  SafeRenamer(const SafeRenamer&) = delete;
+  SafeRenamer& operator=(const SafeRenamer&) = delete;
+
+  // Throws FileException (named after oldName) when the file keeps its name.
+  void Rename(std::string_view oldName, std::string_view newName) { m_renamer.Rename(oldName, newName); }
+
+ private:
+  class CurrentFolderNames final : public NameStore {
+   public:
+    std::uint32_t Move(const std::string& from, const std::string& to) override;
+    std::optional<std::string> StoredName(const std::string& name) override;
+    std::vector<std::string> Spellings(const std::string& name) override;
+    std::string TemporaryName(int attempt) override;
+  };
+
+  CurrentFolderNames m_folder;
+  LosslessRenamer m_renamer;
+};

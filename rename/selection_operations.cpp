@@ -1,0 +1,142 @@
+#include "app/current_language.h"
+#include "app/localized_text.h"
+#include "archive/progress_dialog.h"
+#include "framework/file.h"
+#include "rename/file_list.h"
+#include "rename/name_transforms.h"
+#include "rename/paced_progress.h"
+#include "rename/safe_rename.h"
+#include "rename/substitute_dialog.h"
+#include "res/resource.h"
+#include "ui/main_dialog.h"
+
+#include <optional>
+#include <string>
+
+namespace {
+
+// The caption when a selected file cannot be opened: the same in every language.
+constexpr char kOpenErrorCaption[] = "Error";
+
+const LocalizedEntry& OperationTitle(int code) {
+  switch (code) {
+    case IDC_LOWER_CASE:
+      return LocalizedText::ToLowerTitle;
+    case IDC_UPPER_CASE:
+      return LocalizedText::ToUpperTitle;
+    case IDC_SUBSTITUTE:
+      return LocalizedText::SubstituteTitle;
+    default:
+      return LocalizedText::DeleteTitle;
+  }
+}
+
+// The name a renaming operation gives the file; none for delete, and none
+// when the text to substitute does not occur in the name.
+std::optional<std::string> NewNameFor(int code, const std::string& name, const SubstituteDialog& substitute) {
+  switch (code) {
+    case IDC_LOWER_CASE:
+      return ToLowerAnsi(name);
+    case IDC_UPPER_CASE:
+      return ToUpperAnsi(name);
+    case IDC_SUBSTITUTE:
+      return SubstituteFirst(name, substitute.m_strOriginal, substitute.m_strNew);
+    default:
+      return std::nullopt;
+  }
+}
+
+// The refilled list has no selection.
+void RefillAfterRun(MainDialog& window) {
+  window.FillLists();
+  window.EnableSelectionCommands(false);
+}
+
+}  // namespace
+
+void MainDialog::OnLowerCase() {
+  ProcessSelection(IDC_LOWER_CASE);
+  RefillAfterRun(*this);
+}
+
+void MainDialog::OnUpperCase() {
+  ProcessSelection(IDC_UPPER_CASE);
+  RefillAfterRun(*this);
+}
+
+void MainDialog::OnSubstitute() {
+  ProcessSelection(IDC_SUBSTITUTE);
+  RefillAfterRun(*this);
+}
+
+void MainDialog::OnDelete() {
+  ProcessSelection(IDC_DELETE);
+  RefillAfterRun(*this);
+}
+
+void MainDialog::ProcessSelection(int code) {
+  HWND list = GetDlgItem(IDC_FILE_LIST);
+  // The whole selection, however long: no position is guessed or read twice.
+  const std::vector<int> positions = SelectedPositions(list);
+  const int count = static_cast<int>(positions.size());
+  if (count == 0) EnableSelectionCommands(false);
+
+  const LanguageId language = CurrentLanguage();
+  const char* title = TextCStr(OperationTitle(code), language);
+  ProgressDialog progress;
+  progress.m_strTitle = title;
+  SubstituteDialog substitute;
+  SafeRenamer renamer;
+  PacedProgress pace(progress);
+  bool started = false;
+
+  for (int i = 0; i < count; ++i) {
+    const std::string listedName = ListBoxText(list, positions[static_cast<std::size_t>(i)]);
+    File file;
+    FileException openError;
+    if (OpenListedFile(file, listedName, openError)) {
+      if (!started) {
+        if (code == IDC_SUBSTITUTE) {
+          if (substitute.DoModal() == IDCANCEL) return;
+        } else if (code == IDC_DELETE) {
+          if (MessageBox(Text(LocalizedText::ConfirmDelete, language), title, MB_YESNO | MB_ICONQUESTION) ==
+              IDNO)
+            return;
+        }
+        progress.ShowOver(GetSafeHwnd());
+        started = true;
+      }
+
+      const std::string oldName = file.GetFileName();
+      const std::optional<std::string> newName = NewNameFor(code, oldName, substitute);
+      file.Close();
+
+      // A name without the text is left alone without a word.
+      const bool skipped = code == IDC_SUBSTITUTE && !newName;
+      if (!skipped) {
+        pace.SetStatus(code == IDC_SUBSTITUTE ? *newName : oldName);
+        if (progress.TakeCancelRequest()) {
+          pace.FlushStatus();
+          if (MessageBox(Text(LocalizedText::CancelQuestion, language), title, MB_YESNO | MB_ICONQUESTION) ==
+              IDYES)
+            break;
+        }
+        try {
+          if (code == IDC_DELETE) {
+            File::Remove(oldName);
+          } else {
+            renamer.Rename(oldName, *newName);
+          }
+        } catch (const FileException& error) {
+          pace.FlushStatus();
+          ShowFileError(listedName, error, title);
+        }
+      }
+    } else {
+      pace.FlushStatus();
+      ShowFileError(listedName, openError, kOpenErrorCaption);
+    }
+    pace.SetPosition(i, count);
+  }
+  progress.DestroyWindow();
+}

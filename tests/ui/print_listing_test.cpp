@@ -1,0 +1,519 @@
+// The Print button end to end: the main window shows a folder, the user
+// prints it on the test run's PDF printer, and the text of the PDF that comes
+// out is read back with pdftotext.
+#include <windows.h>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "app/current_language.h"
+#include "app/localized_text.h"
+#include "res/resource.h"
+#include "temp_folder.h"
+#include "test_environment.h"
+#include "ui/main_dialog.h"
+#include "user_sim.h"
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+using testing::ElementsAre;
+using testing::ElementsAreArray;
+using testing::IsEmpty;
+using testing::SizeIs;
+using usersim::MessageBoxIcon;
+using usersim::RunUserScenario;
+using usersim::User;
+
+namespace {
+
+std::string MainWindowTitle(LanguageId language) {
+  switch (language) {
+    case Language::German:
+      return "Dorvex [Deutsch]";
+    case Language::French:
+      return "Dorvex [fran\xE7"
+             "ais]";
+    case Language::Italian:
+      return "Dorvex [Italiano]";
+    default:
+      return "Dorvex [English]";
+  }
+}
+
+std::optional<std::string> EnvironmentValue(const char* name) {
+  char value[4096];
+  const DWORD length = GetEnvironmentVariableA(name, value, sizeof value);
+  if (length == 0 || length >= sizeof value) return std::nullopt;
+  return std::string(value, length);
+}
+
+// A user profile on a short path, so that the page header, which runs on
+// unclipped past the paper's edge, keeps the whole path on the page.
+class ShortProfile {
+ public:
+  ShortProfile() : m_folder(fs::path("C:\\pr" + std::to_string(GetCurrentProcessId()))) {
+    m_folder.MakeFolder("Desktop");
+    m_previous = EnvironmentValue("USERPROFILE");
+    std::string profile = m_folder.WindowsPath();
+    profile.pop_back();
+    SetEnvironmentVariableA("USERPROFILE", profile.c_str());
+  }
+  ~ShortProfile() { SetEnvironmentVariableA("USERPROFILE", m_previous ? m_previous->c_str() : nullptr); }
+  ShortProfile(const ShortProfile&) = delete;
+  ShortProfile& operator=(const ShortProfile&) = delete;
+
+  fs::path Desktop() const { return m_folder.Path() / "Desktop"; }
+  void Write(const std::string& name, std::string_view content = {}) const {
+    m_folder.Write("Desktop\\" + name, content);
+  }
+  // What the listing's header names: the Desktop in lower case and the pattern.
+  std::string PathText(std::string_view pattern) const {
+    std::string text = Desktop().string() + "\\" + std::string(pattern);
+    CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
+    return text;
+  }
+
+ private:
+  TempFolder m_folder;
+  std::optional<std::string> m_previous;
+};
+
+// The folder the run's PDF printer writes into, as scripts/test.sh sets it up.
+class PdfFolder {
+ public:
+  static std::optional<PdfFolder> OfThisRun() {
+    const auto unixPath = EnvironmentValue("DORVEX_PDF_DIR");
+    if (!unixPath) return std::nullopt;
+    return PdfFolder(*unixPath);
+  }
+
+  std::set<std::string> Files() const {
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(m_windowsPath))
+      if (entry.path().extension() == ".pdf") names.insert(entry.path().filename().string());
+    return names;
+  }
+
+  std::vector<std::string> NewFiles(const std::set<std::string>& before) const {
+    std::vector<std::string> names;
+    for (const auto& file : Files())
+      if (!before.contains(file)) names.push_back(file);
+    return names;
+  }
+
+  // Waits for a file the printer made after `before` was taken; of several,
+  // the one of the latest job. Empty when none came.
+  std::string WaitForNewFile(const std::set<std::string>& before) const {
+    const auto deadline = std::chrono::steady_clock::now() + 90s;
+    std::vector<std::string> names;
+    while (names.empty() && std::chrono::steady_clock::now() < deadline) {
+      names = NewFiles(before);
+      if (names.empty()) Sleep(200);
+    }
+    const auto latest = std::ranges::max_element(
+        names, {}, [](const std::string& name) { return JobNumber(name).value_or(-1); });
+    return latest == names.end() ? std::string() : *latest;
+  }
+
+  // pdftotext -layout of the file; nullopt when it cannot be read (yet).
+  std::optional<std::string> Text(const std::string& pdfName) const {
+    const auto deadline = std::chrono::steady_clock::now() + 60s;
+    while (std::chrono::steady_clock::now() < deadline) {
+      if (auto text = ConvertOnce(pdfName)) return text;
+      Sleep(500);  // the printer may still be writing the file
+    }
+    return std::nullopt;
+  }
+
+  // The CUPS job number in "Directory-job_12.pdf".
+  static std::optional<int> JobNumber(const std::string& pdfName) {
+    static const std::regex pattern(R"(-job_(\d+)\.pdf$)");
+    std::smatch match;
+    if (!std::regex_search(pdfName, match, pattern)) return std::nullopt;
+    return std::stoi(match[1].str());
+  }
+
+ private:
+  explicit PdfFolder(std::string unixPath)
+      : m_unixPath(std::move(unixPath)), m_windowsPath(usersim::WindowsPathOfUnixPath(m_unixPath)) {}
+
+  // pdftotext is a Unix program: Wine starts it, but hands back no process to
+  // wait for, so it reports its end by renaming its output into place.
+  std::optional<std::string> ConvertOnce(const std::string& pdfName) const {
+    const std::string textName = pdfName + ".txt";
+    const fs::path text = fs::path(m_windowsPath) / textName;
+    const fs::path failed = fs::path(m_windowsPath) / (textName + ".failed");
+    std::error_code ignored;
+    fs::remove(text, ignored);
+    fs::remove(failed, ignored);
+
+    std::string command =
+        "\"Z:\\usr\\bin\\sh\" -c \"/usr/bin/pdftotext -layout \\\"$1\\\" \\\"$2.part\\\" && "
+        "mv \\\"$2.part\\\" \\\"$2\\\" || touch \\\"$2.failed\\\"\" sh \"" +
+        m_unixPath + "/" + pdfName + "\" \"" + m_unixPath + "/" + textName + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process))
+      return std::nullopt;
+    if (process.hProcess) CloseHandle(process.hProcess);
+    if (process.hThread) CloseHandle(process.hThread);
+
+    const auto deadline = std::chrono::steady_clock::now() + 30s;
+    while (std::chrono::steady_clock::now() < deadline) {
+      if (fs::exists(failed)) break;
+      if (fs::exists(text)) {
+        std::ifstream in(text, std::ios::binary);
+        std::ostringstream content;
+        content << in.rdbuf();
+        in.close();
+        fs::remove(text, ignored);
+        return content.str();
+      }
+      Sleep(100);
+    }
+    fs::remove(failed, ignored);
+    return std::nullopt;
+  }
+
+  std::string m_unixPath;
+  std::string m_windowsPath;
+};
+
+// Pins the paper orientation of the default printer's default settings,
+// which the print dialog starts from, and puts the previous one back.
+class DefaultOrientation {
+ public:
+  explicit DefaultOrientation(short orientation) : m_previous(Set(orientation)) {}
+  ~DefaultOrientation() {
+    if (m_previous) Set(*m_previous);
+  }
+  DefaultOrientation(const DefaultOrientation&) = delete;
+  DefaultOrientation& operator=(const DefaultOrientation&) = delete;
+
+  bool Pinned() const { return m_previous.has_value(); }
+
+ private:
+  // Returns the orientation before, or nothing when it could not be set.
+  static std::optional<short> Set(short orientation) {
+    char name[512];
+    DWORD nameSize = sizeof name;
+    if (!GetDefaultPrinterA(name, &nameSize)) return std::nullopt;
+    PRINTER_DEFAULTSA access{nullptr, nullptr, PRINTER_ALL_ACCESS};
+    HANDLE printer = nullptr;
+    if (!OpenPrinterA(name, &printer, &access)) return std::nullopt;
+    std::optional<short> previous;
+    DWORD needed = 0;
+    GetPrinterA(printer, 2, nullptr, 0, &needed);
+    std::vector<BYTE> info(needed);
+    if (needed && GetPrinterA(printer, 2, info.data(), needed, &needed)) {
+      auto* details = reinterpret_cast<PRINTER_INFO_2A*>(info.data());
+      if (details->pDevMode) {
+        const short before = details->pDevMode->dmOrientation;
+        details->pDevMode->dmOrientation = orientation;
+        details->pDevMode->dmFields |= DM_ORIENTATION;
+        if (SetPrinterA(printer, 2, info.data(), 0)) previous = before;
+        // The driver keeps the defaults it read once per process: update those too.
+        const LONG size = DocumentPropertiesA(nullptr, printer, name, nullptr, nullptr, 0);
+        if (size > 0) {
+          std::vector<BYTE> current(static_cast<std::size_t>(size));
+          auto* mode = reinterpret_cast<DEVMODEA*>(current.data());
+          DocumentPropertiesA(nullptr, printer, name, mode, nullptr, DM_OUT_BUFFER);
+          mode->dmOrientation = orientation;
+          mode->dmFields |= DM_ORIENTATION;
+          DocumentPropertiesA(nullptr, printer, name, mode, mode, DM_IN_BUFFER | DM_OUT_BUFFER | DM_UPDATE);
+        }
+      }
+    }
+    ClosePrinter(printer);
+    return previous;
+  }
+
+  std::optional<short> m_previous;
+};
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) {
+    while (!line.empty() && (line.back() == ' ' || line.back() == '\r')) line.pop_back();
+    const auto start = line.find_first_not_of(' ');
+    lines.push_back(start == std::string::npos ? std::string() : line.substr(start));
+  }
+  return lines;
+}
+
+// The pages of pdftotext's output (it ends each page with a form feed),
+// each as its non-empty lines.
+std::vector<std::vector<std::string>> Pages(const std::string& text) {
+  std::vector<std::vector<std::string>> pages;
+  std::size_t begin = 0;
+  for (std::size_t end; (end = text.find('\f', begin)) != std::string::npos; begin = end + 1) {
+    std::vector<std::string> page;
+    for (auto& line : Lines(text.substr(begin, end - begin)))
+      if (!line.empty()) page.push_back(std::move(line));
+    pages.push_back(std::move(page));
+  }
+  return pages;
+}
+
+// A printed row: the name, the size (a pattern: landscape rows add the
+// attributes after it) and a creation time.
+std::string RowPattern(const std::string& name, const std::string& size) {
+  return std::regex_replace(name, std::regex(R"([.^$|()\[\]{}*+?\\-])"), R"(\$&)") + R"( +)" + size +
+         R"( +[a-z]{3} \d\d,\d{4} (0\d|1[0-2]):[0-5]\d:[0-5]\d)";
+}
+
+MATCHER_P(MatchesRegex, pattern, "matches " + std::string(pattern)) {
+  return std::regex_match(arg, std::regex(pattern));
+}
+
+// The rows that fit on a page of the default printer, as the print dialog
+// sets it up, in the listing's 10-point type: rows from 3 lh + 11 in steps of
+// lh + 1 while above height - lh.
+int RowsPerPageOfDefaultPrinter() {
+  PRINTDLGA defaults{};
+  defaults.lStructSize = sizeof defaults;
+  defaults.Flags = PD_RETURNDEFAULT | PD_RETURNDC;
+  if (!PrintDlgA(&defaults) || !defaults.hDC) return 0;
+  HDC dc = defaults.hDC;
+  HFONT font = CreateFontA(-MulDiv(10, GetDeviceCaps(dc, LOGPIXELSY), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE,
+                           FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                           DEFAULT_PITCH | FF_DONTCARE, nullptr);
+  HGDIOBJ previous = SelectObject(dc, font);
+  SIZE letter{};
+  GetTextExtentPoint32A(dc, "T", 1, &letter);
+  const int height = GetDeviceCaps(dc, VERTRES);
+  SelectObject(dc, previous);
+  DeleteObject(font);
+  DeleteDC(dc);
+  GlobalFree(defaults.hDevMode);
+  GlobalFree(defaults.hDevNames);
+  const int lh = letter.cy;
+  int rows = 0;
+  for (int y = 3 * lh + 11; y < height - lh; y += lh + 1) ++rows;
+  return rows;
+}
+
+// Shows the profile's Desktop with the pattern, prints it on the default
+// printer, and returns the file list as the window showed it.
+std::vector<std::string> PrintShownListing(LanguageId language, std::string_view pattern) {
+  SetCurrentLanguage(language);
+  std::vector<std::string> listed;
+  MainDialog dialog;
+  RunUserScenario(
+      [&](User& user) {
+        HWND main = user.WaitForDialog(MainWindowTitle(language));
+        user.SetText(main, IDC_FILE_SPEC, pattern);
+        listed = user.ListItems(main, IDC_FILE_LIST);
+        user.Click(main, IDC_PRINT);
+        user.ClickOk(user.WaitForDialog("Print"));
+        user.Settle(main);
+        user.Click(main, IDCANCEL);
+      },
+      [&] { dialog.DoModal(); });
+  return listed;
+}
+
+class PrintListing : public testing::Test {
+ protected:
+  void SetUp() override {
+    m_pdfFolder = PdfFolder::OfThisRun();
+    if (!m_pdfFolder)
+      GTEST_SKIP() << "DORVEX_PDF_DIR is not set: this run has no PDF printer (see scripts/test.sh)";
+    m_before = m_pdfFolder->Files();
+    m_orientation.emplace(DMORIENT_PORTRAIT);
+    ASSERT_TRUE(m_orientation->Pinned()) << "the printer's orientation cannot be set";
+  }
+
+  void UseLandscape() {
+    m_orientation.reset();
+    m_orientation.emplace(DMORIENT_LANDSCAPE);
+    ASSERT_TRUE(m_orientation->Pinned());
+  }
+
+  // The text of the PDF the last print made.
+  std::string PrintedText() {
+    const std::string file = m_pdfFolder->WaitForNewFile(m_before);
+    EXPECT_FALSE(file.empty()) << "no new PDF came out of the printer";
+    if (file.empty()) return {};
+    m_before.insert(file);
+    EXPECT_TRUE(file.starts_with("Directory")) << file;
+    const auto text = m_pdfFolder->Text(file);
+    EXPECT_TRUE(text) << "pdftotext could not read " << file;
+    return text.value_or(std::string());
+  }
+
+  std::optional<PdfFolder> m_pdfFolder;
+  std::set<std::string> m_before;
+  ShortProfile m_profile;
+  std::optional<DefaultOrientation> m_orientation;
+};
+
+TEST_F(PrintListing, PrintsTheHeaderHeadsAndARowPerListedFileInListOrder) {
+  m_profile.Write("Beta.TXT", "12345");
+  m_profile.Write("alpha.txt");
+  m_profile.Write("Gamma.txt", std::string(2000, 'g'));
+  m_profile.Write("other.dat", "not matched");
+
+  const auto listed = PrintShownListing(Language::English, "*.txt");
+  ASSERT_THAT(listed, ElementsAre("alpha.txt", "Beta.TXT", "Gamma.txt"));
+
+  const auto pages = Pages(PrintedText());
+  ASSERT_THAT(pages, SizeIs(1));
+  EXPECT_THAT(
+      pages[0],
+      ElementsAre("page 1 of directory listing of " + m_profile.PathText("*.txt"),
+                  MatchesRegex("filename +size +created"), MatchesRegex(RowPattern("alpha.txt", "0")),
+                  MatchesRegex(RowPattern("beta.txt", "5")), MatchesRegex(RowPattern("gamma.txt", "2000"))));
+}
+
+TEST_F(PrintListing, LandscapePagesAddTheAttributes) {
+  UseLandscape();
+  m_profile.Write("plain.txt", "abc");
+  m_profile.Write("locked.txt", "abcd");
+  ASSERT_TRUE(
+      SetFileAttributesA((m_profile.Desktop() / "locked.txt").string().c_str(), FILE_ATTRIBUTE_READONLY));
+  ASSERT_TRUE(
+      SetFileAttributesA((m_profile.Desktop() / "plain.txt").string().c_str(), FILE_ATTRIBUTE_ARCHIVE));
+
+  const auto listed = PrintShownListing(Language::English, "*.txt");
+  SetFileAttributesA((m_profile.Desktop() / "locked.txt").string().c_str(), FILE_ATTRIBUTE_NORMAL);
+  ASSERT_THAT(listed, ElementsAre("locked.txt", "plain.txt"));
+
+  const auto pages = Pages(PrintedText());
+  ASSERT_THAT(pages, SizeIs(1));
+  EXPECT_THAT(pages[0],
+              ElementsAre("page 1 of directory listing of " + m_profile.PathText("*.txt"),
+                          MatchesRegex("filename +size +attrib +created"),
+                          MatchesRegex(RowPattern("locked.txt", "4 +[a-]r--")),  // Wine keeps the archive bit
+                          MatchesRegex(RowPattern("plain.txt", "3 +a---"))));
+}
+
+TEST_F(PrintListing, AFolderLongerThanAPageContinuesOnASecondPage) {
+  const int rowsPerPage = RowsPerPageOfDefaultPrinter();
+  ASSERT_GT(rowsPerPage, 0);
+  const int fileCount = rowsPerPage + 3;
+  std::vector<std::string> names;
+  for (int number = 1; number <= fileCount; ++number) {
+    char name[32];
+    std::snprintf(name, sizeof name, "f%03d.txt", number);
+    names.push_back(name);
+    m_profile.Write(name, "x");
+  }
+
+  const auto listed = PrintShownListing(Language::English, "*.*");
+  ASSERT_THAT(listed, ElementsAreArray(names));
+
+  const auto pages = Pages(PrintedText());
+  ASSERT_THAT(pages, SizeIs(2));
+  for (int page = 0; page < 2; ++page) {
+    SCOPED_TRACE("page " + std::to_string(page + 1));
+    ASSERT_GE(pages[page].size(), 2u);
+    EXPECT_EQ(pages[page][0],
+              "page " + std::to_string(page + 1) + " of directory listing of " + m_profile.PathText("*.*"));
+    EXPECT_THAT(pages[page][1], MatchesRegex("filename +size +created"));
+  }
+  std::vector<std::string> rows(pages[0].begin() + 2, pages[0].end());
+  rows.insert(rows.end(), pages[1].begin() + 2, pages[1].end());
+  EXPECT_EQ(pages[0].size() - 2, static_cast<std::size_t>(rowsPerPage));
+  ASSERT_EQ(rows.size(), names.size());
+  for (std::size_t row = 0; row < rows.size(); ++row)
+    EXPECT_THAT(rows[row], MatchesRegex(RowPattern(names[row], "1")));
+}
+
+TEST_F(PrintListing, AFileGoneSinceTheListingKeepsItsRowMarkedNotFound) {
+  m_profile.Write("Gone.txt", "soon gone");
+  m_profile.Write("kept.txt", "here");
+  SetCurrentLanguage(Language::English);
+  MainDialog dialog;
+  RunUserScenario(
+      [&](User& user) {
+        HWND main = user.WaitForDialog(MainWindowTitle(Language::English));
+        ASSERT_THAT(user.ListItems(main, IDC_FILE_LIST), ElementsAre("Gone.txt", "kept.txt"));
+        ASSERT_TRUE(DeleteFileA((m_profile.Desktop() / "Gone.txt").string().c_str()));
+        user.Click(main, IDC_PRINT);
+        user.ClickOk(user.WaitForDialog("Print"));
+        user.Settle(main);
+        user.Click(main, IDCANCEL);
+      },
+      [&] { dialog.DoModal(); });
+
+  const auto pages = Pages(PrintedText());
+  ASSERT_THAT(pages, SizeIs(1));
+  EXPECT_THAT(pages[0], ElementsAre(testing::_, testing::_, MatchesRegex(R"(gone\.txt +\(file not found\))"),
+                                    MatchesRegex(RowPattern("kept.txt", "4"))));
+}
+
+TEST_F(PrintListing, AnEmptyListShowsTheMessageAndLeavesNoPrintJob) {
+  SetCurrentLanguage(Language::English);
+  {
+    MainDialog dialog;
+    RunUserScenario(
+        [&](User& user) {
+          HWND main = user.WaitForDialog(MainWindowTitle(Language::English));
+          user.SetText(main, IDC_FILE_SPEC, "*.none");
+          ASSERT_THAT(user.ListItems(main, IDC_FILE_LIST), IsEmpty());
+          user.Click(main, IDC_PRINT);
+          user.ClickOk(user.WaitForDialog("Print"));
+          const auto box = user.WaitForMessageBox("Print Directory List");
+          EXPECT_EQ(box.text, "No files were found that matched " + m_profile.PathText("*.none") + "!");
+          EXPECT_EQ(box.icon, MessageBoxIcon::Information);
+          EXPECT_THAT(box.buttons, ElementsAre(IDOK));
+          user.Answer(box, IDOK);
+          user.Click(main, IDCANCEL);
+        },
+        [&] { dialog.DoModal(); });
+  }
+
+  // The printer works through its jobs in order: once a later listing has
+  // come out, a job left by the empty one would have come out before it.
+  m_profile.Write("one.txt");
+  PrintShownListing(Language::English, "*.txt");
+  EXPECT_FALSE(m_pdfFolder->WaitForNewFile(m_before).empty());
+  EXPECT_THAT(m_pdfFolder->NewFiles(m_before), SizeIs(1)) << "the empty listing made a print job of its own";
+}
+
+class EmptyListMessage : public testing::TestWithParam<LanguageId> {};
+
+TEST_P(EmptyListMessage, NamesTheShownFolderAndPatternInTheRunningLanguage) {
+  if (!usersim::TestPrinterName()) GTEST_SKIP() << "DORVEX_PRINTER is not set: this run has no test printer";
+  const LanguageId language = GetParam();
+  ShortProfile profile;
+  SetCurrentLanguage(language);
+  MainDialog dialog;
+  RunUserScenario(
+      [&](User& user) {
+        HWND main = user.WaitForDialog(MainWindowTitle(language));
+        user.SetText(main, IDC_FILE_SPEC, "*.none");
+        user.Click(main, IDC_PRINT);
+        user.ClickOk(user.WaitForDialog("Print"));
+        const auto box = user.WaitForMessageBox(Text(LocalizedText::PrintTitle, language));
+        std::string expected(Text(LocalizedText::NoFilesMatchedPrint, language));
+        expected.replace(expected.find("%s"), 2, profile.PathText("*.none"));
+        EXPECT_EQ(box.text, expected);
+        EXPECT_EQ(box.icon, MessageBoxIcon::Information);
+        user.Answer(box, IDOK);
+        user.Click(main, IDCANCEL);
+      },
+      [&] { dialog.DoModal(); });
+}
+
+INSTANTIATE_TEST_SUITE_P(AllLanguages, EmptyListMessage,
+                         testing::Values(Language::English, Language::German, Language::French,
+                                         Language::Italian));
+
+}  // namespace

@@ -1,0 +1,423 @@
+// The Properties dialog as a user meets it: a double-click on a listed file,
+// what the dialog shows, browsing the icons, and what OK and Cancel leave in
+// the registry.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/current_language.h"
+#include "filetypes/properties_dialog.h"
+#include "res/resource.h"
+#include "temp_folder.h"
+#include "test_environment.h"
+#include "ui/main_dialog.h"
+#include "user_sim.h"
+
+using usersim::MessageBoxIcon;
+using usersim::RunUserScenario;
+using usersim::User;
+
+namespace {
+
+constexpr char kMainTitle[] = "Dorvex [English]";
+constexpr char kNoIcons[] = "The file does not contain any icons.\nTry selecting another file.";
+
+std::string Lowered(std::string text) {
+  CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
+  return text;
+}
+
+void SetClassValue(const std::string& path, const std::string& value) {
+  ASSERT_EQ(RegSetKeyValueA(HKEY_CLASSES_ROOT, path.c_str(), nullptr, REG_SZ, value.c_str(),
+                            static_cast<DWORD>(value.size() + 1)),
+            ERROR_SUCCESS);
+}
+
+std::optional<std::string> ClassValue(const std::string& path) {
+  char buffer[4096] = {};
+  DWORD size = sizeof buffer;
+  if (RegGetValueA(HKEY_CLASSES_ROOT, path.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, buffer, &size) !=
+      ERROR_SUCCESS)
+    return std::nullopt;
+  return std::string(buffer);
+}
+
+bool ClassKeyExists(const std::string& path) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+  RegCloseKey(key);
+  return true;
+}
+
+std::optional<ULONGLONG> KeyLastWriteTime(const std::string& path) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return std::nullopt;
+  FILETIME written{};
+  const LONG result = RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                                       nullptr, nullptr, nullptr, &written);
+  RegCloseKey(key);
+  if (result != ERROR_SUCCESS) return std::nullopt;
+  return (static_cast<ULONGLONG>(written.dwHighDateTime) << 32) | written.dwLowDateTime;
+}
+
+// The platform's own count of the icons in a file.
+int PlatformIconCount(const std::string& file) {
+  return static_cast<int>(reinterpret_cast<UINT_PTR>(
+      ExtractIconA(GetModuleHandleA(nullptr), file.c_str(), static_cast<UINT>(-1))));
+}
+
+FILETIME FileTimeAtLocal(WORD year, WORD month, WORD day, WORD hour, WORD minute) {
+  SYSTEMTIME local{};
+  local.wYear = year;
+  local.wMonth = month;
+  local.wDay = day;
+  local.wHour = hour;
+  local.wMinute = minute;
+  SYSTEMTIME universal{};
+  FILETIME time{};
+  TzSpecificLocalTimeToSystemTime(nullptr, &local, &universal);
+  SystemTimeToFileTime(&universal, &time);
+  return time;
+}
+
+// The Icon group's caption once the dialog's first drawing has replaced the
+// template's "Icon" (the dialog shows before it paints).
+std::string DrawnIconCaption(const User& user, HWND dialog) {
+  std::string previous;
+  for (int attempt = 0; attempt < 750; ++attempt) {
+    const std::string caption = user.Text(dialog, IDC_PROPERTIES_ICON_GROUP);
+    if (caption != "Icon" && caption == previous) return caption;
+    previous = caption;
+    Sleep(20);
+  }
+  return previous;
+}
+
+int VisibleErrorBoxes(const User& user) {
+  int count = 0;
+  for (const auto& window : user.TopLevelWindows())
+    if (window.visible && window.className == "#32770" && window.title == "Error") ++count;
+  return count;
+}
+
+constexpr const char* kTestClassKeys[] = {".dvxknown",   "dvxknownfile",  ".dvxnone",      "dvxnonefile",
+                                          ".dvxbrowse",  "DvxBrowseType", "dvxbrowsefile", ".dvxboth",
+                                          "dvxbothfile", ".dvxcancel",    "dvxcancelfile", "README",
+                                          "EADMEfile"};
+
+class PropertiesTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    SetCurrentLanguage(Language::English);
+    DeleteTestKeys();
+  }
+  void TearDown() override { DeleteTestKeys(); }
+
+  static void DeleteTestKeys() {
+    for (const char* name : kTestClassKeys) RegDeleteTreeA(HKEY_CLASSES_ROOT, name);
+  }
+
+  // An extension whose icon is the program file's icon `index`.
+  static void RegisterIcon(const std::string& extension, const std::string& progId, int index) {
+    SetClassValue(extension, progId);
+    SetClassValue(progId + "\\DefaultIcon", usersim::DorvexExePath() + "," + std::to_string(index));
+  }
+
+  // Runs the main window on the Desktop; the user double-clicks `name` and
+  // goes on with the script; the main window is closed afterwards.
+  void RunOnListedFile(const std::string& name, const std::function<void(User&, HWND main)>& script) {
+    MainDialog main;
+    RunUserScenario(
+        [&](User& user) {
+          HWND window = user.WaitForDialog(kMainTitle);
+          user.DoubleClickListItem(window, IDC_FILE_LIST, name);
+          script(user, window);
+          user.Click(window, IDCANCEL);
+        },
+        [&] { main.DoModal(); });
+  }
+
+  FakeProfile m_profile;
+  TempFolder m_desktop{m_profile.Desktop()};
+  const std::string m_program = usersim::DorvexExePath();
+};
+
+TEST_F(PropertiesTest, ShowsAKnownFilesAttributesSizeAndTimes) {
+  const auto path = m_desktop.Write("Known.dvxknown", std::string(12345, 'k'));
+  {
+    HANDLE file =
+        CreateFileA(path.string().c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    const FILETIME lastWrite = FileTimeAtLocal(1997, 3, 5, 14, 15);
+    const FILETIME lastAccess = FileTimeAtLocal(2003, 12, 1, 9, 7);
+    ASSERT_TRUE(SetFileTime(file, nullptr, &lastAccess, &lastWrite));
+    CloseHandle(file);
+  }
+  ASSERT_TRUE(SetFileAttributesA(path.string().c_str(), FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE));
+  RegisterIcon(".dvxknown", "dvxknownfile", 0);
+  SetClassValue("dvxknownfile\\Shell\\Open\\Command", "c:\\tools\\viewer.exe %1");
+
+  RunOnListedFile("Known.dvxknown", [&](User& user, HWND) {
+    HWND dialog = user.WaitForDialog("Properties");
+    EXPECT_EQ(Lowered(user.Text(dialog, IDC_PROPERTIES_FILE_NAME)), "known.dvxknown");
+    EXPECT_EQ(user.Text(dialog, IDC_PROPERTIES_SIZE), "12345");
+    // "Last accessed" shows the last write, "Last read" the last access.
+    EXPECT_EQ(Lowered(user.Text(dialog, IDC_PROPERTIES_LAST_ACCESSED)), "mar 05,97 02:15");
+    EXPECT_EQ(Lowered(user.Text(dialog, IDC_PROPERTIES_LAST_READ)), "dec 01,03 09:07");
+    EXPECT_FALSE(user.Text(dialog, IDC_PROPERTIES_CREATED).empty());
+    EXPECT_TRUE(user.IsChecked(dialog, IDC_PROPERTIES_READ_ONLY));
+    EXPECT_TRUE(user.IsChecked(dialog, IDC_PROPERTIES_ARCHIVE));
+    EXPECT_FALSE(user.IsChecked(dialog, IDC_PROPERTIES_HIDDEN));
+    EXPECT_FALSE(user.IsChecked(dialog, IDC_PROPERTIES_SYSTEM));
+    EXPECT_FALSE(user.IsEnabled(dialog, IDC_PROPERTIES_READ_ONLY));
+    EXPECT_EQ(user.Text(dialog, IDC_PROPERTIES_APPLICATION), "c:\\tools\\viewer.exe %1");
+    EXPECT_EQ(user.Text(dialog, IDC_PROPERTIES_ICON_FILE), Lowered(m_program));
+    EXPECT_EQ(DrawnIconCaption(user, dialog), "1 of " + std::to_string(PlatformIconCount(m_program)));
+    user.Click(dialog, IDCANCEL);
+    user.WaitUntilGone(dialog);
+  });
+  SetFileAttributesA(path.string().c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST_F(PropertiesTest, ASizeBeyondTwoGigabytesShowsItsLowBitsSigned) {
+  const auto path = m_desktop.Write("huge.dvxknown");
+  {
+    HANDLE file = CreateFileA(path.string().c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    LARGE_INTEGER size{};
+    size.QuadPart = 3000000000LL;
+    ASSERT_TRUE(SetFilePointerEx(file, size, nullptr, FILE_BEGIN));
+    ASSERT_TRUE(SetEndOfFile(file));
+    CloseHandle(file);
+  }
+  RegisterIcon(".dvxknown", "dvxknownfile", 0);
+  RunOnListedFile("huge.dvxknown", [&](User& user, HWND) {
+    HWND dialog = user.WaitForDialog("Properties");
+    EXPECT_EQ(user.Text(dialog, IDC_PROPERTIES_SIZE), "-1294967296");
+    user.Click(dialog, IDCANCEL);
+    user.WaitUntilGone(dialog);
+  });
+}
+
+TEST_F(PropertiesTest, AnUnregisteredTypeShowsTheFallbacksAndOneNoIconsMessagePerPaint) {
+  m_desktop.Write("plain.dvxnone", "text");
+  RunOnListedFile("plain.dvxnone", [&](User& user, HWND) {
+    const usersim::MessageBoxInfo box = user.WaitForMessageBox("Error");
+    EXPECT_EQ(box.text, kNoIcons);
+    EXPECT_EQ(box.icon, MessageBoxIcon::Stop);
+    HWND dialog = user.WaitForDialog("Properties");
+    EXPECT_EQ(user.Text(dialog, IDC_PROPERTIES_APPLICATION), "not registered");
+    EXPECT_EQ(user.Text(dialog, IDC_PROPERTIES_ICON_FILE), "none");
+    EXPECT_EQ(user.Text(dialog, IDC_PROPERTIES_ICON_GROUP), "Icon");
+
+    // Repaints while the message is up show no second one.
+    for (int i = 0; i < 3; ++i) RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    user.Settle(dialog);
+    EXPECT_EQ(VisibleErrorBoxes(user), 1);
+    user.Answer(box, IDOK);
+
+    // Each further paint reports again (not waited for: the paint stays
+    // inside the message until the user answers it).
+    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE);
+    user.ExpectMessageBox("Error", kNoIcons);
+    EXPECT_EQ(VisibleErrorBoxes(user), 0);
+    user.Click(dialog, IDCANCEL);
+    user.WaitUntilGone(dialog);
+  });
+  EXPECT_FALSE(ClassKeyExists(".dvxnone"));
+}
+
+TEST_F(PropertiesTest, NextAndPreviousWrapAndBrowsingAloneWritesNothing) {
+  const int count = PlatformIconCount(m_program);
+  ASSERT_GE(count, 2);
+  m_desktop.Write("icons.dvxbrowse");
+  RegisterIcon(".dvxbrowse", "DvxBrowseType", count - 1);
+  const std::string of = " of " + std::to_string(count);
+
+  RunOnListedFile("icons.dvxbrowse", [&](User& user, HWND) {
+    HWND dialog = user.WaitForDialog("Properties");
+    EXPECT_EQ(DrawnIconCaption(user, dialog), std::to_string(count) + of);
+    user.Click(dialog, IDC_PROPERTIES_NEXT_ICON);
+    EXPECT_EQ(user.Text(dialog, IDC_PROPERTIES_ICON_GROUP), "1" + of);
+    user.Click(dialog, IDC_PROPERTIES_NEXT_ICON);
+    EXPECT_EQ(user.Text(dialog, IDC_PROPERTIES_ICON_GROUP), "2" + of);
+    user.Click(dialog, IDC_PROPERTIES_PREVIOUS_ICON);
+    EXPECT_EQ(user.Text(dialog, IDC_PROPERTIES_ICON_GROUP), "1" + of);
+    user.Click(dialog, IDC_PROPERTIES_PREVIOUS_ICON);
+    EXPECT_EQ(user.Text(dialog, IDC_PROPERTIES_ICON_GROUP), std::to_string(count) + of);
+    user.Click(dialog, IDOK);
+    user.WaitUntilGone(dialog);
+  });
+  EXPECT_EQ(ClassValue(".dvxbrowse"), "DvxBrowseType");
+  EXPECT_EQ(ClassValue("DvxBrowseType\\DefaultIcon"), m_program + "," + std::to_string(count - 1));
+  EXPECT_FALSE(ClassKeyExists("dvxbrowsefile"));
+}
+
+TEST_F(PropertiesTest, OkAfterBothChangesWritesTheIconThenTheCommand) {
+  const int count = PlatformIconCount(m_program);
+  m_desktop.Write("doc.dvxboth");
+  RunOnListedFile("doc.dvxboth", [&](User& user, HWND) {
+    user.ExpectMessageBox("Error", kNoIcons);
+    HWND dialog = user.WaitForDialog("Properties");
+
+    user.Click(dialog, IDC_PROPERTIES_CHANGE_ICON_FILE);
+    user.ChooseFile("Open", m_program);
+    user.Settle(dialog);
+    EXPECT_EQ(user.Text(dialog, IDC_PROPERTIES_ICON_FILE), Lowered(m_program));
+    EXPECT_EQ(user.Text(dialog, IDC_PROPERTIES_ICON_GROUP), "1 of " + std::to_string(count));
+    user.Click(dialog, IDC_PROPERTIES_NEXT_ICON);
+    EXPECT_EQ(user.Text(dialog, IDC_PROPERTIES_ICON_GROUP), "2 of " + std::to_string(count));
+
+    user.Click(dialog, IDC_PROPERTIES_CHANGE_APPLICATION);
+    user.ChooseFile("Get A Program File", "C:\\windows\\notepad.exe");
+    user.Settle(dialog);
+    EXPECT_EQ(user.Text(dialog, IDC_PROPERTIES_APPLICATION), "c:\\windows\\notepad.exe");
+    // A new application brings the icons back to the first.
+    EXPECT_EQ(user.Text(dialog, IDC_PROPERTIES_ICON_GROUP), "1 of " + std::to_string(count));
+    user.Click(dialog, IDC_PROPERTIES_NEXT_ICON);
+
+    user.Click(dialog, IDOK);
+    user.WaitUntilGone(dialog);
+  });
+  EXPECT_EQ(ClassValue(".dvxboth"), "dvxbothfile");
+  EXPECT_EQ(ClassValue("dvxbothfile\\DefaultIcon"), Lowered(m_program) + ",1");
+  EXPECT_EQ(ClassValue("dvxbothfile\\Shell\\Open\\Command"), "c:\\windows\\notepad.exe %1");
+  const auto iconWritten = KeyLastWriteTime("dvxbothfile\\DefaultIcon");
+  const auto commandWritten = KeyLastWriteTime("dvxbothfile\\Shell\\Open\\Command");
+  ASSERT_TRUE(iconWritten && commandWritten);
+  EXPECT_LE(*iconWritten, *commandWritten);
+}
+
+TEST_F(PropertiesTest, CancelAfterChangesWritesNothing) {
+  m_desktop.Write("doc.dvxcancel");
+  RunOnListedFile("doc.dvxcancel", [&](User& user, HWND) {
+    user.ExpectMessageBox("Error", kNoIcons);
+    HWND dialog = user.WaitForDialog("Properties");
+    user.Click(dialog, IDC_PROPERTIES_CHANGE_ICON_FILE);
+    user.ChooseFile("Open", m_program);
+    user.Click(dialog, IDC_PROPERTIES_CHANGE_APPLICATION);
+    user.ChooseFile("Get A Program File", "C:\\windows\\notepad.exe");
+    user.Click(dialog, IDCANCEL);
+    user.WaitUntilGone(dialog);
+  });
+  EXPECT_FALSE(ClassKeyExists(".dvxcancel"));
+  EXPECT_FALSE(ClassKeyExists("dvxcancelfile"));
+}
+
+TEST_F(PropertiesTest, ANameWithoutADotHasNoTypeAndWritesNothing) {
+  m_desktop.Write("README");
+  RunOnListedFile("README", [&](User& user, HWND) {
+    user.ExpectMessageBox("Error", kNoIcons);
+    HWND dialog = user.WaitForDialog("Properties");
+    EXPECT_EQ(user.Text(dialog, IDC_PROPERTIES_APPLICATION), "not registered");
+    user.Click(dialog, IDC_PROPERTIES_CHANGE_APPLICATION);
+    user.ChooseFile("Get A Program File", "C:\\windows\\notepad.exe");
+    // Back to the first icon of the same file, which still has none.
+    user.ExpectMessageBox("Error", kNoIcons);
+    user.Click(dialog, IDOK);
+    user.WaitUntilGone(dialog);
+  });
+  EXPECT_FALSE(ClassKeyExists("README"));
+  EXPECT_FALSE(ClassKeyExists("EADMEfile"));
+}
+
+TEST_F(PropertiesTest, AFileGoneSinceTheListingIsReportedWithoutTheDialog) {
+  const auto path = m_desktop.Write("gone.txt");
+  MainDialog main;
+  RunUserScenario(
+      [&](User& user) {
+        HWND window = user.WaitForDialog(kMainTitle);
+        ASSERT_TRUE(DeleteFileA(path.string().c_str()));
+        user.DoubleClickListItem(window, IDC_FILE_LIST, "gone.txt");
+        const usersim::MessageBoxInfo box = user.WaitForMessageBox("Error");
+        EXPECT_EQ(box.text, "gone.txt could not be opened because\nthe file could not be located.");
+        EXPECT_EQ(user.FindWindowTitled("Properties"), nullptr);
+        user.Answer(box, IDOK);
+        EXPECT_EQ(user.FindWindowTitled("Properties"), nullptr);
+        user.Click(window, IDCANCEL);
+      },
+      [&] { main.DoModal(); });
+}
+
+// The descriptions in an open dialog's file-type box.
+std::vector<std::string> FileTypeChoices(HWND fileDialog) {
+  constexpr int kFileTypeBox = 1136;
+  HWND box = GetDlgItem(fileDialog, kFileTypeBox);
+  std::vector<std::string> choices;
+  const LRESULT count = SendMessageA(box, CB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    char text[256] = {};
+    SendMessageA(box, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+    choices.emplace_back(text);
+  }
+  return choices;
+}
+
+TEST(PropertiesChangeButtons, OfferTheirFileTypesFromTheWindowsFolder) {
+  SetCurrentLanguage(Language::English);
+  const std::string program = usersim::DorvexExePath();
+  PropertiesDialog dialog;
+  dialog.m_strIconFile = program;
+  dialog.m_nIconIndex = 1;
+  dialog.m_strApplication = "c:\\tools\\viewer.exe %1";
+  RunUserScenario(
+      [&](User& user) {
+        HWND window = user.WaitForDialog("Properties");
+        user.Click(window, IDC_PROPERTIES_CHANGE_ICON_FILE);
+        HWND open = user.WaitForDialog("Open");
+        EXPECT_EQ(FileTypeChoices(open),
+                  (std::vector<std::string>{"All Icon Files (*.exe; *.dll; *.ico)", "Programs (*.exe)",
+                                            "Libraries (*.dll)", "Icon Resources (*.ico)"}));
+        user.ClickCancel(open);
+        user.WaitUntilGone(open);
+        user.Settle(window);
+        EXPECT_EQ(user.Text(window, IDC_PROPERTIES_ICON_GROUP),
+                  "2 of " + std::to_string(PlatformIconCount(program)));
+
+        user.Click(window, IDC_PROPERTIES_CHANGE_APPLICATION);
+        HWND get = user.WaitForDialog("Get A Program File");
+        EXPECT_EQ(FileTypeChoices(get),
+                  (std::vector<std::string>{"Programs (*.exe)", "Scripts (*.bat; *.cmd)",
+                                            "All Executables (*.exe; *.cmd; *.bat)"}));
+        // A bare name is found in the Windows folder, where the dialog opens.
+        user.EnterFileName(get, "notepad.exe");
+        user.Settle(window);
+        EXPECT_EQ(user.Text(window, IDC_PROPERTIES_APPLICATION), "c:\\windows\\notepad.exe");
+        user.Click(window, IDOK);
+      },
+      [&] { EXPECT_EQ(dialog.DoModal(), IDOK); });
+  EXPECT_FALSE(dialog.m_bIconChanged);
+  EXPECT_TRUE(dialog.m_bApplicationChanged);
+  EXPECT_EQ(dialog.m_strApplication, "c:\\windows\\notepad.exe");
+  EXPECT_EQ(dialog.m_nIconIndex, 0);
+}
+
+TEST(PropertiesTemplates, EachLanguageHasItsCaption) {
+  const struct {
+    LanguageId language;
+    const char* caption;
+  } cases[] = {{Language::English, "Properties"},
+               {Language::German, "Eigenschaften"},
+               {Language::French, "Caract\xE9ristiques"},
+               {Language::Italian, "Propriet\xE0"}};
+  const std::string program = usersim::DorvexExePath();
+  for (const auto& c : cases) {
+    SetCurrentLanguage(c.language);
+    PropertiesDialog dialog;
+    dialog.m_strIconFile = program;
+    RunUserScenario(
+        [&](User& user) {
+          HWND window = user.WaitForDialog(c.caption);
+          EXPECT_EQ(DrawnIconCaption(user, window), "1 of " + std::to_string(PlatformIconCount(program)));
+          user.Click(window, IDCANCEL);
+        },
+        [&] { EXPECT_EQ(dialog.DoModal(), IDCANCEL) << c.caption; });
+  }
+}
+
+}  // namespace

@@ -1,0 +1,254 @@
+// Enumerate: the dialog with its defaults and checks, and the numbering of
+// every listed file on a real folder, whatever names the folder already holds.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "app/current_language.h"
+#include "framework/application.h"
+#include "rename/enumerate_dialog.h"
+#include "rename_fixture.h"
+#include "res/resource.h"
+
+using testing::ElementsAre;
+using usersim::MessageBoxIcon;
+using usersim::RunUserScenario;
+using usersim::User;
+
+namespace {
+
+class EnumerateTest : public RenameCommandTest {
+ protected:
+  // Clicks Enumerate, fills in the fields given and presses OK; `during`
+  // answers what the run shows.
+  void Enumerate(std::optional<std::string_view> stem, std::optional<std::string_view> number,
+                 std::optional<std::string_view> extension, const std::function<void(User&)>& during = {},
+                 std::string_view fileSpec = {}) {
+    RunMainWindow([&](User& user, HWND window) {
+      if (!fileSpec.empty()) user.SetText(window, IDC_FILE_SPEC, fileSpec);
+      user.Click(window, IDC_ENUMERATE);
+      HWND dialog = user.WaitForDialog("Enumerate");
+      if (stem) user.SetText(dialog, IDC_ENUMERATE_NEW_NAME, *stem);
+      if (number) user.SetText(dialog, IDC_ENUMERATE_NUMBER, *number);
+      if (extension) user.SetText(dialog, IDC_ENUMERATE_EXTENSION, *extension);
+      user.ClickOk(dialog);
+      if (during) during(user);
+      WaitForCommandEnd(user, window);
+      user.Click(window, IDCANCEL);
+    });
+  }
+};
+
+// Runs the dialog alone with the handler's defaults.
+struct DialogRun {
+  EnumerateDialog dialog;
+  INT_PTR result = 0;
+  explicit DialogRun(const std::function<void(User&, HWND)>& script) {
+    dialog.m_strNewName = "NewFile";
+    dialog.m_nNumber = 0;
+    dialog.m_strExtension = "jpg";
+    RunUserScenario([&](User& user) { script(user, user.WaitForDialog("Enumerate")); },
+                    [&] { result = dialog.DoModal(); });
+  }
+};
+
+}  // namespace
+
+TEST_F(EnumerateTest, DefaultsNumberEveryListedFileInListOrderWithEnter) {
+  Add("a.txt", "a");
+  Add("b.doc", "b");
+  Add("c.jpg", "c");
+  RunMainWindow([&](User& user, HWND window) {
+    SelectFiles(user, window, {"b.doc"});  // the selection plays no part
+    user.Click(window, IDC_ENUMERATE);
+    HWND dialog = user.WaitForDialog("Enumerate");
+    EXPECT_EQ(user.Text(dialog, IDC_ENUMERATE_NEW_NAME), "NewFile");
+    EXPECT_EQ(user.Text(dialog, IDC_ENUMERATE_NUMBER), "0");
+    EXPECT_EQ(user.Text(dialog, IDC_ENUMERATE_EXTENSION), "jpg");
+    EXPECT_EQ(user.FocusedControl(dialog), user.Control(dialog, IDOK));
+    user.PressEnter(dialog);
+    WaitForCommandEnd(user, window);
+    EXPECT_THAT(user.ListItems(window, IDC_FILE_LIST),
+                ElementsAre("NewFile0000.jpg", "NewFile0001.jpg", "NewFile0002.jpg"));
+    user.Click(window, IDCANCEL);
+  });
+  EXPECT_EQ(Content("NewFile0000.jpg"), "a");
+  EXPECT_EQ(Content("NewFile0001.jpg"), "b");
+  EXPECT_EQ(Content("NewFile0002.jpg"), "c");
+}
+
+TEST_F(EnumerateTest, StemNumberAndExtensionAsTheDialogsExampleShows) {
+  for (const char* name : {"p1.png", "p2.png", "p3.png", "p4.png", "p5.png", "p6.png"}) Add(name);
+  Enumerate("my_house_image_", "10", std::nullopt);
+  EXPECT_THAT(Names(),
+              ElementsAre("my_house_image_0010.jpg", "my_house_image_0011.jpg", "my_house_image_0012.jpg",
+                          "my_house_image_0013.jpg", "my_house_image_0014.jpg", "my_house_image_0015.jpg"));
+}
+
+TEST_F(EnumerateTest, AFileThatCannotBeOpenedKeepsItsNameAndLeavesAGap) {
+  for (const char* name : {"a.txt", "b.txt", "c.txt"}) Add(name);
+  HeldOpen held(PathOf("b.txt"));
+  Enumerate(std::nullopt, std::nullopt, std::nullopt, [&](User& user) {
+    const auto box = user.ExpectMessageBox("Error", FileErrorMessage("b.txt", kLockedReason));
+    EXPECT_EQ(box.icon, MessageBoxIcon::Stop);
+  });
+  EXPECT_THAT(Names(), ElementsAre("NewFile0000.jpg", "NewFile0002.jpg", "b.txt"));
+}
+
+TEST_F(EnumerateTest, ANameTakenByAFileOutsideTheListFailsUnderSequence) {
+  Add("a.txt", "a");
+  Add("b.txt", "b");
+  Add("NewFile0000.jpg", "hidden by the file specification");
+  Enumerate(
+      std::nullopt, std::nullopt, std::nullopt,
+      [&](User& user) {
+        const auto box = user.ExpectMessageBox("Sequence", FileErrorMessage("a.txt", kTakenReason));
+        EXPECT_EQ(box.icon, MessageBoxIcon::Stop);
+      },
+      "*.txt");
+  EXPECT_THAT(Names(), ElementsAre("NewFile0000.jpg", "NewFile0001.jpg", "a.txt"));
+  EXPECT_EQ(Content("NewFile0000.jpg"), "hidden by the file specification");
+  EXPECT_EQ(Content("NewFile0001.jpg"), "b");
+}
+
+TEST_F(EnumerateTest, NamesOfLaterEntriesAreNeverOverwritten) {
+  // a.jpg wants NewFile0000.jpg, which the next entry still holds; that one
+  // wants the name of the third, which differs only in case.
+  Add("a.jpg", "a");
+  Add("NewFile0000.jpg", "zero");
+  Add("newfile0001.jpg", "one");
+  Enumerate(std::nullopt, std::nullopt, std::nullopt, [&](User& user) {
+    user.ExpectMessageBox("Sequence", FileErrorMessage("a.jpg", kTakenReason));
+    user.ExpectMessageBox("Sequence", FileErrorMessage("NewFile0000.jpg", kTakenReason));
+  });
+  EXPECT_THAT(Names(), ElementsAre("NewFile0000.jpg", "NewFile0002.jpg", "a.jpg"));
+  EXPECT_EQ(Content("a.jpg"), "a");
+  EXPECT_EQ(Content("NewFile0000.jpg"), "zero");
+  EXPECT_EQ(Content("NewFile0002.jpg"), "one");
+}
+
+TEST_F(EnumerateTest, AnEntryWhoseNewNameDiffersOnlyInCaseTakesIt) {
+  Add("b.jpg", "b");
+  Add("newfile0001.jpg", "one");
+  Enumerate(std::nullopt, std::nullopt, std::nullopt);
+  EXPECT_THAT(Names(), ElementsAre("NewFile0000.jpg", "NewFile0001.jpg"));
+  EXPECT_EQ(Content("NewFile0001.jpg"), "one");
+}
+
+TEST_F(EnumerateTest, NamesWindowsWouldRefuseOrAlterFailAndNothingIsCreated) {
+  Add("a.txt", "a");
+  // An empty extension would end the name in a dot, which Windows drops.
+  Enumerate(std::nullopt, std::nullopt, "", [&](User& user) {
+    const auto box = user.ExpectMessageBox("Sequence", FileErrorMessage("a.txt", kBadNameReason));
+    EXPECT_EQ(box.icon, MessageBoxIcon::Stop);
+  });
+  // A colon would name an alternate stream of a file "x".
+  Enumerate("x:", std::nullopt, std::nullopt, [&](User& user) {
+    user.ExpectMessageBox("Sequence", FileErrorMessage("a.txt", kBadNameReason));
+  });
+  Enumerate("NUL.", std::nullopt, std::nullopt, [&](User& user) {
+    user.ExpectMessageBox("Sequence", FileErrorMessage("a.txt", kBadNameReason));
+  });
+  EXPECT_THAT(Names(), ElementsAre("a.txt"));
+  EXPECT_EQ(Content("a.txt"), "a");
+}
+
+TEST_F(EnumerateTest, TheRefilledListScrollsThroughEveryFile) {
+  constexpr int kCount = 40;
+  for (int i = 0; i < kCount; ++i) Add("f" + std::to_string(100 + i) + ".txt");
+  RunMainWindow([&](User& user, HWND window) {
+    user.Click(window, IDC_ENUMERATE);
+    user.ClickOk(user.WaitForDialog("Enumerate"));
+    WaitForCommandEnd(user, window);
+    HWND list = user.Control(window, IDC_FILE_LIST);
+    SCROLLINFO scroll{};
+    scroll.cbSize = sizeof scroll;
+    scroll.fMask = SIF_RANGE | SIF_PAGE;
+    ASSERT_TRUE(GetScrollInfo(list, SB_VERT, &scroll));
+    EXPECT_EQ(scroll.nMax, kCount - 1);
+    EXPECT_LT(scroll.nPage, static_cast<UINT>(kCount));
+    EXPECT_TRUE(GetWindowLongPtrA(list, GWL_STYLE) & WS_VSCROLL);
+    EXPECT_EQ(user.ListItems(window, IDC_FILE_LIST).back(), "NewFile0039.jpg");
+    user.Click(window, IDCANCEL);
+  });
+}
+
+TEST_F(EnumerateTest, AnEmptyListEndsQuietly) {
+  Add("a.txt");
+  Enumerate(std::nullopt, std::nullopt, std::nullopt, {}, "*.none");
+  EXPECT_THAT(Names(), ElementsAre("a.txt"));
+}
+
+TEST_F(EnumerateTest, CancelInTheDialogChangesNothing) {
+  Add("a.txt");
+  RunMainWindow([&](User& user, HWND window) {
+    user.Click(window, IDC_ENUMERATE);
+    user.ClickCancel(user.WaitForDialog("Enumerate"));
+    user.Settle(window);
+    EXPECT_THAT(user.ListItems(window, IDC_FILE_LIST), ElementsAre("a.txt"));
+    user.Click(window, IDCANCEL);
+  });
+  EXPECT_THAT(Names(), ElementsAre("a.txt"));
+}
+
+TEST_F(EnumerateTest, StartNumberAcceptsPlusAndTheRangeEnds) {
+  for (const char* number : {"+5", " 7 ", "0", "1000"}) {
+    DialogRun run([&](User& user, HWND dialog) {
+      user.SetText(dialog, IDC_ENUMERATE_NUMBER, number);
+      user.ClickOk(dialog);
+    });
+    EXPECT_EQ(run.result, IDOK) << number;
+    if (std::string_view(number) == "+5") EXPECT_EQ(run.dialog.m_nNumber, 5u);
+    if (std::string_view(number) == "1000") EXPECT_EQ(run.dialog.m_nNumber, 1000u);
+  }
+}
+
+TEST_F(EnumerateTest, StartNumberRefusalsKeepTheDialogOpenWithTheFieldSelected) {
+  const std::pair<const char*, const char*> refusals[] = {
+      {"-1", "Please enter an integer between 0 and 1000."},
+      {"1001", "Please enter an integer between 0 and 1000."},
+      {"12a", "Please enter a positive integer."},
+      {"", "Please enter a positive integer."},
+  };
+  DialogRun run([&](User& user, HWND dialog) {
+    HWND numberEdit = user.Control(dialog, IDC_ENUMERATE_NUMBER);
+    for (const auto& [number, message] : refusals) {
+      user.SetText(dialog, IDC_ENUMERATE_NUMBER, number);
+      user.ClickOk(dialog);
+      const auto box = user.ExpectMessageBox(ApplicationName(), message);
+      EXPECT_EQ(box.icon, MessageBoxIcon::Exclamation) << number;
+      user.Settle(dialog);
+      EXPECT_EQ(user.FocusedControl(dialog), numberEdit) << number;
+      const DWORD selection = static_cast<DWORD>(SendMessageA(numberEdit, EM_GETSEL, 0, 0));
+      EXPECT_EQ(LOWORD(selection), 0) << number;
+      EXPECT_EQ(HIWORD(selection), std::string_view(number).size()) << number;
+    }
+    user.ClickCancel(dialog);
+  });
+  EXPECT_EQ(run.result, IDCANCEL);
+}
+
+TEST_F(EnumerateTest, ExtensionAndStemEditsAreLimitedWhileTyping) {
+  DialogRun run([&](User& user, HWND dialog) {
+    user.SetText(dialog, IDC_ENUMERATE_EXTENSION, "jpeg");
+    EXPECT_EQ(user.Text(dialog, IDC_ENUMERATE_EXTENSION), "jpe");
+    user.SetText(dialog, IDC_ENUMERATE_NEW_NAME, std::string(101, 's'));
+    EXPECT_EQ(user.Text(dialog, IDC_ENUMERATE_NEW_NAME), std::string(100, 's'));
+    user.ClickOk(dialog);
+  });
+  EXPECT_EQ(run.result, IDOK);
+  EXPECT_EQ(run.dialog.m_strExtension, "jpe");
+  EXPECT_EQ(run.dialog.m_strNewName, std::string(100, 's'));
+}
+
+TEST_F(EnumerateTest, EachLanguageHasItsOwnTemplate) {
+  const std::pair<LanguageId, const char*> languages[] = {{Language::English, "Enumerate"},
+                                                          {Language::German, "Z\xE4hle"},
+                                                          {Language::French, "Compte"},
+                                                          {Language::Italian, "Conti"}};
+  for (const auto& [language, caption] : languages) {
+    SetCurrentLanguage(language);
+    EnumerateDialog dialog;
+    RunUserScenario([&](User& user) { user.ClickCancel(user.WaitForDialog(caption)); },
+                    [&] { EXPECT_EQ(dialog.DoModal(), IDCANCEL); });
+  }
+}

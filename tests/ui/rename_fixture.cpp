@@ -1,0 +1,147 @@
+#include "rename_fixture.h"
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+#include "app/current_language.h"
+#include "framework/application.h"
+#include "res/resource.h"
+#include "ui/main_dialog.h"
+
+using usersim::RunUserScenario;
+using usersim::User;
+
+namespace {
+
+std::string MainWindowTitle(LanguageId language) {
+  switch (language) {
+    case Language::German:
+      return "Dorvex [Deutsch]";
+    case Language::French:
+      return "Dorvex [fran\xE7"
+             "ais]";
+    case Language::Italian:
+      return "Dorvex [Italiano]";
+    default:
+      return "Dorvex [English]";
+  }
+}
+
+bool IsProgressWindowUp(DWORD process) {
+  for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == process && IsWindowVisible(window) && GetDlgItem(window, IDC_PROGRESS_BAR)) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+void RenameCommandTest::SetUp() { SetCurrentLanguage(Language::English); }
+
+void RenameCommandTest::RunMainWindow(const std::function<void(User&, HWND)>& script) {
+  MainDialog dialog;
+  SetMainWindow(&dialog);
+  const std::string title = MainWindowTitle(CurrentLanguage());
+  RunUserScenario([&](User& user) { script(user, user.WaitForDialog(title)); }, [&] { dialog.DoModal(); });
+  SetMainWindow(nullptr);
+}
+
+std::string RenameCommandTest::PathOf(std::string_view name) const {
+  return m_folder.WindowsPath() + std::string(name);
+}
+
+void RenameCommandTest::Add(std::string_view name, std::string_view content) const {
+  HANDLE file = CreateFileA(PathOf(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE) << name;
+  DWORD written = 0;
+  WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+  CloseHandle(file);
+}
+
+std::string RenameCommandTest::Content(std::string_view name) const {
+  HANDLE file =
+      CreateFileA(PathOf(name).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return "<missing>";
+  std::string content(4096, '\0');
+  DWORD read = 0;
+  ReadFile(file, content.data(), static_cast<DWORD>(content.size()), &read, nullptr);
+  CloseHandle(file);
+  content.resize(read);
+  return content;
+}
+
+std::vector<std::string> RenameCommandTest::Names() const {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found{};
+  HANDLE search = FindFirstFileA(PathOf("*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
+  do {
+    const std::string name = found.cFileName;
+    if (name != "." && name != "..") names.push_back(name);
+  } while (FindNextFileA(search, &found));
+  FindClose(search);
+  std::ranges::sort(names);
+  return names;
+}
+
+void SelectFiles(const User& user, HWND window, std::initializer_list<std::string_view> names) {
+  for (std::string_view name : names) user.ClickListItem(window, IDC_FILE_LIST, name);
+}
+
+void WaitForCommandEnd(const User& user, HWND window) {
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(100);
+  for (;;) {
+    user.Settle(window);
+    if (IsWindowEnabled(window) && !IsProgressWindowUp(process)) return;
+    if (std::chrono::steady_clock::now() > deadline) throw usersim::UserGaveUp("the command did not end");
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+}
+
+void RunCommand(const User& user, HWND window, int buttonId) {
+  user.Click(window, buttonId);
+  WaitForCommandEnd(user, window);
+}
+
+HeldOpen::HeldOpen(const std::string& path)
+    : m_handle(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {
+  EXPECT_NE(m_handle, INVALID_HANDLE_VALUE) << path;
+}
+
+HeldOpen::~HeldOpen() {
+  if (m_handle != INVALID_HANDLE_VALUE) CloseHandle(m_handle);
+}
+
+bool AddSecondSpelling(const TempFolder& folder, std::string_view name, std::string_view content) {
+  // Wine names the Unix file behind a path, and opens a path under \\?\unix
+  // as it is, without looking for other spellings.
+  using UnixFileName = char*(CDECL*)(LPCWSTR);
+  const auto unixFileName =
+      reinterpret_cast<UnixFileName>(GetProcAddress(GetModuleHandleA("kernel32"), "wine_get_unix_file_name"));
+  if (!unixFileName) return false;
+  std::string windowsFolder = folder.WindowsPath();
+  windowsFolder.pop_back();
+  const std::wstring wideFolder(windowsFolder.begin(), windowsFolder.end());
+  char* unixFolder = unixFileName(wideFolder.c_str());
+  if (!unixFolder) return false;
+  std::string path = std::string("\\\\?\\unix") + unixFolder + "/" + std::string(name);
+  HeapFree(GetProcessHeap(), 0, unixFolder);
+  std::replace(path.begin(), path.end(), '/', '\\');
+  HANDLE file =
+      CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
+  CloseHandle(file);
+  return true;
+}
+
+std::string FileErrorMessage(std::string_view name, std::string_view reason) {
+  return std::string(name) + " could not be opened because\n" + std::string(reason);
+}

@@ -1,0 +1,66 @@
+// The main window shown over a Desktop folder of the test's own, and what a
+// user needs to run the renaming and deleting commands on its files.
+#pragma once
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/language_id.h"
+#include "temp_folder.h"
+#include "user_sim.h"
+
+class RenameCommandTest : public testing::Test {
+ protected:
+  void SetUp() override;
+
+  // Runs the main window in the current language; the script gets its window
+  // and must close it.
+  void RunMainWindow(const std::function<void(usersim::User&, HWND)>& script);
+
+  // A file of the shown folder; names are code page 1252 bytes.
+  void Add(std::string_view name, std::string_view content = {}) const;
+  std::string Content(std::string_view name) const;
+  // The names the folder holds, sorted byte-wise.
+  std::vector<std::string> Names() const;
+  std::string PathOf(std::string_view name) const;
+
+  FakeProfile m_profile;
+  TempFolder m_folder{m_profile.Desktop()};
+};
+
+// Clicks the named entries of the file list (each click toggles one).
+void SelectFiles(const usersim::User& user, HWND window, std::initializer_list<std::string_view> names);
+// Waits until the command started in the main window has ended: its
+// progress window is gone and the main window is usable again.
+void WaitForCommandEnd(const usersim::User& user, HWND window);
+// Clicks a command button and waits for the command to end.
+void RunCommand(const usersim::User& user, HWND window, int buttonId);
+
+// A file held open without sharing, as another program may hold it.
+class HeldOpen {
+ public:
+  explicit HeldOpen(const std::string& path);
+  ~HeldOpen();
+  HeldOpen(const HeldOpen&) = delete;
+  HeldOpen& operator=(const HeldOpen&) = delete;
+
+ private:
+  HANDLE m_handle;
+};
+
+// Creates a second file whose name differs from an existing one only in
+// case, as a Linux program can; false where the platform cannot (Windows).
+bool AddSecondSpelling(const TempFolder& folder, std::string_view name, std::string_view content);
+
+// The file-error message as the main window shows it.
+std::string FileErrorMessage(std::string_view name, std::string_view reason);
+inline constexpr char kTakenReason[] = "an unspecified error occurred";
+inline constexpr char kBadNameReason[] = "all or part of the path is invalid.";
+inline constexpr char kLockedReason[] = "a shared region is locked.";
+inline constexpr char kAccessReason[] = "the file can not be accessed.";

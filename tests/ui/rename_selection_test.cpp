@@ -1,0 +1,248 @@
+// Set Lower Case, Set Upper Case and Delete on the selected files of the main
+// window, on a real folder: what the files are called afterwards, the
+// questions and messages on the way, and that no file is ever lost.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "app/current_language.h"
+#include "rename_fixture.h"
+#include "res/resource.h"
+
+using testing::ElementsAre;
+using testing::IsEmpty;
+using usersim::MessageBoxIcon;
+using usersim::User;
+
+namespace {
+
+class SelectionOperationsTest : public RenameCommandTest {};
+
+void ExpectSelectionCommandsDisabled(const User& user, HWND window) {
+  for (int id : {IDC_LOWER_CASE, IDC_UPPER_CASE, IDC_SUBSTITUTE, IDC_DELETE})
+    EXPECT_FALSE(user.IsEnabled(window, id)) << "control " << id;
+}
+
+}  // namespace
+
+TEST_F(SelectionOperationsTest, CaseChangesEveryLetterOfTheSelectedNamesOnly) {
+  Add("Photo.Old.JPG", "photo");
+  Add("Keep.Me.TXT", "keep");
+  RunMainWindow([&](User& user, HWND window) {
+    SelectFiles(user, window, {"Photo.Old.JPG"});
+    RunCommand(user, window, IDC_LOWER_CASE);
+    EXPECT_THAT(Names(), ElementsAre("Keep.Me.TXT", "photo.old.jpg"));
+    EXPECT_THAT(user.ListItems(window, IDC_FILE_LIST), ElementsAre("Keep.Me.TXT", "photo.old.jpg"));
+    EXPECT_THAT(user.SelectedItems(window, IDC_FILE_LIST), IsEmpty());
+    ExpectSelectionCommandsDisabled(user, window);
+
+    SelectFiles(user, window, {"photo.old.jpg"});
+    RunCommand(user, window, IDC_UPPER_CASE);
+    EXPECT_THAT(Names(), ElementsAre("Keep.Me.TXT", "PHOTO.OLD.JPG"));
+
+    // Already in upper case: nothing to change, nothing to complain about.
+    SelectFiles(user, window, {"PHOTO.OLD.JPG"});
+    RunCommand(user, window, IDC_UPPER_CASE);
+    EXPECT_THAT(Names(), ElementsAre("Keep.Me.TXT", "PHOTO.OLD.JPG"));
+    user.Click(window, IDCANCEL);
+  });
+  EXPECT_EQ(Content("PHOTO.OLD.JPG"), "photo");
+  EXPECT_EQ(Content("Keep.Me.TXT"), "keep");
+}
+
+TEST_F(SelectionOperationsTest, AccentedCapitalsOfTheCodePageChangeCaseToo) {
+  Add("\xC9T\xC9.TXT", "summer");
+  RunMainWindow([&](User& user, HWND window) {
+    SelectFiles(user, window, {"\xC9T\xC9.TXT"});
+    RunCommand(user, window, IDC_LOWER_CASE);
+    EXPECT_THAT(user.ListItems(window, IDC_FILE_LIST), ElementsAre("\xE9t\xE9.txt"));
+    user.Click(window, IDCANCEL);
+  });
+  EXPECT_THAT(Names(), ElementsAre("\xE9t\xE9.txt"));
+  // The disk keeps the name in Unicode: the accented letters really changed.
+  WIN32_FIND_DATAW found{};
+  const std::wstring pattern = std::wstring(m_folder.Path().wstring()) + L"\\*.txt";
+  HANDLE search = FindFirstFileW(pattern.c_str(), &found);
+  ASSERT_NE(search, INVALID_HANDLE_VALUE);
+  EXPECT_EQ(std::wstring(found.cFileName), L"\u00E9t\u00E9.txt");
+  FindClose(search);
+  EXPECT_EQ(Content("\xE9t\xE9.txt"), "summer");
+}
+
+TEST_F(SelectionOperationsTest, ChangeOfCaseLeavesNoSecondFileAndNoTemporaryName) {
+  for (const char* name : {"Photo.JPG", "a.TXT", "B.txt"}) Add(name, name);
+  RunMainWindow([&](User& user, HWND window) {
+    user.Click(window, IDC_SELECT_ALL);
+    RunCommand(user, window, IDC_LOWER_CASE);
+    EXPECT_THAT(Names(), ElementsAre("a.txt", "b.txt", "photo.jpg"));
+    user.Click(window, IDC_SELECT_ALL);
+    RunCommand(user, window, IDC_UPPER_CASE);
+    EXPECT_THAT(Names(), ElementsAre("A.TXT", "B.TXT", "PHOTO.JPG"));
+    user.Click(window, IDCANCEL);
+  });
+  EXPECT_EQ(Content("PHOTO.JPG"), "Photo.JPG");
+  EXPECT_EQ(Content("A.TXT"), "a.TXT");
+  EXPECT_EQ(Content("B.TXT"), "B.txt");
+}
+
+TEST_F(SelectionOperationsTest, ANameTakenByAnotherSpellingFailsUnderTheOperationsTitle) {
+  // Only a disk that tells spellings apart can hold both; Windows programs
+  // under Wine still see them as one name.
+  Add("Photo.JPG", "mine");
+  if (!AddSecondSpelling(m_folder, "photo.jpg", "another")) GTEST_SKIP() << "needs a case-sensitive disk";
+  Add("Other.TXT", "other");
+  Add("keep.TXT", "keep");
+  ASSERT_TRUE(AddSecondSpelling(m_folder, "KEEP.TXT", "another keep"));
+  RunMainWindow([&](User& user, HWND window) {
+    SelectFiles(user, window, {"Photo.JPG", "Other.TXT"});
+    user.Click(window, IDC_LOWER_CASE);
+    const auto box = user.ExpectMessageBox("ToLower", FileErrorMessage("Photo.JPG", kTakenReason));
+    EXPECT_EQ(box.icon, MessageBoxIcon::Stop);
+    WaitForCommandEnd(user, window);
+
+    SelectFiles(user, window, {"keep.TXT"});
+    user.Click(window, IDC_UPPER_CASE);
+    user.ExpectMessageBox("ToUpper", FileErrorMessage("keep.TXT", kTakenReason));
+    WaitForCommandEnd(user, window);
+    user.Click(window, IDCANCEL);
+  });
+  EXPECT_THAT(Names(), ElementsAre("KEEP.TXT", "Photo.JPG", "keep.TXT", "other.txt", "photo.jpg"));
+  EXPECT_EQ(Content("Photo.JPG"), "mine");
+  EXPECT_EQ(Content("photo.jpg"), "another");
+  EXPECT_EQ(Content("keep.TXT"), "keep");
+  EXPECT_EQ(Content("KEEP.TXT"), "another keep");
+}
+
+TEST_F(SelectionOperationsTest, CancelAnsweredNoGoesOnAndYesStopsBeforeTheCurrentFile) {
+  // Files held open stop the run at known points with a message box; the
+  // user presses Cancel on the progress window meanwhile.
+  for (const char* name : {"a1", "a2", "a3", "a4", "a5", "a6", "a7"}) Add(name);
+  HeldOpen third(PathOf("a3"));
+  HeldOpen fifth(PathOf("a5"));
+  RunMainWindow([&](User& user, HWND window) {
+    user.Click(window, IDC_SELECT_ALL);
+    user.Click(window, IDC_UPPER_CASE);
+
+    auto box = user.WaitForMessageBox("Error");
+    EXPECT_EQ(box.text, FileErrorMessage("a3", kLockedReason));
+    EXPECT_EQ(box.icon, MessageBoxIcon::Stop);
+    HWND progress = user.WaitForDialog("ToUpper");
+    EXPECT_EQ(user.Text(progress, IDC_PROGRESS_STATUS), "a2");
+    user.ClickCancel(progress);
+    user.Answer(box, IDOK);
+    auto question = user.WaitForMessageBox("ToUpper");
+    EXPECT_EQ(question.text, "Cancel?");
+    EXPECT_EQ(question.icon, MessageBoxIcon::Question);
+    EXPECT_THAT(question.buttons, ElementsAre(IDYES, IDNO));
+    user.Answer(question, IDNO);
+
+    box = user.WaitForMessageBox("Error");
+    user.ClickCancel(progress);
+    user.Answer(box, IDOK);
+    user.ExpectMessageBox("ToUpper", "Cancel?", IDYES);
+    WaitForCommandEnd(user, window);
+    EXPECT_FALSE(user.FindWindowTitled("ToUpper"));
+    EXPECT_THAT(user.ListItems(window, IDC_FILE_LIST), ElementsAre("A1", "A2", "a3", "A4", "a5", "a6", "a7"));
+    user.Click(window, IDCANCEL);
+  });
+}
+
+TEST_F(SelectionOperationsTest, DeleteAnsweredNoDeletesNothing) {
+  for (const char* name : {"a.txt", "b.txt"}) Add(name);
+  RunMainWindow([&](User& user, HWND window) {
+    user.Click(window, IDC_SELECT_ALL);
+    user.Click(window, IDC_DELETE);
+    const auto question = user.WaitForMessageBox("Delete file");
+    EXPECT_EQ(question.text, "Do you want to delete the selected files?");
+    EXPECT_EQ(question.icon, MessageBoxIcon::Question);
+    EXPECT_THAT(question.buttons, ElementsAre(IDYES, IDNO));
+    user.Answer(question, IDNO);
+    WaitForCommandEnd(user, window);
+    ExpectSelectionCommandsDisabled(user, window);
+    user.Click(window, IDCANCEL);
+  });
+  EXPECT_THAT(Names(), ElementsAre("a.txt", "b.txt"));
+}
+
+TEST_F(SelectionOperationsTest, DeleteAsksInTheLanguageOfTheWindowAndDeletesTheSelection) {
+  SetCurrentLanguage(Language::German);
+  for (const char* name : {"a.txt", "b.txt", "c.txt"}) Add(name);
+  RunMainWindow([&](User& user, HWND window) {
+    SelectFiles(user, window, {"a.txt", "c.txt"});
+    user.Click(window, IDC_DELETE);
+    user.ExpectMessageBox("Datei l\xF6schen", "Markierte Dateien l\xF6schen?", IDYES);
+    WaitForCommandEnd(user, window);
+    EXPECT_THAT(user.ListItems(window, IDC_FILE_LIST), ElementsAre("b.txt"));
+    user.Click(window, IDCANCEL);
+  });
+  EXPECT_THAT(Names(), ElementsAre("b.txt"));
+}
+
+TEST_F(SelectionOperationsTest, AFileThatCannotBeDeletedIsReportedUnderTheDeleteTitle) {
+  for (const char* name : {"a.txt", "locked.txt", "z.txt"}) Add(name);
+  SetFileAttributesA(PathOf("locked.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+  RunMainWindow([&](User& user, HWND window) {
+    user.Click(window, IDC_SELECT_ALL);
+    user.Click(window, IDC_DELETE);
+    user.ExpectMessageBox("Delete file", "Do you want to delete the selected files?", IDYES);
+    const auto box = user.ExpectMessageBox("Delete file", FileErrorMessage("locked.txt", kAccessReason));
+    EXPECT_EQ(box.icon, MessageBoxIcon::Stop);
+    WaitForCommandEnd(user, window);
+    user.Click(window, IDCANCEL);
+  });
+  EXPECT_THAT(Names(), ElementsAre("locked.txt"));
+  SetFileAttributesA(PathOf("locked.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+TEST_F(SelectionOperationsTest, FilesThatCannotBeOpenedAreReportedBeforeTheDeleteQuestion) {
+  for (const char* name : {"a.txt", "b.txt", "c.txt"}) Add(name);
+  HeldOpen first(PathOf("a.txt"));
+  HeldOpen second(PathOf("b.txt"));
+  RunMainWindow([&](User& user, HWND window) {
+    user.Click(window, IDC_SELECT_ALL);
+    user.Click(window, IDC_DELETE);
+    for (const char* name : {"a.txt", "b.txt"}) {
+      const auto box = user.WaitForMessageBox("Error");
+      EXPECT_EQ(box.text, FileErrorMessage(name, kLockedReason));
+      EXPECT_FALSE(user.FindWindowTitled("Delete file"));
+      user.Answer(box, IDOK);
+    }
+    user.ExpectMessageBox("Delete file", "Do you want to delete the selected files?", IDYES);
+    WaitForCommandEnd(user, window);
+    user.Click(window, IDCANCEL);
+  });
+  EXPECT_THAT(Names(), ElementsAre("a.txt", "b.txt"));
+}
+
+TEST_F(SelectionOperationsTest, WhenNoSelectedFileOpensNoQuestionIsAsked) {
+  Add("only.txt");
+  HeldOpen held(PathOf("only.txt"));
+  RunMainWindow([&](User& user, HWND window) {
+    SelectFiles(user, window, {"only.txt"});
+    user.Click(window, IDC_DELETE);
+    user.ExpectMessageBox("Error", FileErrorMessage("only.txt", kLockedReason));
+    WaitForCommandEnd(user, window);
+    EXPECT_FALSE(user.FindWindowTitled("Delete file"));
+    user.Click(window, IDCANCEL);
+  });
+  EXPECT_THAT(Names(), ElementsAre("only.txt"));
+}
+
+TEST_F(SelectionOperationsTest, ASelectionOfMoreThan1024FilesIsProcessedWhole) {
+  constexpr int kCount = 1100;
+  for (int i = 0; i < kCount; ++i) {
+    char name[16];
+    wsprintfA(name, "f%04d.txt", i);
+    Add(name);
+  }
+  Add("keep.txt");
+  RunMainWindow([&](User& user, HWND window) {
+    user.Click(window, IDC_SELECT_ALL);
+    SelectFiles(user, window, {"keep.txt"});  // the one file left out
+    user.Click(window, IDC_DELETE);
+    user.ExpectMessageBox("Delete file", "Do you want to delete the selected files?", IDYES);
+    WaitForCommandEnd(user, window);
+    EXPECT_THAT(user.ListItems(window, IDC_FILE_LIST), ElementsAre("keep.txt"));
+    user.Click(window, IDCANCEL);
+  });
+  EXPECT_THAT(Names(), ElementsAre("keep.txt"));
+}

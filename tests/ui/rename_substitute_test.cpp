@@ -1,0 +1,207 @@
+// Substitute: the dialog that asks for the two texts, and the renaming of the
+// selected files with it, on a real folder.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "app/current_language.h"
+#include "framework/application.h"
+#include "rename/substitute_dialog.h"
+#include "rename_fixture.h"
+#include "res/resource.h"
+
+using testing::ElementsAre;
+using usersim::MessageBoxIcon;
+using usersim::RunUserScenario;
+using usersim::User;
+
+namespace {
+
+class SubstituteTest : public RenameCommandTest {
+ protected:
+  // Selects every listed file and substitutes `original` by `replacement`.
+  void SubstituteInAll(std::string_view original, std::string_view replacement,
+                       const std::function<void(User&, HWND)>& afterOk = {}) {
+    RunMainWindow([&](User& user, HWND window) {
+      user.Click(window, IDC_SELECT_ALL);
+      user.Click(window, IDC_SUBSTITUTE);
+      HWND dialog = user.WaitForDialog("Substitute");
+      user.Type(dialog, IDC_SUBSTITUTE_ORIGINAL, original);
+      user.Type(dialog, IDC_SUBSTITUTE_NEW, replacement);
+      user.ClickOk(dialog);
+      if (afterOk) afterOk(user, window);
+      WaitForCommandEnd(user, window);
+      user.Click(window, IDCANCEL);
+    });
+  }
+};
+
+}  // namespace
+
+TEST_F(SubstituteTest, ReplacesTheFirstOccurrenceFoundRegardlessOfCase) {
+  for (const char* name : {"image7.jpg", "Image34.JPG", "car_image9.jpg", "image_image.jpg", "photo.jpg"})
+    Add(name, name);
+  SubstituteInAll("image", "img");
+  EXPECT_THAT(Names(), ElementsAre("car_img9.jpg", "img34.JPG", "img7.jpg", "img_image.jpg", "photo.jpg"));
+  EXPECT_EQ(Content("img34.JPG"), "Image34.JPG");
+}
+
+TEST_F(SubstituteTest, EmptyNewRemovesAndEmptyOriginalPutsNewInFront) {
+  Add("image7.jpg");
+  SubstituteInAll("image", "");
+  EXPECT_THAT(Names(), ElementsAre("7.jpg"));
+  SubstituteInAll("", "img");
+  EXPECT_THAT(Names(), ElementsAre("img7.jpg"));
+}
+
+TEST_F(SubstituteTest, MatchesInTheExtensionAndReplacesOnlyTheFirstDot) {
+  Add("a.jpg");
+  Add("x.y.z");
+  SubstituteInAll("jpg", "jpeg");
+  EXPECT_THAT(Names(), ElementsAre("a.jpeg", "x.y.z"));
+  SubstituteInAll(".", "_");
+  EXPECT_THAT(Names(), ElementsAre("a_jpeg", "x_y.z"));
+}
+
+TEST_F(SubstituteTest, ATakenNameFailsUnderTheSubstituteTitleAndTheRunGoesOn) {
+  Add("image7.jpg", "mine");
+  Add("img7.jpg", "already there");
+  Add("image8.jpg", "eight");
+  SubstituteInAll("image", "img", [&](User& user, HWND) {
+    const auto box = user.ExpectMessageBox("Substitute", FileErrorMessage("image7.jpg", kTakenReason));
+    EXPECT_EQ(box.icon, MessageBoxIcon::Stop);
+  });
+  EXPECT_THAT(Names(), ElementsAre("image7.jpg", "img7.jpg", "img8.jpg"));
+  EXPECT_EQ(Content("image7.jpg"), "mine");
+  EXPECT_EQ(Content("img7.jpg"), "already there");
+}
+
+TEST_F(SubstituteTest, NamesWindowsWouldRefuseOrAlterFailAndNothingIsCreated) {
+  // A colon would name a stream, "nul.txt" the null device, a trailing dot
+  // would vanish from the name.
+  Add("a.b.txt", "colon");
+  Add("nul_x.txt", "device");
+  Add("end.txt", "dot");
+  SubstituteInAll(".", ":", [&](User& user, HWND) {
+    for (const char* name : {"a.b.txt", "end.txt", "nul_x.txt"}) {
+      const auto box = user.ExpectMessageBox("Substitute", FileErrorMessage(name, kBadNameReason));
+      EXPECT_EQ(box.icon, MessageBoxIcon::Stop);
+    }
+  });
+  SubstituteInAll("_x", "", [&](User& user, HWND) {
+    user.ExpectMessageBox("Substitute", FileErrorMessage("nul_x.txt", kBadNameReason));
+  });
+  SubstituteInAll("txt", "", [&](User& user, HWND) {
+    for (const char* name : {"a.b.txt", "end.txt", "nul_x.txt"})
+      user.ExpectMessageBox("Substitute", FileErrorMessage(name, kBadNameReason));
+  });
+  EXPECT_THAT(Names(), ElementsAre("a.b.txt", "end.txt", "nul_x.txt"));
+  EXPECT_EQ(Content("a.b.txt"), "colon");
+  EXPECT_EQ(Content("end.txt"), "dot");
+}
+
+TEST_F(SubstituteTest, CancelInTheDialogRenamesNothing) {
+  Add("image7.jpg");
+  RunMainWindow([&](User& user, HWND window) {
+    user.Click(window, IDC_SELECT_ALL);
+    user.Click(window, IDC_SUBSTITUTE);
+    HWND dialog = user.WaitForDialog("Substitute");
+    user.Type(dialog, IDC_SUBSTITUTE_ORIGINAL, "image");
+    user.ClickCancel(dialog);
+    WaitForCommandEnd(user, window);
+    EXPECT_FALSE(user.FindWindowTitled("Substitute"));
+    user.Click(window, IDCANCEL);
+  });
+  EXPECT_THAT(Names(), ElementsAre("image7.jpg"));
+}
+
+TEST_F(SubstituteTest, FilesThatCannotBeOpenedAreReportedBeforeTheDialogAppears) {
+  for (const char* name : {"image1.jpg", "image2.jpg", "image3.jpg"}) Add(name);
+  HeldOpen first(PathOf("image1.jpg"));
+  HeldOpen second(PathOf("image2.jpg"));
+  RunMainWindow([&](User& user, HWND window) {
+    user.Click(window, IDC_SELECT_ALL);
+    user.Click(window, IDC_SUBSTITUTE);
+    for (const char* name : {"image1.jpg", "image2.jpg"}) {
+      const auto box = user.WaitForMessageBox("Error");
+      EXPECT_EQ(box.text, FileErrorMessage(name, kLockedReason));
+      EXPECT_FALSE(user.FindWindowTitled("Substitute"));
+      user.Answer(box, IDOK);
+    }
+    HWND dialog = user.WaitForDialog("Substitute");
+    user.Type(dialog, IDC_SUBSTITUTE_ORIGINAL, "image");
+    user.Type(dialog, IDC_SUBSTITUTE_NEW, "img");
+    user.ClickOk(dialog);
+    WaitForCommandEnd(user, window);
+    user.Click(window, IDCANCEL);
+  });
+  EXPECT_THAT(Names(), ElementsAre("image1.jpg", "image2.jpg", "img3.jpg"));
+}
+
+TEST_F(SubstituteTest, DialogStartsEmptyWithTheFocusInOriginalAndChecksLengthsAtOk) {
+  SubstituteDialog dialog;
+  INT_PTR result = 0;
+  const std::string tooLong(26, 'x');
+  RunUserScenario(
+      [&](User& user) {
+        HWND window = user.WaitForDialog("Substitute");
+        EXPECT_EQ(user.Text(window, IDC_SUBSTITUTE_ORIGINAL), "");
+        EXPECT_EQ(user.Text(window, IDC_SUBSTITUTE_NEW), "");
+        EXPECT_EQ(user.FocusedControl(window), user.Control(window, IDC_SUBSTITUTE_ORIGINAL));
+
+        user.Type(window, IDC_SUBSTITUTE_NEW, tooLong);  // no limit while typing
+        EXPECT_EQ(user.Text(window, IDC_SUBSTITUTE_NEW), tooLong);
+        user.ClickOk(window);
+        const auto box = user.ExpectMessageBox(ApplicationName(), "Please enter no more than 25 characters.");
+        EXPECT_EQ(box.icon, MessageBoxIcon::Exclamation);
+        user.Settle(window);
+        EXPECT_EQ(user.FocusedControl(window), user.Control(window, IDC_SUBSTITUTE_NEW));
+        const DWORD selection =
+            static_cast<DWORD>(SendMessageA(user.Control(window, IDC_SUBSTITUTE_NEW), EM_GETSEL, 0, 0));
+        EXPECT_EQ(LOWORD(selection), 0);
+        EXPECT_EQ(HIWORD(selection), 26);
+
+        user.SetText(window, IDC_SUBSTITUTE_NEW, std::string(25, 'n'));
+        user.Type(window, IDC_SUBSTITUTE_ORIGINAL, tooLong);
+        user.ClickOk(window);
+        user.ExpectMessageBox(ApplicationName(), "Please enter no more than 25 characters.");
+        user.Settle(window);
+        EXPECT_EQ(user.FocusedControl(window), user.Control(window, IDC_SUBSTITUTE_ORIGINAL));
+
+        user.SetText(window, IDC_SUBSTITUTE_ORIGINAL, "image");
+        user.ClickOk(window);
+      },
+      [&] { result = dialog.DoModal(); });
+  EXPECT_EQ(result, IDOK);
+  EXPECT_EQ(dialog.m_strOriginal, "image");
+  EXPECT_EQ(dialog.m_strNew, std::string(25, 'n'));
+}
+
+TEST_F(SubstituteTest, OkWithBothEditsEmptyGivesTwoEmptyTexts) {
+  SubstituteDialog dialog;
+  dialog.m_strOriginal = "not shown";
+  INT_PTR result = 0;
+  RunUserScenario(
+      [&](User& user) {
+        HWND window = user.WaitForDialog("Substitute");
+        EXPECT_EQ(user.Text(window, IDC_SUBSTITUTE_ORIGINAL), "");
+        user.PressEnter(window);
+      },
+      [&] { result = dialog.DoModal(); });
+  EXPECT_EQ(result, IDOK);
+  EXPECT_EQ(dialog.m_strOriginal, "");
+  EXPECT_EQ(dialog.m_strNew, "");
+}
+
+TEST_F(SubstituteTest, EachLanguageHasItsOwnTemplate) {
+  const std::pair<LanguageId, const char*> languages[] = {{Language::English, "Substitute"},
+                                                          {Language::German, "Ersetze"},
+                                                          {Language::French, "Substitue"},
+                                                          {Language::Italian, "Sostituisca"},
+                                                          {7, "Substitute"}};
+  for (const auto& [language, caption] : languages) {
+    SetCurrentLanguage(language);
+    SubstituteDialog dialog;
+    RunUserScenario([&](User& user) { user.ClickCancel(user.WaitForDialog(caption)); },
+                    [&] { EXPECT_EQ(dialog.DoModal(), IDCANCEL); });
+  }
+}

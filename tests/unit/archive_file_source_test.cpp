@@ -1,0 +1,83 @@
+// The reader walks real files through File as it walks memory.
+#include "archive/file_archive_source.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+using namespace archive_format;
+
+namespace {
+
+std::string U32(std::uint32_t value) {
+  std::string bytes;
+  for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
+  return bytes;
+}
+
+std::string Field(std::string_view text, std::size_t width) {
+  std::string field(text);
+  field.resize(width, '\0');
+  return field;
+}
+
+std::string Archive(std::uint32_t count, const std::string& items) {
+  return std::string("BACKUP\0\1", 8) + U32(count) + Field("c:\\data\\", 1024) + items;
+}
+
+std::string Item(std::string_view name, const std::string& data) {
+  return U32(static_cast<std::uint32_t>(data.size())) + Field(name, 512) + data;
+}
+
+class ArchiveFileSource : public testing::Test {
+ protected:
+  void TearDown() override { std::remove(m_path.c_str()); }
+
+  // Opens the bytes as a file, the way the Restore dialog opens archives.
+  File& Open(const std::string& bytes) {
+    std::ofstream(m_path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    EXPECT_TRUE(m_file.Open(m_path, File::Mode::ReadExisting, nullptr));
+    return m_file;
+  }
+
+  std::string m_path = "archive_file_source_test.Backup";
+  File m_file;
+};
+
+TEST_F(ArchiveFileSource, ListsAndCopiesItemsOfARealFile) {
+  const std::string big(5000, 'x');
+  FileArchiveSource source(Open(Archive(3, Item("a.txt", "alpha") + Item("empty", "") + Item("big.bin", big))));
+  const auto listing = ListArchive(source);
+  ASSERT_TRUE(listing);
+  EXPECT_EQ(listing->sourceFolder, "c:\\data\\");
+  ASSERT_EQ(listing->items.size(), 3u);
+  EXPECT_FALSE(listing->damage);
+  EXPECT_EQ(listing->items[1].dataOffset, 1036u + 516 + 5 + 516);
+
+  std::string copied;
+  CopyItemData(source, listing->items[2], [&](std::span<const std::uint8_t> chunk) { copied.append(chunk.begin(), chunk.end()); });
+  EXPECT_EQ(copied, big);
+  copied.clear();
+  CopyItemData(source, listing->items[0], [&](std::span<const std::uint8_t> chunk) { copied.append(chunk.begin(), chunk.end()); });
+  EXPECT_EQ(copied, "alpha");
+}
+
+TEST_F(ArchiveFileSource, ATruncatedFileIsDamageAfterTheItemsThatAreWhole) {
+  std::string bytes = Archive(2, Item("a.txt", "alpha") + Item("b.txt", std::string(3000, 'b')));
+  bytes.resize(bytes.size() - 1);
+  FileArchiveSource source(Open(bytes));
+  const auto listing = ListArchive(source);
+  ASSERT_TRUE(listing);
+  ASSERT_EQ(listing->items.size(), 1u);
+  ASSERT_TRUE(listing->damage);
+  EXPECT_EQ(listing->damage->kind, ArchiveDamageKind::ItemDataTruncated);
+}
+
+TEST_F(ArchiveFileSource, AFileThatIsNoArchiveHasNoListing) {
+  FileArchiveSource shortFile(Open("BACKUP"));
+  EXPECT_FALSE(ListArchive(shortFile));
+}
+
+}  // namespace

@@ -1,0 +1,145 @@
+#include "print/page_layout.h"
+
+#include <gtest/gtest.h>
+
+TEST(PageLayout, PortraitColumns) {
+  const PageLayout layout(2400, 3300, 50);
+  EXPECT_EQ(layout.Orientation(), PageOrientation::Portrait);
+  EXPECT_FALSE(layout.ShowsAttributes());
+  EXPECT_EQ(layout.NameX(), 0);
+  EXPECT_EQ(layout.SizeX(), 1275);
+  EXPECT_EQ(layout.TimeX(), 1600);
+}
+
+TEST(PageLayout, LandscapeColumns) {
+  const PageLayout layout(3300, 2400, 50);
+  EXPECT_EQ(layout.Orientation(), PageOrientation::Landscape);
+  EXPECT_TRUE(layout.ShowsAttributes());
+  EXPECT_EQ(layout.SizeX(), 1330);
+  EXPECT_EQ(layout.AttributesX(), 1820);
+  EXPECT_EQ(layout.TimeX(), 2200);
+}
+
+TEST(PageLayout, ColumnArithmeticTruncates) {
+  const PageLayout a4(2479, 3508, 100);  // A4 at 300 dpi
+  EXPECT_EQ(a4.SizeX(), 1314);
+  EXPECT_EQ(a4.TimeX(), 1652);  // 1652.67
+  const PageLayout landscape(3508, 2479, 100);
+  EXPECT_EQ(landscape.SizeX(), 1399);
+  EXPECT_EQ(landscape.AttributesX(), 1924);
+  EXPECT_EQ(landscape.TimeX(), 2338);  // 2338.67
+}
+
+TEST(PageLayout, SquarePageIsPortrait) {
+  const PageLayout layout(3000, 3000, 50);
+  EXPECT_EQ(layout.Orientation(), PageOrientation::Portrait);
+  EXPECT_FALSE(layout.ShowsAttributes());
+}
+
+TEST(PageLayout, VerticalPositions) {
+  const PageLayout layout(2400, 3300, 50);
+  EXPECT_EQ(layout.HeaderY(), 1);
+  EXPECT_EQ(layout.HeadsY(), 102);
+  EXPECT_EQ(layout.RuleY(), 159);
+  EXPECT_EQ(layout.RuleEndX(), 2400);
+  EXPECT_EQ(layout.FirstRowY(), 161);
+  EXPECT_EQ(layout.RowStep(), 51);
+}
+
+TEST(PageLayout, RowsFlowOntoNewPages) {
+  const PageLayout layout(2400, 3300, 50);
+  EXPECT_EQ(layout.RowsPerPage(), 61u);
+
+  const auto first = layout.PlaceOfRow(0);
+  EXPECT_EQ(first.page, 1);
+  EXPECT_EQ(first.y, 161);
+  EXPECT_TRUE(first.startsPage);
+
+  const auto second = layout.PlaceOfRow(1);
+  EXPECT_EQ(second.y, 212);
+  EXPECT_FALSE(second.startsPage);
+
+  const auto lastOnPage = layout.PlaceOfRow(60);
+  EXPECT_EQ(lastOnPage.page, 1);
+  EXPECT_EQ(lastOnPage.y, 3221);
+  EXPECT_FALSE(lastOnPage.startsPage);
+
+  const auto nextPage = layout.PlaceOfRow(61);
+  EXPECT_EQ(nextPage.page, 2);
+  EXPECT_EQ(nextPage.y, 161);
+  EXPECT_TRUE(nextPage.startsPage);
+
+  EXPECT_EQ(layout.PlaceOfRow(122).page, 3);
+}
+
+TEST(PageLayout, RowEndingExactlyAtTheLimitOpensANewPage) {
+  // limit = 262 - 50 = 212: the second row would sit at 212 exactly.
+  const PageLayout layout(200, 262, 50);
+  EXPECT_EQ(layout.RowsPerPage(), 1u);
+  const PageLayout roomier(200, 263, 50);
+  EXPECT_EQ(roomier.RowsPerPage(), 2u);
+}
+
+TEST(PageLayout, PageTooShortStillPrintsOneRowPerPage) {
+  const PageLayout layout(100, 40, 50);
+  EXPECT_EQ(layout.RowsPerPage(), 1u);
+  EXPECT_EQ(layout.PlaceOfRow(3).page, 4);
+}
+
+TEST(ListingTexts, HeaderAndHeads) {
+  EXPECT_EQ(PageHeaderText(1, "c:\\windows\\*.txt"), "page 1 of directory listing of c:\\windows\\*.txt");
+  EXPECT_EQ(ListingHeads::Name, "filename");
+  EXPECT_EQ(ListingHeads::Size, "size");
+  EXPECT_EQ(ListingHeads::Attributes, "attrib");
+  EXPECT_EQ(ListingHeads::Created, "created");
+}
+
+TEST(ListingTexts, AttributeLetters) {
+  EXPECT_EQ(AttributeLetters(0x20), "a---");
+  EXPECT_EQ(AttributeLetters(0x01 | 0x02), "-rh-");
+  EXPECT_EQ(AttributeLetters(0x27), "arhs");
+  EXPECT_EQ(AttributeLetters(0), "----");
+  EXPECT_EQ(AttributeLetters(0x10 | 0x80), "----");  // directory, normal
+}
+
+TEST(ListingTexts, SizeIsTheLow32BitsSigned) {
+  EXPECT_EQ(SizeText(0), "0");
+  EXPECT_EQ(SizeText(12345), "12345");
+  EXPECT_EQ(SizeText(0x7FFFFFFFu), "2147483647");
+  EXPECT_EQ(SizeText(0x80000000u), "-2147483648");
+  EXPECT_EQ(SizeText(0x100000005ull), "5");
+}
+
+TEST(ListingTexts, CreationTimeIsLowerCased) {
+  EXPECT_EQ(CreationTimeText(LocalTime{1997, 3, 5, 14, 15, 33, 3}), "mar 05,1997 02:15:33");
+  EXPECT_EQ(CreationTimeText(LocalTime{2024, 12, 31, 0, 0, 0, 2}), "dec 31,2024 12:00:00");
+}
+
+TEST(ListingRows, AFileShowsItsSizeAttributesAndCreationTime) {
+  const ListingRow row =
+      MakeListingRow("Report.TXT", ListedFile{1234, 0x03, LocalTime{1997, 3, 5, 14, 15, 33, 3}});
+  EXPECT_EQ(row.name, "report.txt");
+  EXPECT_EQ(row.size, "1234");
+  EXPECT_EQ(row.attributes, "-rh-");
+  EXPECT_EQ(row.created, "mar 05,1997 02:15:33");
+}
+
+TEST(ListingRows, NamesLowerCaseTheirAccentedLetters) {
+  EXPECT_EQ(MakeListingRow("\xC4RGER.TXT", ListedFile{}).name, "\xE4rger.txt");  // Ärger → ärger
+}
+
+TEST(ListingRows, AVanishedFileKeepsItsNameAndIsMarked) {
+  const ListingRow row = MakeListingRow("Gone.DAT", std::nullopt);
+  EXPECT_EQ(row.name, "gone.dat");
+  EXPECT_EQ(row.size, "(file not found)");
+  EXPECT_EQ(row.attributes, "");
+  EXPECT_EQ(row.created, "");
+}
+
+TEST(ListingTexts, PathTextIsTheShownFolderAndPatternLowerCased) {
+  EXPECT_EQ(ListingPathText("C:", "\\WINDOWS\\", "*.TXT"), "c:\\windows\\*.txt");
+  // The pattern still carries the folder when the list could not be filled.
+  EXPECT_EQ(ListingPathText("C:", "\\WINDOWS\\", "C:\\WINDOWS\\*.TXT"), "c:\\windows\\*.txt");
+  EXPECT_EQ(PageHeaderText(1, ListingPathText("C:", "\\WINDOWS\\", "*.TXT")),
+            "page 1 of directory listing of c:\\windows\\*.txt");
+}
