@@ -1,0 +1,135 @@
+#include "app/current_language.h"
+#include "app/localized_text.h"
+#include "archive/archive_format.h"
+#include "archive/archive_messages.h"
+#include "archive/default_archive_name.h"
+#include "archive/item_data_store.h"
+#include "framework/list_box.h"
+#include "archive/progress_dialog.h"
+#include "framework/file.h"
+#include "framework/file_dialog.h"
+#include "framework/string_format.h"
+#include "rename/name_transforms.h"
+#include "res/resource.h"
+#include "ui/browsing_state.h"
+#include "ui/main_dialog.h"
+
+#include <optional>
+#include <vector>
+
+namespace {
+
+// Fixed English captions, whatever the language.
+constexpr const char* kBackupErrorCaption = "Backup Error";
+constexpr const char* kErrorCaption = "Error";
+
+LocalTime CurrentLocalTime() {
+  SYSTEMTIME now{};
+  GetLocalTime(&now);
+  return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond, now.wDayOfWeek};
+}
+
+// The size of an open file; nothing when the system cannot say.
+std::optional<std::uint64_t> LengthOf(const File& file) {
+  try {
+    return file.GetLength();
+  } catch (const FileException&) {
+    return std::nullopt;
+  }
+}
+
+}  // namespace
+
+void MainDialog::OnBackup() {
+  using namespace archive_format;
+  const LanguageId language = CurrentLanguage();
+  ProgressDialog progress;
+  FileDialog saveDialog(false, "Backup", DefaultArchiveName(CurrentLocalTime()),
+                        OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "*.Backup", GetSafeHwnd());
+
+  HWND fileList = GetDlgItem(IDC_FILE_LIST);
+  const int count = ListBoxCount(fileList);
+  if (count == 0) {
+    MessageBox(FormatString(TextCStr(LocalizedText::NoFilesMatchedBackup, language), FileSpec.c_str()),
+               Text(LocalizedText::ErrorTitle, language), MB_ICONINFORMATION);
+    return;
+  }
+
+  const std::string folder = CurrentDrive + CurrentFolder;
+  const auto emptyHeader = EncodeHeader(folder, 0);
+  if (!emptyHeader) {
+    MessageBox(FolderTooLongText(folder), kBackupErrorCaption, MB_ICONSTOP);
+    return;
+  }
+
+  if (saveDialog.DoModal() != IDOK) return;
+  const std::string archivePath = saveDialog.GetPathName();
+  File archive;
+  FileException error;
+  if (!archive.Open(archivePath, File::Mode::CreateReadWrite, &error)) {
+    ShowFileError(archivePath, error, kBackupErrorCaption);
+    return;
+  }
+  archive.Write(emptyHeader->data(), static_cast<std::uint32_t>(emptyHeader->size()));
+
+  std::vector<std::uint8_t> buffer(kCopyBufferSize);
+  std::uint32_t stored = 0;
+  progress.m_strTitle = Text(LocalizedText::BackupTitle, language);
+  progress.ShowOver(GetSafeHwnd());
+  for (int i = 0; i < count; ++i) {
+    const std::string name = ListBoxText(fileList, i);
+    const auto itemHeader = EncodeItemHeader(name, 0);
+    if (!itemHeader) {
+      MessageBox(NameTooLongText(name), kErrorCaption, MB_ICONSTOP);
+      continue;
+    }
+    File source;
+    if (!source.Open(folder + name, File::Mode::ReadExisting, &error)) {
+      ShowFileError(name, error, kErrorCaption);
+      continue;
+    }
+    const std::optional<std::uint64_t> size = LengthOf(source);
+    if (!size) {
+      MessageBox(FileSizeUnknownText(name), kErrorCaption, MB_ICONSTOP);
+      continue;
+    }
+    const auto dataSize = StorableDataSize(*size);
+    if (!dataSize) {
+      MessageBox(FileTooLargeText(name), kErrorCaption, MB_ICONSTOP);
+      continue;
+    }
+    progress.SetStatusText(name.c_str());
+
+    const auto sizedHeader = EncodeItemHeader(name, *dataSize);
+    archive.Write(sizedHeader->data(), static_cast<std::uint32_t>(sizedHeader->size()));
+    StoreItemData(
+        *dataSize,
+        [&](std::span<std::uint8_t> chunk) {
+          return static_cast<std::size_t>(source.Read(chunk.data(), static_cast<std::uint32_t>(chunk.size())));
+        },
+        [&](std::span<const std::uint8_t> chunk) {
+          archive.Write(chunk.data(), static_cast<std::uint32_t>(chunk.size()));
+        },
+        buffer);
+    ++stored;
+    source.Close();
+
+    progress.SetPercent(static_cast<int>(100.0 / count * i));
+    if (progress.TakeCancelRequest() &&
+        MessageBox(Text(LocalizedText::CancelQuestion, language), Text(LocalizedText::BackupTitle, language),
+                   MB_YESNO | MB_ICONQUESTION) == IDYES)
+      break;
+  }
+
+  const auto finalHeader = EncodeHeader(folder, stored);
+  archive.Seek(0, File::SeekFrom::Begin);
+  archive.Write(finalHeader->data(), static_cast<std::uint32_t>(finalHeader->size()));
+  archive.Close();
+  progress.DestroyWindow();
+
+  const std::string summary =
+      FormatString(TextCStr(LocalizedText::BackupComplete, language), static_cast<int>(stored), count);
+  MessageBox(ToLowerAnsi(summary), Text(LocalizedText::BackupTitle, language), MB_ICONINFORMATION);
+  Refresh();
+  FillLists();
+}

@@ -1,0 +1,105 @@
+#include "archive/progress_dialog.h"
+
+#include "app/current_language.h"
+#include "framework/string_format.h"
+#include "res/resource.h"
+
+namespace {
+
+HWND TopLevelOwnerOf(HWND window) {
+  while (window && (GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD)) window = GetParent(window);
+  return window;
+}
+
+}  // namespace
+
+ProgressDialog::ProgressDialog() : Dialog(TemplateIdFor(CurrentLanguage())) {}
+
+ProgressDialog::~ProgressDialog() {
+  if (GetSafeHwnd()) DestroyWindow();
+  ReenableOwner();
+}
+
+int ProgressDialog::TemplateIdFor(LanguageId language) {
+  return PickTemplate(language, IDD_PROGRESS_EN, IDD_PROGRESS_DE, IDD_PROGRESS_FR, IDD_PROGRESS_IT);
+}
+
+BOOL ProgressDialog::ShowOver(HWND owner) {
+  m_hOwner = TopLevelOwnerOf(owner);
+  if (m_hOwner && IsWindowEnabled(m_hOwner)) {
+    EnableWindow(m_hOwner, FALSE);
+    m_bOwnerDisabled = TRUE;
+  }
+  if (!CreateModeless(owner)) {
+    ReenableOwner();
+    return FALSE;
+  }
+  return TRUE;
+}
+
+BOOL ProgressDialog::OnInitDialog() {
+  Dialog::OnInitDialog();
+  HWND bar = GetDlgItem(IDC_PROGRESS_BAR);
+  SendMessageA(bar, PBM_SETRANGE, 0, MAKELPARAM(m_nRangeLow, m_nRangeHigh));
+  SendMessageA(bar, PBM_SETSTEP, m_nStepSize, 0);
+  SendMessageA(bar, PBM_SETPOS, m_nRangeLow, 0);
+  SetWindowTextA(GetSafeHwnd(), m_strTitle.c_str());
+  return TRUE;
+}
+
+void ProgressDialog::SetStatusText(const char* text) {
+  if (GetSafeHwnd()) SetDlgItemText(IDC_PROGRESS_STATUS, text);
+}
+
+int ProgressDialog::SetPercent(int position) {
+  DispatchPending();
+  if (!GetSafeHwnd()) return 0;
+  const LRESULT previous = SendMessageA(GetDlgItem(IDC_PROGRESS_BAR), PBM_SETPOS, position, 0);
+  ShowPercentText(position);
+  return static_cast<int>(previous & 0xFFFF);
+}
+
+BOOL ProgressDialog::TakeCancelRequest() {
+  DispatchPending();
+  const BOOL requested = m_bCancelPressed;
+  m_bCancelPressed = FALSE;
+  return requested;
+}
+
+void ProgressDialog::DestroyWindow() {
+  ReenableOwner();
+  Dialog::DestroyWindow();
+}
+
+void ProgressDialog::DispatchPending() {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(message.wParam));  // leave it for the loop that owns it
+      return;
+    }
+    HWND self = GetSafeHwnd();
+    const bool forUs = self && (message.hwnd == self || IsChild(self, message.hwnd));
+    // Cancel is the default button, so the dialog manager would turn Enter
+    // into a cancel request; Enter must do nothing here.
+    const bool isEnter = (message.message == WM_KEYDOWN || message.message == WM_CHAR) &&
+                         message.wParam == VK_RETURN;
+    if (forUs && isEnter) continue;
+    if (self && IsDialogMessageA(self, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+}
+
+void ProgressDialog::ShowPercentText(int position) {
+  const int span = m_nRangeHigh - m_nRangeLow;
+  int percent = span != 0 ? (position - m_nRangeLow) * 100 / span : 0;
+  if (percent != 100) percent %= 100;
+  const std::string text = FormatString("%d%c", percent, '%');
+  if (GetDlgItemText(IDC_PROGRESS_PERCENT) != text) SetDlgItemText(IDC_PROGRESS_PERCENT, text);
+}
+
+void ProgressDialog::ReenableOwner() {
+  if (m_bOwnerDisabled && m_hOwner) EnableWindow(m_hOwner, TRUE);
+  m_bOwnerDisabled = FALSE;
+}

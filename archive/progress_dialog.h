@@ -1,0 +1,45 @@
+// The modeless window that long operations show over their disabled owner:
+// caption, status line, bar with percentage, and a Cancel button whose press
+// is only recorded for the operation to poll.
+#pragma once
+#include "app/language_id.h"
+#include "framework/dialog.h"
+
+#include <string>
+
+class ProgressDialog : public Dialog {
+ public:
+  ProgressDialog();
+  ~ProgressDialog() override;
+  static int TemplateIdFor(LanguageId language);
+
+  std::string m_strTitle;  // set before ShowOver
+  int m_nRangeLow = 0;
+  int m_nRangeHigh = 100;
+  int m_nStepSize = 10;
+  BOOL m_bCancelPressed = FALSE;
+  BOOL m_bOwnerDisabled = FALSE;
+
+  // Disables the owner and creates the window; FALSE (owner enabled again)
+  // when the window cannot be made.
+  BOOL ShowOver(HWND owner);
+  void SetStatusText(const char* text);
+  // Dispatches waiting messages, moves the bar; returns its previous position.
+  int SetPercent(int position);
+  // Dispatches waiting messages; reports a Cancel press once.
+  BOOL TakeCancelRequest();
+  // Enables the owner again, then destroys the window.
+  void DestroyWindow() override;
+
+ protected:
+  BOOL OnInitDialog() override;
+  void OnOK() override {}
+  void OnCancel() override { m_bCancelPressed = TRUE; }
+
+ private:
+  void DispatchPending();
+  void ShowPercentText(int position);
+  void ReenableOwner();
+
+  HWND m_hOwner = nullptr;
+};

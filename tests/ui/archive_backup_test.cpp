@@ -1,0 +1,272 @@
+// Backup as a user meets it: the save dialog, the progress, the summary, the
+// files it stores and the ones it reports, and what it leaves behind.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "app/current_language.h"
+#include "app/localized_text.h"
+#include "archive/restore_dialog.h"
+#include "archive_test_support.h"
+#include "framework/application.h"
+#include "framework/unique_handles.h"
+#include "rename/name_transforms.h"
+#include "res/resource.h"
+#include "temp_folder.h"
+#include "ui/browsing_state.h"
+#include "ui/main_dialog.h"
+#include "user_sim.h"
+
+using namespace archive_test;
+using testing::Contains;
+using testing::ElementsAre;
+using usersim::MessageBoxIcon;
+using usersim::User;
+
+namespace {
+
+UniqueFileHandle LockFile(const std::string& path) {
+  UniqueFileHandle handle(
+      CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  EXPECT_TRUE(handle) << "cannot lock " << path;
+  return handle;
+}
+
+// A command goes on after its last question; it has ended when its window
+// takes input again.
+void WaitUntilEnabled(const User& user, HWND window) {
+  for (int tries = 0; tries < 2000 && !IsWindowEnabled(window); ++tries) user.Settle(window);
+  ASSERT_TRUE(IsWindowEnabled(window)) << "the command did not end";
+}
+
+std::vector<std::string> ItemNames(const archive_format::ArchiveListing& listing) {
+  std::vector<std::string> names;
+  for (const auto& item : listing.items) names.push_back(item.name);
+  return names;
+}
+
+class ArchiveBackupTest : public testing::Test {
+ protected:
+  void SetUp() override { SetCurrentLanguage(Language::English); }
+
+  void RunMain(const std::function<void(User&, HWND)>& script, const char* title = kMainTitle) {
+    MainDialog dialog;
+    SetMainWindow(&dialog);
+    RunDialog(title, script, [&] { dialog.DoModal(); });
+    SetMainWindow(nullptr);
+  }
+  std::string OnDesktop(std::string_view name) const { return m_desktop.WindowsPath() + std::string(name); }
+
+  FakeProfile m_profile;
+  TempFolder m_desktop{m_profile.Desktop()};
+};
+
+TEST_F(ArchiveBackupTest, StoresEveryListedFileInListOrderAndRestoresThemByteForByte) {
+  const std::string big = Pattern(5000, 'c');
+  const std::string medium = Pattern(2048, 'b');
+  m_desktop.Write("b.txt", medium);
+  m_desktop.Write("a.dat", "");
+  m_desktop.Write("C.bin", big);
+  const std::string archivePath = OnDesktop("out.Backup");
+  std::string offeredName;
+  RunMain([&](User& user, HWND main) {
+    EXPECT_THAT(user.ListItems(main, IDC_FILE_LIST), ElementsAre("a.dat", "b.txt", "C.bin"));
+    user.ClickListItem(main, IDC_FILE_LIST, "b.txt");  // a selection makes no difference
+    user.Click(main, IDC_BACKUP);
+    HWND save = user.WaitForDialog(kSaveTitle);
+    offeredName = user.Text(user.FileNameBox(save));
+    user.EnterFileName(save, archivePath);
+    const auto summary = user.WaitForMessageBox("Backup");
+    EXPECT_EQ(summary.text, "operation complete.\n3 of 3 processed\ndata copied successfully");
+    EXPECT_EQ(summary.icon, MessageBoxIcon::Information);
+    user.Answer(summary, IDOK);
+    // The refreshed list shows the new archive, saved into the shown folder.
+    EXPECT_THAT(user.ListItems(main, IDC_FILE_LIST), Contains("out.Backup"));
+    user.Click(main, IDCANCEL);
+  });
+
+  EXPECT_TRUE(std::regex_match(offeredName, std::regex("(Sun|Mon|Tue|Wed|Thu|Fri|Sat)-"
+                                                       "(Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec)-"
+                                                       "[0-3][0-9]-[0-9]{2} at [01][0-9]-[0-5][0-9]-[0-5][0-9] (AM|PM)")))
+      << offeredName;
+  const std::string expected =
+      ArchiveOf(CurrentDrive + CurrentFolder, {{"a.dat", ""}, {"b.txt", medium}, {"C.bin", big}});
+  const std::string written = ReadWholeFile(archivePath);
+  EXPECT_EQ(written.size(), 1036u + 3 * 516 + 2048 + 5000);
+  EXPECT_TRUE(written == expected) << "the archive differs from the layout";
+
+  // Back again: the originals go, Restore All puts them back as they were.
+  for (const char* name : {"a.dat", "b.txt", "C.bin"}) DeleteFileA(OnDesktop(name).c_str());
+  RestoreDialog restore;
+  restore.m_strArchivePath = archivePath;
+  RunDialog(kRestoreTitle, [&](User& user, HWND dialog) {
+    EXPECT_THAT(user.ListItems(dialog, IDC_RESTORE_ITEMS), ElementsAre("a.dat", "b.txt", "C.bin"));
+    user.Click(dialog, IDC_RESTORE_ALL_ORIGINAL);
+    user.ExpectMessageBox("Result", "Items restored: 3");
+    user.Click(dialog, IDCANCEL);
+  }, [&] { restore.DoModal(); });
+  EXPECT_TRUE(FileExists(OnDesktop("a.dat")));
+  EXPECT_EQ(ReadWholeFile(OnDesktop("a.dat")), "");
+  EXPECT_TRUE(ReadWholeFile(OnDesktop("b.txt")) == medium);
+  EXPECT_TRUE(ReadWholeFile(OnDesktop("C.bin")) == big);
+}
+
+TEST_F(ArchiveBackupTest, EndsWithoutWritingWhenNothingIsListedOrTheSaveDialogIsCancelled) {
+  m_desktop.Write("only.txt", "x");
+  RunMain([&](User& user, HWND main) {
+    user.SetText(main, IDC_FILE_SPEC, "*.zzz");
+    user.Click(main, IDC_BACKUP);
+    const auto box = user.WaitForMessageBox("Error");
+    EXPECT_EQ(box.text, "No files were found that matched *.zzz!");
+    EXPECT_EQ(box.icon, MessageBoxIcon::Information);
+    user.Answer(box, IDOK);
+
+    user.SetText(main, IDC_FILE_SPEC, "*.*");
+    user.Click(main, IDC_BACKUP);
+    user.ClickCancel(user.WaitForDialog(kSaveTitle));
+    // No message follows: the main window takes clicks again at once.
+    EXPECT_TRUE(IsWindowEnabled(main));
+    user.Click(main, IDCANCEL);
+  });
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_desktop.Path()), {}), 1);
+}
+
+TEST_F(ArchiveBackupTest, AFileLockedElsewhereIsReportedAndSkipped) {
+  m_desktop.Write("a.txt", "first");
+  m_desktop.Write("b.txt", "locked");
+  m_desktop.Write("c.txt", "third");
+  const UniqueFileHandle lock = LockFile(OnDesktop("b.txt"));
+  const std::string archivePath = OnDesktop("locked.Backup");
+  RunMain([&](User& user, HWND main) {
+    user.Click(main, IDC_BACKUP);
+    user.ChooseFile(kSaveTitle, archivePath);
+    const auto error = user.WaitForMessageBox("Error");
+    EXPECT_EQ(error.text, "b.txt could not be opened because\na shared region is locked.");
+    EXPECT_EQ(error.icon, MessageBoxIcon::Stop);
+    user.Answer(error, IDOK);
+    user.ExpectMessageBox("Backup", "operation complete.\n2 of 3 processed\ndata copied successfully");
+    user.Click(main, IDCANCEL);
+  });
+  const auto listing = ListingOf(ReadWholeFile(archivePath));
+  EXPECT_THAT(ItemNames(listing), ElementsAre("a.txt", "c.txt"));
+  EXPECT_FALSE(listing.damage.has_value());
+}
+
+TEST_F(ArchiveBackupTest, CancelConfirmedAfterTheFirstStoredFileKeepsThatOneItem) {
+  // The locked file holds the run at its error message, so that the user's
+  // click on Cancel is waiting when the first stored file is polled.
+  for (const char* name : {"0-locked.txt", "a.txt", "b.txt", "c.txt"}) m_desktop.Write(name, name);
+  const UniqueFileHandle lock = LockFile(OnDesktop("0-locked.txt"));
+  const std::string archivePath = OnDesktop("cancelled.Backup");
+  RunMain([&](User& user, HWND main) {
+    user.Click(main, IDC_BACKUP);
+    user.ChooseFile(kSaveTitle, archivePath);
+    const auto error = user.WaitForMessageBox("Error");
+    HWND progress = user.WaitForDialog("Backup");
+    EXPECT_FALSE(IsWindowEnabled(main));
+    user.Click(progress, IDCANCEL);
+    user.Answer(error, IDOK);
+
+    const auto question = user.WaitForMessageBox("Backup");
+    EXPECT_EQ(question.text, "Cancel?");
+    EXPECT_EQ(question.icon, MessageBoxIcon::Question);
+    EXPECT_THAT(question.buttons, ElementsAre(IDYES, IDNO));
+    user.Answer(question, IDYES);
+    user.ExpectMessageBox("Backup", "operation complete.\n1 of 4 processed\ndata copied successfully");
+    EXPECT_FALSE(IsWindow(progress));
+    EXPECT_TRUE(IsWindowEnabled(main));
+    user.Click(main, IDCANCEL);
+  });
+  const auto listing = ListingOf(ReadWholeFile(archivePath));
+  EXPECT_EQ(listing.declaredItemCount, 1u);
+  EXPECT_THAT(ItemNames(listing), ElementsAre("a.txt"));
+}
+
+TEST_F(ArchiveBackupTest, RefusesFilesTheArchiveCannotHoldAndStoresTheOthers) {
+  m_desktop.Write("ok.txt", "fine");
+  {
+    // 4 GiB exactly, sparse: DataSize cannot hold it.
+    UniqueFileHandle big(CreateFileA(OnDesktop("big.bin").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                     FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(big);
+    LARGE_INTEGER size;
+    size.QuadPart = 0x100000000LL;
+    ASSERT_TRUE(SetFilePointerEx(big.get(), size, nullptr, FILE_BEGIN));
+    ASSERT_TRUE(SetEndOfFile(big.get()));
+  }
+  // No folder lists such a name; the list is given one to show the guard.
+  const std::string longName(600, 'z');
+  const std::string archivePath = OnDesktop("refused.Backup");
+  RunMain([&](User& user, HWND main) {
+    SendMessageA(user.Control(main, IDC_FILE_LIST), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(longName.c_str()));
+    user.Click(main, IDC_BACKUP);
+    user.ChooseFile(kSaveTitle, archivePath);
+    const auto tooLarge = user.WaitForMessageBox("Error");
+    EXPECT_EQ(tooLarge.text,
+              "big.bin could not be stored because\nit is 4 GB or larger, more than a backup archive can hold.");
+    EXPECT_EQ(tooLarge.icon, MessageBoxIcon::Stop);
+    user.Answer(tooLarge, IDOK);
+    user.ExpectMessageBox("Error", longName + " could not be stored because\nits name is longer than 511 characters.");
+    user.ExpectMessageBox("Backup", "operation complete.\n1 of 3 processed\ndata copied successfully");
+    user.Click(main, IDCANCEL);
+  });
+  const auto listing = ListingOf(ReadWholeFile(archivePath));
+  EXPECT_THAT(ItemNames(listing), ElementsAre("ok.txt"));
+  EXPECT_FALSE(listing.damage.has_value());
+}
+
+TEST_F(ArchiveBackupTest, FileDialogsLeaveBareNamesActingOnTheShownFolder) {
+  TempFolder elsewhere;
+  m_desktop.Write("victim.txt", "shown");
+  elsewhere.Write("victim.txt", "elsewhere");
+  const std::string shownFolder = m_desktop.WindowsPath();
+  RunMain([&](User& user, HWND main) {
+    // The user browses to another folder in Backup's save dialog, then gives up.
+    user.Click(main, IDC_BACKUP);
+    HWND save = user.WaitForDialog(kSaveTitle);
+    user.EnterFileName(save, elsewhere.WindowsPath());
+    user.ClickCancel(save);
+
+    char current[MAX_PATH];
+    GetCurrentDirectoryA(MAX_PATH, current);
+    EXPECT_EQ(ToLowerAnsi(std::string(current) + "\\"), ToLowerAnsi(shownFolder));
+
+    // Delete works on the bare listed name.
+    user.ClickListItem(main, IDC_FILE_LIST, "victim.txt");
+    user.Click(main, IDC_DELETE);
+    user.ExpectMessageBox("Delete file", "Do you want to delete the selected files?", IDYES);
+    WaitUntilEnabled(user, main);
+    EXPECT_THAT(user.ListItems(main, IDC_FILE_LIST), testing::Not(Contains("victim.txt")));
+    user.Click(main, IDCANCEL);
+  });
+  EXPECT_FALSE(m_desktop.Exists("victim.txt"));
+  EXPECT_EQ(elsewhere.Read("victim.txt"), "elsewhere");
+}
+
+class ArchiveBackupSummary : public ArchiveBackupTest, public testing::WithParamInterface<LanguageId> {};
+
+TEST_P(ArchiveBackupSummary, IsTheRunningLanguagesTextInLowerCase) {
+  const LanguageId language = GetParam();
+  SetCurrentLanguage(language);
+  m_desktop.Write("one.txt", "1");
+  m_desktop.Write("two.txt", "2");
+  const char* mainTitles[] = {"Dorvex [English]", "Dorvex [Deutsch]", "Dorvex [fran\xE7" "ais]", "Dorvex [Italiano]"};
+  const std::string backupTitle(Text(LocalizedText::BackupTitle, language));
+  std::string expected(Text(LocalizedText::BackupComplete, language));
+  expected.replace(expected.find("%d"), 2, "2");
+  expected.replace(expected.find("%d"), 2, "2");
+  RunMain([&](User& user, HWND main) {
+    user.Click(main, IDC_BACKUP);
+    user.ChooseFile(kSaveTitle, OnDesktop("lang.Backup"));
+    user.ExpectMessageBox(backupTitle, ToLowerAnsi(expected));
+    user.Click(main, IDCANCEL);
+  }, mainTitles[language]);
+  EXPECT_EQ(ListingOf(ReadWholeFile(OnDesktop("lang.Backup"))).items.size(), 2u);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllLanguages, ArchiveBackupSummary,
+                         testing::Values(Language::English, Language::German, Language::French,
+                                         Language::Italian));
+
+}  // namespace

@@ -1,0 +1,87 @@
+// Dorvex.exe started with an archive on its command line, as the shell
+// starts it for a .Backup file: the Restore dialog comes first.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <optional>
+
+#include "app/language_setting.h"
+#include "archive_test_support.h"
+#include "program_process.h"
+#include "res/resource.h"
+#include "temp_folder.h"
+#include "test_environment.h"
+#include "user_sim.h"
+
+using namespace archive_test;
+using namespace std::chrono_literals;
+using usersim::ProgramProcess;
+using usersim::User;
+
+namespace {
+
+// The stored language for the program's run, put back as it was afterwards,
+// so that the language dialog of a first start does not come in between.
+class StoredLanguage {
+ public:
+  explicit StoredLanguage(LanguageId language) {
+    const UniqueRegKey key = OpenLanguageSettingKey();
+    m_previous = ReadStoredLanguage(key);
+    WriteStoredLanguage(key, language);
+  }
+  ~StoredLanguage() {
+    const UniqueRegKey key = OpenLanguageSettingKey();
+    if (m_previous) {
+      WriteStoredLanguage(key, *m_previous);
+    } else {
+      RegDeleteValueA(key.get(), "Language");
+    }
+  }
+
+ private:
+  std::optional<LanguageId> m_previous;
+};
+
+class ArchiveCommandLineTest : public testing::Test {
+ protected:
+  ArchiveCommandLineTest() {
+    m_archivePath = m_folder.WindowsPath() + "start.Backup";
+    WriteWholeFile(m_archivePath, ArchiveOf(m_folder.WindowsPath(), {{"one.txt", "1"}, {"two.txt", "2"}}));
+  }
+
+  StoredLanguage m_language{Language::English};
+  FakeProfile m_profile;  // the program inherits it
+  TempFolder m_desktop{m_profile.Desktop()};
+  TempFolder m_folder;
+  std::string m_archivePath;
+};
+
+TEST_F(ArchiveCommandLineTest, OpensTheArchiveFirstAndExitEndsTheProgram) {
+  ProgramProcess program = ProgramProcess::Start(usersim::DorvexExePath(), m_archivePath);
+  User user(program.Id());
+  HWND dialog = user.WaitForDialog(kRestoreTitle);
+  EXPECT_EQ(user.ListCount(dialog, IDC_RESTORE_ITEMS), 2);
+  EXPECT_TRUE(user.IsEnabled(dialog, IDCANCEL));
+  user.Click(dialog, IDC_RESTORE_ALL_ORIGINAL);
+  user.ExpectMessageBox("Result", "Items restored: 2");
+  EXPECT_EQ(m_folder.Read("one.txt"), "1");
+  EXPECT_EQ(m_folder.Read("two.txt"), "2");
+  user.Click(dialog, IDCANCEL);  // "Exit"
+  EXPECT_TRUE(program.WaitForExit(15s).has_value()) << "Exit left the program running";
+  EXPECT_EQ(user.FindWindowTitled(kMainTitle), nullptr);
+}
+
+TEST_F(ArchiveCommandLineTest, CancelLeavesTheMainWindowUp) {
+  ProgramProcess program = ProgramProcess::Start(usersim::DorvexExePath(), m_archivePath);
+  User user(program.Id());
+  HWND dialog = user.WaitForDialog(kRestoreTitle);
+  user.Click(dialog, IDOK);  // "Cancel"
+  HWND main = user.WaitForDialog(kMainTitle);
+  EXPECT_TRUE(IsWindowEnabled(main));
+  EXPECT_TRUE(program.IsRunning());
+  user.Click(main, IDCANCEL);
+  EXPECT_TRUE(program.WaitForExit(15s).has_value());
+}
+
+}  // namespace

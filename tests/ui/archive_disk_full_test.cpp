@@ -1,0 +1,166 @@
+// A disk that fills during Backup and Restore, on a 4 MiB tmpfs that the
+// test mounts and maps as a Wine drive for its own run. Mounting needs root;
+// without it the tests are skipped and say why.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include "app/current_language.h"
+#include "archive/restore_dialog.h"
+#include "archive_test_support.h"
+#include "framework/application.h"
+#include "res/resource.h"
+#include "temp_folder.h"
+#include "ui/main_dialog.h"
+#include "user_sim.h"
+
+using namespace archive_test;
+using namespace std::chrono_literals;
+using testing::EndsWith;
+using usersim::MessageBoxIcon;
+using usersim::User;
+
+namespace {
+
+constexpr std::uint64_t kDriveSize = 4 << 20;
+constexpr std::size_t kMiB = 1 << 20;
+constexpr char kDiskFull[] = " could not be accessed because\nThe disk is full.";
+
+std::string Environment(const char* name) {
+  char value[4096];
+  const DWORD length = GetEnvironmentVariableA(name, value, sizeof value);
+  return length > 0 && length < sizeof value ? std::string(value, length) : std::string();
+}
+
+// Wine runs Unix programs too: the shell does the mounting.
+void RunUnixShell(const std::string& script) {
+  std::string commandLine = "/bin/sh -c \"" + script + "\"";
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION created{};
+  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &created))
+    return;
+  WaitForSingleObject(created.hProcess, 10000);
+  CloseHandle(created.hThread);
+  CloseHandle(created.hProcess);
+}
+
+std::uint64_t DriveSize(const std::string& root) {
+  ULARGE_INTEGER total{};
+  if (!GetDiskFreeSpaceExA(root.c_str(), nullptr, &total, nullptr)) return 0;
+  return total.QuadPart;
+}
+
+class SmallDrive {
+ public:
+  SmallDrive() {
+    const std::string prefix = Environment("WINEPREFIX");
+    if (prefix.empty() || prefix.find('\'') != std::string::npos) {
+      m_whyNot = "no usable WINEPREFIX in the environment";
+      return;
+    }
+    for (char letter : std::string("qponmlkjih")) {
+      if (GetDriveTypeA((std::string(1, letter) + ":\\").c_str()) == DRIVE_NO_ROOT_DIR) {
+        m_letter = letter;
+        break;
+      }
+    }
+    if (!m_letter) {
+      m_whyNot = "no free drive letter";
+      return;
+    }
+    m_mountPoint = "/tmp/dorvex-small-" + std::to_string(GetCurrentProcessId()) + "-" + m_letter;
+    m_link = prefix + "/dosdevices/" + m_letter + ":";
+    RunUnixShell("mkdir -p '" + m_mountPoint + "' && mount -t tmpfs -o size=4m tmpfs '" + m_mountPoint +
+                 "' && ln -sfn '" + m_mountPoint + "' '" + m_link + "'");
+    for (int tries = 0; tries < 100 && !Ready(); ++tries) std::this_thread::sleep_for(50ms);
+    if (!Ready()) m_whyNot = "cannot mount a 4 MiB tmpfs as drive " + Root() + " (it takes root)";
+  }
+  ~SmallDrive() {
+    if (m_letter)
+      RunUnixShell("rm -f '" + m_link + "'; umount -l '" + m_mountPoint + "' 2>/dev/null; rmdir '" +
+                   m_mountPoint + "' 2>/dev/null");
+  }
+
+  bool Ready() const {
+    const std::uint64_t size = m_letter ? DriveSize(Root()) : 0;
+    return size > 0 && size <= kDriveSize;
+  }
+  std::string Root() const { return std::string(1, m_letter) + ":\\"; }
+  const std::string& WhyNot() const { return m_whyNot; }
+
+ private:
+  char m_letter = 0;
+  std::string m_mountPoint;
+  std::string m_link;
+  std::string m_whyNot;
+};
+
+class ArchiveDiskFullTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    if (!m_drive.Ready()) GTEST_SKIP() << m_drive.WhyNot();
+    SetCurrentLanguage(Language::English);
+  }
+
+  SmallDrive m_drive;
+  // Together more than the drive holds.
+  const std::vector<std::pair<std::string, std::string>> m_files = {
+      {"a.bin", Pattern(1 * kMiB, 'a')}, {"b.bin", Pattern(2 * kMiB, 'b')}, {"c.bin", Pattern(2 * kMiB, 'c')}};
+};
+
+TEST_F(ArchiveDiskFullTest, BackupStopsWithTheFileErrorAndLeavesAValidEmptyArchive) {
+  FakeProfile profile;
+  TempFolder desktop(profile.Desktop());
+  for (const auto& [name, content] : m_files) desktop.Write(name, content);
+  const std::string archivePath = m_drive.Root() + "full.Backup";
+  MainDialog mainDialog;
+  SetMainWindow(&mainDialog);
+  RunDialog(kMainTitle, [&](User& user, HWND main) {
+    user.Click(main, IDC_BACKUP);
+    user.ChooseFile(kSaveTitle, archivePath);
+    const auto box = user.WaitForMessageBox(ApplicationName());
+    EXPECT_THAT(box.text, EndsWith(std::string("full.Backup") + kDiskFull));
+    EXPECT_EQ(box.icon, MessageBoxIcon::Exclamation);
+    user.Answer(box, IDOK);
+    // No summary follows, and the main window is usable again.
+    EXPECT_TRUE(IsWindowEnabled(main));
+    EXPECT_EQ(user.FindWindowTitled("Backup"), nullptr);
+    user.Click(main, IDCANCEL);
+  }, [&] { mainDialog.DoModal(); });
+  SetMainWindow(nullptr);
+
+  const auto listing = ListingOf(ReadWholeFile(archivePath));
+  EXPECT_EQ(listing.declaredItemCount, 0u);
+  EXPECT_TRUE(listing.items.empty());
+  EXPECT_FALSE(listing.damage.has_value());
+  for (const auto& [name, content] : m_files) EXPECT_TRUE(desktop.Read(name) == content) << name;
+}
+
+TEST_F(ArchiveDiskFullTest, RestoreAllStopsWithTheFileErrorAndTheDialogStaysUsable) {
+  TempFolder archives;
+  const std::string archivePath = archives.WindowsPath() + "big.Backup";
+  const std::string bytes = ArchiveOf(archives.WindowsPath(), m_files);
+  WriteWholeFile(archivePath, bytes);
+  RestoreDialog dialog;
+  dialog.m_strArchivePath = archivePath;
+  RunDialog(kRestoreTitle, [&](User& user, HWND restore) {
+    user.Click(restore, IDC_RESTORE_ALL_NEW);
+    user.ChooseFile(kSaveTitle, m_drive.Root() + "a.bin");
+    const auto box = user.WaitForMessageBox(ApplicationName());
+    EXPECT_THAT(box.text, EndsWith(std::string("c.bin") + kDiskFull));
+    user.Answer(box, IDOK);
+    EXPECT_TRUE(IsWindowEnabled(restore));
+    EXPECT_EQ(user.FindWindowTitled("Restore"), restore);  // the progress window is gone
+    user.Click(restore, IDOK);
+  }, [&] { dialog.DoModal(); });
+
+  EXPECT_TRUE(ReadWholeFile(m_drive.Root() + "a.bin") == m_files[0].second);
+  EXPECT_TRUE(ReadWholeFile(m_drive.Root() + "b.bin") == m_files[1].second);
+  EXPECT_TRUE(ReadWholeFile(archivePath) == bytes);
+}
+
+}  // namespace

@@ -1,0 +1,62 @@
+// What the archive tests share: archives made by hand from the byte layout,
+// reading archives back, and the main window and Restore dialog run with a
+// simulated user.
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "archive/archive_format.h"
+#include "user_sim.h"
+
+namespace archive_test {
+
+// Builds archive bytes field by field, independently of the program's encoder.
+class ArchiveBytes {
+ public:
+  ArchiveBytes(std::string_view sourceFolder, std::uint32_t itemCount);
+  ArchiveBytes& Item(std::string_view name, std::string_view data);
+  // A DataSize that need not match the data that follows.
+  ArchiveBytes& ItemWithSize(std::string_view name, std::uint32_t dataSize, std::string_view data = {});
+  const std::string& Bytes() const { return m_bytes; }
+
+ private:
+  void AppendU32(std::uint32_t value);
+  void AppendField(std::string_view text, std::size_t width);
+  std::string m_bytes;
+};
+
+// An archive of these items, in this order, with a matching ItemCount.
+std::string ArchiveOf(std::string_view sourceFolder,
+                      const std::vector<std::pair<std::string, std::string>>& items);
+
+// The listing of archive bytes, as the program's reader sees them.
+archive_format::ArchiveListing ListingOf(const std::string& bytes);
+
+// A content that tells its bytes apart, of any length.
+std::string Pattern(std::size_t size, char seed = 'a');
+
+std::string ReadWholeFile(const std::string& path);
+void WriteWholeFile(const std::string& path, std::string_view content);
+bool FileExists(const std::string& path);
+
+// Runs a modal dialog (`ui`) while the user's script acts; the script gets
+// the dialog's window, found by its title.
+void RunDialog(std::string_view title, const std::function<void(usersim::User&, HWND)>& script,
+               const std::function<void()>& ui);
+
+// Clicks Backup in the main window, saves as `archivePath` and returns the
+// summary box (answered with OK).
+usersim::MessageBoxInfo BackUpAs(const usersim::User& user, HWND mainWindow, const std::string& archivePath);
+
+inline constexpr char kMainTitle[] = "Dorvex [English]";
+inline constexpr char kRestoreTitle[] = "Restore";
+inline constexpr char kSaveTitle[] = "Save As";
+inline constexpr char kOpenTitle[] = "Open";
+
+}  // namespace archive_test
