@@ -6,6 +6,8 @@
 
 namespace {
 
+constexpr std::chrono::milliseconds kDispatchInterval{16};
+
 HWND TopLevelOwnerOf(HWND window) {
   while (window && (GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD)) window = GetParent(window);
   return window;
@@ -39,22 +41,25 @@ BOOL ProgressDialog::ShowOver(HWND owner) {
 
 BOOL ProgressDialog::OnInitDialog() {
   Dialog::OnInitDialog();
-  HWND bar = GetDlgItem(IDC_PROGRESS_BAR);
-  SendMessageA(bar, PBM_SETRANGE, 0, MAKELPARAM(m_nRangeLow, m_nRangeHigh));
-  SendMessageA(bar, PBM_SETSTEP, m_nStepSize, 0);
-  SendMessageA(bar, PBM_SETPOS, m_nRangeLow, 0);
+  // Looked up once: finding a control is dearer than updating it.
+  m_hBar = GetDlgItem(IDC_PROGRESS_BAR);
+  m_hPercentText = GetDlgItem(IDC_PROGRESS_PERCENT);
+  m_hStatusText = GetDlgItem(IDC_PROGRESS_STATUS);
+  SendMessageA(m_hBar, PBM_SETRANGE, 0, MAKELPARAM(m_nRangeLow, m_nRangeHigh));
+  SendMessageA(m_hBar, PBM_SETSTEP, m_nStepSize, 0);
+  SendMessageA(m_hBar, PBM_SETPOS, m_nRangeLow, 0);
   SetWindowTextA(GetSafeHwnd(), m_strTitle.c_str());
   return TRUE;
 }
 
 void ProgressDialog::SetStatusText(const char* text) {
-  if (GetSafeHwnd()) SetDlgItemText(IDC_PROGRESS_STATUS, text);
+  if (GetSafeHwnd()) SetWindowTextA(m_hStatusText, text);
 }
 
 int ProgressDialog::SetPercent(int position) {
   DispatchPending();
   if (!GetSafeHwnd()) return 0;
-  const LRESULT previous = SendMessageA(GetDlgItem(IDC_PROGRESS_BAR), PBM_SETPOS, position, 0);
+  const LRESULT previous = SendMessageA(m_hBar, PBM_SETPOS, position, 0);
   ShowPercentText(position);
   return static_cast<int>(previous & 0xFFFF);
 }
@@ -72,6 +77,11 @@ void ProgressDialog::DestroyWindow() {
 }
 
 void ProgressDialog::DispatchPending() {
+  // Looking at the queue costs more than a small file's copy on some
+  // systems; looking once a frame keeps the window as lively to the user.
+  const auto now = std::chrono::steady_clock::now();
+  if (now - m_lastDispatch < kDispatchInterval) return;
+  m_lastDispatch = now;
   MSG message;
   while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
     if (message.message == WM_QUIT) {
@@ -96,7 +106,9 @@ void ProgressDialog::ShowPercentText(int position) {
   int percent = span != 0 ? (position - m_nRangeLow) * 100 / span : 0;
   if (percent != 100) percent %= 100;
   const std::string text = FormatString("%d%c", percent, '%');
-  if (GetDlgItemText(IDC_PROGRESS_PERCENT) != text) SetDlgItemText(IDC_PROGRESS_PERCENT, text);
+  char shown[16] = {};
+  GetWindowTextA(m_hPercentText, shown, sizeof shown);
+  if (text != shown) SetWindowTextA(m_hPercentText, text.c_str());
 }
 
 void ProgressDialog::ReenableOwner() {

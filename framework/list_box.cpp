@@ -6,11 +6,17 @@ int ListBoxCount(HWND list) {
 }
 
 std::string ListBoxText(HWND list, int index) {
-  const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, index, 0);
+  // Read as UTF-16 and converted here: Wine copies an ANSI request through a
+  // fixed buffer of 512 characters, and overruns it for a longer entry.
+  const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, index, 0);
   if (length == LB_ERR) return {};
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  const LRESULT copied = SendMessageA(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-  text.resize(copied == LB_ERR ? 0 : static_cast<std::size_t>(copied));
+  std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
+  const LRESULT copied = SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(wide.data()));
+  if (copied == LB_ERR || copied <= 0) return {};
+  const int size = static_cast<int>(copied);
+  const int bytes = WideCharToMultiByte(CP_ACP, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+  std::string text(static_cast<std::size_t>(bytes > 0 ? bytes : 0), '\0');
+  if (bytes > 0) WideCharToMultiByte(CP_ACP, 0, wide.data(), size, text.data(), bytes, nullptr, nullptr);
   return text;
 }
 
