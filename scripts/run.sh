@@ -29,6 +29,9 @@ if [[ ! -d $WINEPREFIX ]]; then
   say "creating the Wine prefix $WINEPREFIX"
   wineboot -i >/dev/null 2>&1
 fi
+# Debian keeps Wine's own fonts out of new prefixes; without them "MS Sans
+# Serif" falls back to a wider face and the dialog layouts no longer fit.
+cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
 
 if [[ -n ${DISPLAY:-} ]]; then
   say "starting $exe in $WINEPREFIX"
@@ -36,7 +39,9 @@ if [[ -n ${DISPLAY:-} ]]; then
 fi
 
 log=$(mktemp "${TMPDIR:-/tmp}/dorvex-run.XXXXXX")
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$log" 2>/dev/null &
+# Detached from this script's terminal and output, as the program is: both
+# stay up after the script ends.
+setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$log" </dev/null >/dev/null 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do
   [[ -s $log ]] && break
@@ -73,6 +78,8 @@ for _ in $(seq 120); do
   previous=$current
 done
 mv "$shot" "$screenshot"
+chmod 644 "$screenshot"
 say "screenshot of the running program: $screenshot"
 say "Dorvex runs on the virtual display $DISPLAY (process $wine_pid)."
-say "To stop it: WINEPREFIX=$WINEPREFIX wineserver -k; kill $xvfb_pid"
+say "To stop it: close its window (Exit), or: WINEPREFIX=$WINEPREFIX wineserver -k"
+say "then stop the virtual display: kill $xvfb_pid"

@@ -81,8 +81,9 @@ window_pid() {
 }
 
 cleanup() {
+  set +e
   local desk id pid
-  desk=$(desktop_window || true)
+  desk=$(desktop_window)
   if [[ -n $desk ]]; then
     # The program first: the desktop closes by itself once it has no windows.
     for id in $(program_windows "$desk" | awk '{ print $1 }'); do
@@ -127,14 +128,14 @@ for ((i = 0; i < 600; i++)); do
   sleep 0.1
   desk=$(desktop_window || true)
   [[ -n $desk ]] || continue
-  windows=$(program_windows "$desk")
+  windows=$(program_windows "$desk" || true)
   [[ -n $windows ]] || continue
   geometry=$(awk 'NR == 1 { l = $2; t = $3; r = $2 + $4; b = $3 + $5 }
                   { if ($2 < l) l = $2; if ($3 < t) t = $3
                     if ($2 + $4 > r) r = $2 + $4; if ($3 + $5 > b) b = $3 + $5 }
                   END { printf "%dx%d+%d+%d", r - l, b - t, l, t }' <<<"$windows")
   sleep 0.5
-  import -window root -crop "$geometry" +repage "$work/shot.png"
+  import -window root -crop "$geometry" +repage "$work/shot.png" || continue
   current=$(md5sum <"$work/shot.png")
   if [[ $current == "$previous" ]]; then
     cp "$work/shot.png" "$out"

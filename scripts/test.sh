@@ -60,7 +60,7 @@ trap 'exit 130' INT TERM
 
 # --- Display: a virtual one on a free display number when there is none.
 if [[ -z ${DISPLAY:-} ]]; then
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" </dev/null >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 100); do
     [[ -s $work/display ]] && break
@@ -75,7 +75,7 @@ fi
 # --- Printer: a PDF printer through CUPS, its files in a folder of this run.
 scheduler_running() { lpstat -r 2>/dev/null | grep -q 'scheduler is running'; }
 if ! scheduler_running && [[ $(id -u) == 0 ]]; then
-  /usr/sbin/cupsd -f &
+  /usr/sbin/cupsd -f </dev/null >/dev/null 2>&1 &
   cupsd_pid=$!
   for _ in $(seq 100); do
     scheduler_running && break
@@ -107,9 +107,14 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export LANG=C.UTF-8
 wineboot -i >/dev/null 2>&1
+# Debian keeps Wine's own fonts out of new prefixes; without them "MS Sans
+# Serif" falls back to a wider face and the dialog layouts no longer fit.
+cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
 # Windows live inside Wine's own virtual desktop: on a bare X server with no
 # window manager, every window that hides would wait 2 s for one to answer.
-cat >"$work/desktop.reg" <<'REG'
+# A crashing test prints its backtrace and ends instead of waiting for
+# somebody to close the crash dialog.
+cat >"$work/settings.reg" <<'REG'
 REGEDIT4
 
 [HKEY_CURRENT_USER\Software\Wine\Explorer]
@@ -117,11 +122,18 @@ REGEDIT4
 
 [HKEY_CURRENT_USER\Software\Wine\Explorer\Desktops]
 "Default"="1280x1024"
+
+[HKEY_CURRENT_USER\Software\Wine\WineDbg]
+"ShowCrashDialog"=dword:00000000
 REG
-wine regedit /S "$work/desktop.reg" >/dev/null 2>&1
+wine regedit /S "$work/settings.reg" >/dev/null 2>&1
 wineserver -k || true
 wineserver -w
-wineserver -p
+wineserver -p </dev/null >/dev/null 2>&1
+# The first program of a server starts Wine's services and the desktop, which
+# take over its standard output and error. Start them here, so that they do
+# not hold ctest's pipe of the first test open for as long as they live.
+wine rundll32.exe user32.dll,GetDesktopWindow </dev/null >/dev/null 2>&1
 say "Wine prefix ready after $(($(date +%s) - started)) s"
 
 failed=0

@@ -29,16 +29,24 @@ std::string ClassName(HWND window) {
   return std::string(name.data(), length > 0 ? length : 0);
 }
 
+// Texts travel between processes as UTF-16 (Wine does not convert every
+// message's text for an ANSI caller in another process); the tests compare
+// them in the ANSI code page, as the program's own A calls see them.
+std::string Narrow(std::wstring_view wide) {
+  if (wide.empty()) return {};
+  const int length = static_cast<int>(wide.size());
+  const int bytes = WideCharToMultiByte(CP_ACP, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
+  std::string text(bytes, '\0');
+  WideCharToMultiByte(CP_ACP, 0, wide.data(), length, text.data(), bytes, nullptr, nullptr);
+  return text;
+}
+
 // Reads the text the system keeps for the window without sending it a
 // message, so that a busy or hung window cannot block the reader.
 std::string StoredWindowText(HWND window) {
   std::array<wchar_t, 1024> wide{};
   const int length = InternalGetWindowText(window, wide.data(), static_cast<int>(wide.size()));
-  if (length <= 0) return {};
-  const int bytes = WideCharToMultiByte(CP_ACP, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
-  std::string text(bytes, '\0');
-  WideCharToMultiByte(CP_ACP, 0, wide.data(), length, text.data(), bytes, nullptr, nullptr);
-  return text;
+  return Narrow(std::wstring_view(wide.data(), length > 0 ? length : 0));
 }
 
 DWORD ProcessOf(HWND window) {
@@ -210,10 +218,6 @@ void User::GiveUp(const std::string& what) const {
   throw UserGaveUp(what + "\nTop-level windows:\n" + DescribeWindows(m_processId));
 }
 
-bool User::Belongs(HWND window) const {
-  return m_processId == kAnyProcess || ProcessOf(window) == m_processId;
-}
-
 HWND User::FindMatching(std::string_view title, std::string_view className, bool messageBoxOnly) const {
   HWND disabledMatch = nullptr;
   for (HWND window : TopLevelWindowsOf(m_processId)) {
@@ -272,7 +276,7 @@ std::vector<WindowSummary> User::TopLevelWindows() const {
 
 LRESULT User::Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) const {
   DWORD_PTR result = 0;
-  if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL,
+  if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_NORMAL,
                            static_cast<UINT>(m_patience.count()), &result)) {
     if (!IsWindow(window)) GiveUp("the window went away while the user was reading it");
     GiveUp("a " + ClassName(window) + " window did not answer within " + Seconds(m_patience));
@@ -304,7 +308,7 @@ void User::Settle(HWND window) const {
   const int unsettled = std::exchange(m_unsettled, 0);
   DWORD processId = 0;
   if (GetWindowThreadProcessId(window, &processId) == GetCurrentThreadId())
-    GiveUp("the user acts from another thread than the windows' own (see RunUserScenario)");
+    GiveUp("the user must act from another thread than the windows' own (see RunUserScenario)");
   if (processId == GetCurrentProcessId()) {
     switch (m_markers.PostAndAwait(window, m_patience)) {
       case PostedMarkers::Outcome::Taken:
@@ -346,10 +350,10 @@ HWND User::UsableControl(HWND dialog, int id) const {
 
 std::string User::Text(HWND window) const {
   const auto length = Send(window, WM_GETTEXTLENGTH);
-  std::string text(static_cast<size_t>(length) + 1, '\0');
+  std::wstring text(static_cast<size_t>(std::max<LRESULT>(length, 0)) + 1, L'\0');
   const auto copied = Send(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
   text.resize(static_cast<size_t>(std::clamp<LRESULT>(copied, 0, length)));
-  return text;
+  return Narrow(text);
 }
 
 std::string User::Text(HWND dialog, int id) const { return Text(Control(dialog, id)); }
@@ -405,10 +409,10 @@ std::vector<std::string> User::ListItems(HWND dialog, int id) const {
   const int count = ListCount(dialog, id);
   for (int index = 0; index < count; ++index) {
     const auto length = Send(list, LB_GETTEXTLEN, index);
-    std::string text(static_cast<size_t>(std::max<LRESULT>(length, 0)) + 1, '\0');
+    std::wstring text(static_cast<size_t>(std::max<LRESULT>(length, 0)) + 1, L'\0');
     const auto copied = Send(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<size_t>(std::clamp<LRESULT>(copied, 0, length)));
-    items.push_back(std::move(text));
+    items.push_back(Narrow(text));
   }
   return items;
 }

@@ -155,7 +155,6 @@ class User {
   };
   Ending WatchEnding(HWND target) const;
   void Settle(HWND target, const Ending& ending) const;
-  bool Belongs(HWND window) const;
   HWND FindMatching(std::string_view title, std::string_view className, bool messageBoxOnly) const;
   HWND AwaitMatching(std::string_view title, std::string_view className, bool messageBoxOnly) const;
   HWND UsableControl(HWND dialog, int id) const;

@@ -192,8 +192,8 @@ TEST(UserSimulation, TypesKeystrokeByKeystroke) {
         user.SetText(dialog, kNameEdit, "");
         EXPECT_EQ(user.Text(dialog, kNameEdit), "");
 
-        user.Type(dialog, kLowerCaseEdit, "MiXeD Case");
-        EXPECT_EQ(user.Text(dialog, kLowerCaseEdit), "mixed case");
+        user.Type(dialog, kLowerCaseEdit, "MiXeD Case \xC4\xD6");
+        EXPECT_EQ(user.Text(dialog, kLowerCaseEdit), "mixed case \xE4\xF6");
 
         user.SetText(dialog, kNameEdit, "final");
         user.PressEnter(dialog);
@@ -443,25 +443,41 @@ TEST(UserScenario, GivingUpFailsTheTestAndClosesTheWindows) {
 }
 
 TEST(UserScenarioDeathTest, WindowsThatNeverCloseEndTheProcess) {
-  GTEST_FLAG_SET(death_test_style, "threadsafe");
   EXPECT_EXIT(ScenarioThatCannotEnd(), testing::ExitedWithCode(3), "did not end within 3000 ms");
 }
 
-// Shown by a second copy of this executable, started by the next test.
-TEST(HelperProcess, DISABLED_ShowsAMessageBox) {
-  EXPECT_EQ(MessageBoxA(nullptr, "Hello from another process", "Selftest Other Process", MB_OK), IDOK);
+// Run by a second copy of this executable, started by the next test.
+TEST(HelperProcess, DISABLED_ShowsTheSelftestDialog) {
+  DialogEvents events;
+  EXPECT_EQ(RunSelftestDialog(events), IDOK);
+  EXPECT_EQ(events.nameOnOk, "typed elsewhere");
+  EXPECT_EQ(events.messageBoxAnswer, IDYES);
+  EXPECT_EQ(events.doubleClickedItem, 2);
 }
 
 TEST(Processes, AnotherProcessIsDrivenThroughItsWindows) {
   std::vector<char> ownPath(MAX_PATH + 1);
   GetModuleFileNameA(nullptr, ownPath.data(), static_cast<DWORD>(ownPath.size()));
   auto helper = usersim::ProgramProcess::Start(
-      ownPath.data(), "--gtest_also_run_disabled_tests --gtest_filter=HelperProcess.DISABLED_ShowsAMessageBox");
+      ownPath.data(), "--gtest_also_run_disabled_tests --gtest_filter=HelperProcess.DISABLED_ShowsTheSelftestDialog");
   User other(helper.Id());
-  const auto box = other.WaitForMessageBox("Selftest Other Process");
-  EXPECT_EQ(box.text, "Hello from another process");
+  HWND dialog = other.WaitForDialog(kTitle);
+  EXPECT_THAT(other.ListItems(dialog, kSingleList), ElementsAre("alpha", "beta", "gamma"));
+  other.ClickListItem(dialog, kMultipleList, "Item 30");
+  EXPECT_THAT(other.SelectedItems(dialog, kMultipleList), ElementsAre("Item 30"));
+  other.DoubleClickListItem(dialog, kSingleList, "gamma");
+  other.Type(dialog, kLowerCaseEdit, "Caf\xC9");
+  EXPECT_EQ(other.Text(dialog, kLowerCaseEdit), "caf\xE9");
+  other.Type(dialog, kNameEdit, "typed elsewhere");
+  EXPECT_EQ(other.Text(dialog, kNameEdit), "typed elsewhere");
+
+  other.Click(dialog, kAskButton);
+  const auto box = other.WaitForMessageBox("Selftest Question");
+  EXPECT_EQ(box.text, "Shall we go on?");
+  EXPECT_THAT(box.buttons, ElementsAre(IDYES, IDNO));
   EXPECT_TRUE(helper.IsRunning());
-  other.Answer(box, IDOK);
+  other.Answer(box, IDYES);
+  other.ClickOk(dialog);
   EXPECT_EQ(helper.WaitForExit(30s), 0u);
 }
 
