@@ -46,7 +46,9 @@ UBSAN_OPTIONS=print_stacktrace=1 \
     -max_len=8192 \
     -print_final_stats=1 \
     -artifact_prefix="$build/" \
-    "$work/corpus" || status=$?
+    "$work/corpus" >"$work/fuzz.log" 2>&1 || status=$?
+# The progress lines run to hundreds; the end of the log tells the outcome.
+tail -n 25 "$work/fuzz.log"
 
 if [ "$status" -ne 0 ]; then
     echo "fuzz: FAILED (exit $status); reproduce with: $fuzzer $build/<crash-, leak-, timeout- or oom- file>" >&2
