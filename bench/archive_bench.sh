@@ -78,8 +78,7 @@ run_dorvex() {
   rm -f "$work/result.txt"
   # Inside Wine's virtual desktop: with no window manager on the display,
   # Wine waits for one whenever a window closes.
-  /usr/bin/time -f %M -o "$work/max_rss.txt" \
-    wine explorer /desktop="archive-bench-$$,1280x1024" "$driver" "$(winepath -w "$work/$set")" \
+  wine explorer /desktop="archive-bench-$$,1280x1024" "$driver" "$(winepath -w "$work/$set")" \
     "$(winepath -w "$work/out/$set.Backup")" "$(winepath -w "$work/out/restored")" \
     "$(winepath -w "$work/result.txt")" </dev/null >"$work/driver.log" 2>&1 || true
   [[ -s $work/result.txt ]] || { cat "$work/driver.log" >&2; say "the driver failed"; exit 1; }
@@ -88,14 +87,13 @@ run_dorvex() {
   dorvex_backup+=("$(value backup_seconds)")
   dorvex_restore+=("$(value restore_seconds)")
   dorvex_peak+=("$(value peak_working_set_kib)")
-  dorvex_rss+=("$(cat "$work/max_rss.txt" | tail -n1)")
   # Byte for byte, every run.
   diff -r "$work/$set/Desktop" "$work/out/restored" >/dev/null || { say "$set: restored files differ"; exit 1; }
 }
 
 declare -A figures
 for set in small large; do
-  tar_create=() tar_extract=() dorvex_backup=() dorvex_restore=() dorvex_peak=() dorvex_rss=()
+  tar_create=() tar_extract=() dorvex_backup=() dorvex_restore=() dorvex_peak=()
   for ((run = 1; run <= runs; run++)); do
     say "$set: run $run of $runs"
     cat "$work/$set/Desktop"/* >/dev/null  # the same warm cache for both tools
@@ -107,7 +105,6 @@ for set in small large; do
   figures[$set.backup]=$(median "${dorvex_backup[@]}")
   figures[$set.restore]=$(median "${dorvex_restore[@]}")
   figures[$set.peak]=$(printf '%s\n' "${dorvex_peak[@]}" | sort -n | tail -n1)
-  figures[$set.rss]=$(printf '%s\n' "${dorvex_rss[@]}" | sort -n | tail -n1)
 done
 
 label() { [[ $1 == small ]] && echo "2,000 files of 16 KiB" || echo "4 files of 64 MiB"; }
@@ -122,8 +119,8 @@ for set in small large; do
   done
 done
 echo
-printf '%-22s %s\n' "data" "Dorvex peak memory (Windows working set / whole Wine process RSS)"
+printf '%-22s %s\n' "data" "Dorvex peak working set (whole process, both commands)"
 for set in small large; do
-  printf '%-22s %s KiB / %s KiB\n' "$(label "$set")" "${figures[$set.peak]}" "${figures[$set.rss]}"
+  printf '%-22s %s KiB\n' "$(label "$set")" "${figures[$set.peak]}"
 done
 echo "(median of $runs runs; Dorvex times are from the confirmed save dialog to the summary message)"

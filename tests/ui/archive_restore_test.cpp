@@ -185,6 +185,18 @@ TEST_F(ArchiveRestoreTest, AFileThatIsNoArchiveIsReportedAndLeavesAnEmptyDialog)
   EXPECT_THAT(FolderContents(m_source), IsEmpty());
 }
 
+TEST_F(ArchiveRestoreTest, AnArchiveWithoutItemsRestoresNothingAndAsksNothing) {
+  const std::string path = Save("empty.Backup", ArchiveOf(m_source.WindowsPath(), {}));
+  Run(path, [&](User& user, HWND dialog) {
+    EXPECT_THAT(user.ListItems(dialog, IDC_RESTORE_ITEMS), IsEmpty());
+    user.Click(dialog, IDC_RESTORE_FILE_NEW);  // no row: nothing happens
+    user.Click(dialog, IDC_RESTORE_ALL_NEW);   // nothing to offer: no save dialog
+    user.ExpectMessageBox("Result", "Items restored: 0");
+    user.Click(dialog, IDCANCEL);
+  });
+  EXPECT_THAT(FolderContents(m_source), IsEmpty());
+}
+
 TEST_F(ArchiveRestoreTest, ArchivesAndTargetsThatCannotBeOpenedAreReportedWithTheirPaths) {
   const std::string missing = m_archives.WindowsPath() + "missing.Backup";
   RunWithEarlyMessages(missing, [&](User& user) {
