@@ -12,11 +12,9 @@ namespace archive_format {
 using ChunkReader = std::function<std::size_t(std::span<std::uint8_t>)>;
 using ChunkWriter = std::function<void(std::span<const std::uint8_t>)>;
 
-// The copy buffer of the archive commands. Far larger than the format's
-// 2048-byte chunk: every read and write is a system call, and on some
-// systems their fixed cost made small chunks several times slower than the
-// disk. Still one fixed buffer, whatever the size of the files.
-inline constexpr std::size_t kCopyBufferSize = 64 * 1024;
+// The copy buffer of the archive commands: one fixed buffer of the format's
+// chunk size, whatever the size of the files.
+inline constexpr std::size_t kCopyBufferSize = 2048;
 
 // Writes exactly dataSize bytes through the buffer, in chunks of at most its
 // size. A source that ends early (it shrank since its size was taken) is made

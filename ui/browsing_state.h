@@ -6,7 +6,7 @@
 
 extern std::string CurrentDrive;   // "c:"
 extern std::string CurrentFolder;  // "\windows\system\" (always begins and ends with "\")
-extern std::string FileSpec;       // the file-specification field, "*.*" at start
+extern std::string FileSpec;       // the file-pattern field, "*.*" at start
 extern std::string PathSpec;       // CurrentDrive + CurrentFolder + FileSpec; the pattern alone once listed
 
 // CurrentDrive + CurrentFolder.

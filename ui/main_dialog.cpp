@@ -15,7 +15,7 @@
 namespace {
 
 // The listing service rewrites the buffer it is given; this leaves room for
-// the longest folder and file specification the window accepts.
+// the longest folder and file pattern the window accepts.
 constexpr std::size_t kListingBufferSize = 4096;
 constexpr int kMaxFileSpecLength = 511;
 constexpr DWORD kMaxPlatformPath = 2047;
@@ -118,9 +118,9 @@ BOOL MainDialog::OnInitDialog() {
 }
 
 void MainDialog::Refresh() {
-  std::string spec = GetDlgItemText(IDC_FILE_SPEC);
-  if (spec.size() > kMaxFileSpecLength) spec.resize(kMaxFileSpecLength);
-  FileSpec = spec;
+  std::string pattern = GetDlgItemText(IDC_FILE_SPEC);
+  if (pattern.size() > kMaxFileSpecLength) pattern.resize(kMaxFileSpecLength);
+  FileSpec = pattern;
   PathSpec = CurrentDrive + CurrentFolder + FileSpec;
   FillLists();
   EnableSelectionCommands(false);
@@ -139,7 +139,7 @@ void MainDialog::FillLists() {
   };
   // Wine's listing service takes "c:\*.*" as "c:" plus a pattern, which lists
   // the drive's current directory instead of its root: enter the folder
-  // first, and step back out when the listing refuses the specification.
+  // first, and step back out when the listing refuses the pattern.
   const std::string previousDirectory = CurrentDirectory();
   const std::string folder = ShownFolder();
   const bool entered = !folder.empty() && SetCurrentDirectoryA(folder.c_str());

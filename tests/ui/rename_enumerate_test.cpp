@@ -97,7 +97,7 @@ TEST_F(EnumerateTest, AFileThatCannotBeOpenedKeepsItsNameAndLeavesAGap) {
 TEST_F(EnumerateTest, ANameTakenByAFileOutsideTheListFailsUnderSequence) {
   Add("a.txt", "a");
   Add("b.txt", "b");
-  Add("NewFile0000.jpg", "hidden by the file specification");
+  Add("NewFile0000.jpg", "hidden by the file pattern");
   Enumerate(
       std::nullopt, std::nullopt, std::nullopt,
       [&](User& user) {
@@ -106,7 +106,7 @@ TEST_F(EnumerateTest, ANameTakenByAFileOutsideTheListFailsUnderSequence) {
       },
       "*.txt");
   EXPECT_THAT(Names(), ElementsAre("NewFile0000.jpg", "NewFile0001.jpg", "a.txt"));
-  EXPECT_EQ(Content("NewFile0000.jpg"), "hidden by the file specification");
+  EXPECT_EQ(Content("NewFile0000.jpg"), "hidden by the file pattern");
   EXPECT_EQ(Content("NewFile0001.jpg"), "b");
 }
 

@@ -1,4 +1,4 @@
-// The main window as a user meets it: where it opens, the file specification,
+// The main window as a user meets it: where it opens, the file pattern,
 // browsing folders and drives, the selection buttons, and how it closes.
 #include <algorithm>
 
@@ -73,7 +73,7 @@ TEST_F(MainWindowTest, FileSpecificationFiltersAsItIsTyped) {
     EXPECT_EQ(user.Text(window, IDC_FILE_SPEC), "*.txt");
     EXPECT_THAT(user.ListItems(window, IDC_FILE_LIST), ElementsAre("one.txt", "two.txt"));
 
-    // An empty specification lists every file.
+    // An empty pattern lists every file.
     user.SetText(window, IDC_FILE_SPEC, "");
     EXPECT_THAT(user.ListItems(window, IDC_FILE_LIST),
                 ElementsAre("notes.text", "one.txt", "three.doc", "two.txt"));
