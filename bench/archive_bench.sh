@@ -99,6 +99,7 @@ for set in small large; do
     cat "$work/$set/Desktop"/* >/dev/null  # the same warm cache for both tools
     run_tar "$set"
     run_dorvex "$set"
+    say "  tar -c ${tar_create[-1]} s, tar -x ${tar_extract[-1]} s, Backup ${dorvex_backup[-1]} s, Restore All ${dorvex_restore[-1]} s"
   done
   figures[$set.tar_create]=$(median "${tar_create[@]}")
   figures[$set.tar_extract]=$(median "${tar_extract[@]}")
