@@ -10,6 +10,7 @@
 #include "archive/restore_dialog.h"
 #include "archive_test_support.h"
 #include "framework/application.h"
+#include "framework/string_format.h"
 #include "framework/unique_handles.h"
 #include "rename/name_transforms.h"
 #include "res/resource.h"
@@ -253,9 +254,7 @@ TEST_P(ArchiveBackupSummary, IsTheRunningLanguagesTextInLowerCase) {
   m_desktop.Write("two.txt", "2");
   const char* mainTitles[] = {"Dorvex [English]", "Dorvex [Deutsch]", "Dorvex [fran\xE7" "ais]", "Dorvex [Italiano]"};
   const std::string backupTitle(Text(LocalizedText::BackupTitle, language));
-  std::string expected(Text(LocalizedText::BackupComplete, language));
-  expected.replace(expected.find("%d"), 2, "2");
-  expected.replace(expected.find("%d"), 2, "2");
+  const std::string expected = FormatString(TextCStr(LocalizedText::BackupComplete, language), 2, 2);
   RunMain([&](User& user, HWND main) {
     user.Click(main, IDC_BACKUP);
     user.ChooseFile(kSaveTitle, OnDesktop("lang.Backup"));

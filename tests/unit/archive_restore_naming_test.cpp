@@ -1,4 +1,3 @@
-#include "archive/archive_messages.h"
 #include "archive/default_archive_name.h"
 #include "archive/restore_naming.h"
 
@@ -28,13 +27,6 @@ TEST(ArchiveRestoreNaming, TargetsJoinFolderAndNameWithOneBackslash) {
 TEST(ArchiveDefaultName, IsTheLocalTimeWithEnglishNamesAndTwelveHours) {
   EXPECT_EQ(DefaultArchiveName({2026, 12, 7, 23, 32, 24, 1}), "Mon-Dec-07-26 at 11-32-24 PM");
   EXPECT_EQ(DefaultArchiveName({2009, 3, 1, 0, 5, 9, 0}), "Sun-Mar-01-09 at 12-05-09 AM");
-}
-
-TEST(ArchiveMessages, DamageSaysHowManyItemsCanBeRead) {
-  EXPECT_EQ(DamagedArchiveText("c:\\a.Backup", 0),
-            "The backup file c:\\a.Backup is damaged:\nnone of its items can be read.");
-  EXPECT_EQ(DamagedArchiveText("x", 1), "The backup file x is damaged:\nonly its first item can be read.");
-  EXPECT_EQ(DamagedArchiveText("x", 3), "The backup file x is damaged:\nonly its first 3 items can be read.");
 }
 
 }  // namespace
