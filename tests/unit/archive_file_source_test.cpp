@@ -42,7 +42,8 @@ class ArchiveFileSource : public testing::Test {
     return m_file;
   }
 
-  std::string m_path = "archive_file_source_test.Backup";
+  // ctest runs the cases side by side in one folder: each needs its own file.
+  std::string m_path = std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) + ".Backup";
   File m_file;
 };
 
