@@ -12,42 +12,10 @@
 # set; whatever it starts it stops again.
 set -euo pipefail
 
-root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build_dir=${BUILD_DIR:-$root/build}
 runs=${RUNS:-3}
 say() { echo "archive_bench.sh: $*" >&2; }
 
-cmake -S "$root" -B "$build_dir" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" >/dev/null
-cmake --build "$build_dir" -j2 --target archive_bench_driver >/dev/null
-driver=$build_dir/bench/archive_bench_driver.exe
-
-work=$(mktemp -d "${TMPDIR:-/tmp}/archive-bench.XXXXXX")
-xvfb_pid=
-own_prefix=
-cleanup() {
-  local status=$?
-  set +e
-  [[ -n $own_prefix ]] && { wineserver -k 2>/dev/null; wineserver -w 2>/dev/null; }
-  [[ -n $xvfb_pid ]] && { kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; }
-  rm -rf "$work"
-  exit "$status"
-}
-trap cleanup EXIT
-trap 'exit 130' INT TERM
-
-if [[ -z ${DISPLAY:-} ]]; then
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-  xvfb_pid=$!
-  for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
-  export DISPLAY=:$(head -n1 "$work/display")
-fi
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=C.UTF-8
-if [[ -z ${WINEPREFIX:-} ]]; then
-  export WINEPREFIX=$work/prefix
-  own_prefix=yes
-  wineboot -i >/dev/null 2>&1
-  wineserver -p
-fi
+source "$(dirname "${BASH_SOURCE[0]}")/bench_env.sh" archive_bench_driver
 
 # --- The data: each set in the Desktop of a profile of its own, which is
 # where the main window opens.

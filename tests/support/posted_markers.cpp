@@ -41,7 +41,8 @@ bool PostedMarkers::Hook(DWORD threadId) {
 PostedMarkers::Outcome PostedMarkers::PostAndAwait(HWND window, std::chrono::milliseconds patience) {
   if (!Hook(GetWindowThreadProcessId(window, nullptr))) return Outcome::Unavailable;
   const WPARAM marker = ++g_lastMarkerPosted;
-  if (!PostMessageA(window, MarkerMessage(), marker, 0)) return IsWindow(window) ? Outcome::Unavailable : Outcome::WindowGone;
+  if (!PostMessageA(window, MarkerMessage(), marker, 0))
+    return IsWindow(window) ? Outcome::Unavailable : Outcome::WindowGone;
   const auto deadline = std::chrono::steady_clock::now() + patience;
   while (g_lastMarkerTaken.load() < marker) {
     // A window destroyed in the meantime takes its posted messages with it.

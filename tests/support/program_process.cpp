@@ -15,8 +15,8 @@ ProgramProcess ProgramProcess::Start(const std::string& exePath, std::string_vie
   STARTUPINFOA startup{};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION created{};
-  if (!CreateProcessA(exePath.c_str(), mutableCommandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &created)) {
+  if (!CreateProcessA(exePath.c_str(), mutableCommandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      nullptr, &startup, &created)) {
     const DWORD error = GetLastError();
     throw std::runtime_error("cannot start " + exePath + " (error " + std::to_string(error) + ")");
   }
@@ -34,7 +34,8 @@ bool ProgramProcess::IsRunning() const {
 
 std::optional<DWORD> ProgramProcess::WaitForExit(std::chrono::milliseconds limit) const {
   if (!m_process) return std::nullopt;
-  if (WaitForSingleObject(m_process.get(), static_cast<DWORD>(limit.count())) != WAIT_OBJECT_0) return std::nullopt;
+  if (WaitForSingleObject(m_process.get(), static_cast<DWORD>(limit.count())) != WAIT_OBJECT_0)
+    return std::nullopt;
   DWORD exitCode = 0;
   if (!GetExitCodeProcess(m_process.get(), &exitCode)) return std::nullopt;
   return exitCode;

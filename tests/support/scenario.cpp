@@ -21,8 +21,8 @@ constexpr UINT kAbandonedExitCode = 3;
 
 [[noreturn]] void Abandon(const std::string& why) {
   const auto* test = testing::UnitTest::GetInstance()->current_test_info();
-  std::fprintf(stderr, "\n*** %s%s%s\n*** %s\n*** Top-level windows of this process:\n%s", test ? test->test_suite_name() : "",
-               test ? "." : "", test ? test->name() : "", why.c_str(),
+  std::fprintf(stderr, "\n*** %s%s%s\n*** %s\n*** Top-level windows of this process:\n%s",
+               test ? test->test_suite_name() : "", test ? "." : "", test ? test->name() : "", why.c_str(),
                DescribeWindows(GetCurrentProcessId()).c_str());
   std::fflush(stdout);
   std::fflush(stderr);
@@ -78,8 +78,9 @@ void RunUserScenario(const std::function<void(User&)>& script, const std::functi
 
   std::thread watchdog([&] {
     if (!state.WaitUntil(deadline, [&] { return state.scriptDone && state.uiDone; })) {
-      Abandon(std::string("The scenario did not end within ") + std::to_string(limit.count()) + " ms: " +
-              (state.scriptDone ? "the user is done, the windows are still open" : "the user is still at work"));
+      Abandon(
+          std::string("The scenario did not end within ") + std::to_string(limit.count()) + " ms: " +
+          (state.scriptDone ? "the user is done, the windows are still open" : "the user is still at work"));
     }
   });
 
@@ -103,7 +104,8 @@ void RunUserScenario(const std::function<void(User&)>& script, const std::functi
 
     const auto uiEnded = [&] { return state.uiDone; };
     if (!failed && !state.WaitUntil(Clock::now() + kLingerAfterScript, uiEnded)) {
-      ADD_FAILURE() << "The user is done, but the windows stayed open:\n" << DescribeWindows(GetCurrentProcessId());
+      ADD_FAILURE() << "The user is done, but the windows stayed open:\n"
+                    << DescribeWindows(GetCurrentProcessId());
       failed = true;
     }
     if (!failed) return;

@@ -182,12 +182,18 @@ std::string Seconds(Milliseconds duration) {
 
 std::ostream& operator<<(std::ostream& out, MessageBoxIcon icon) {
   switch (icon) {
-    case MessageBoxIcon::None: return out << "no icon";
-    case MessageBoxIcon::Stop: return out << "stop icon";
-    case MessageBoxIcon::Question: return out << "question icon";
-    case MessageBoxIcon::Exclamation: return out << "exclamation icon";
-    case MessageBoxIcon::Information: return out << "information icon";
-    case MessageBoxIcon::Unknown: return out << "unknown icon";
+    case MessageBoxIcon::None:
+      return out << "no icon";
+    case MessageBoxIcon::Stop:
+      return out << "stop icon";
+    case MessageBoxIcon::Question:
+      return out << "question icon";
+    case MessageBoxIcon::Exclamation:
+      return out << "exclamation icon";
+    case MessageBoxIcon::Information:
+      return out << "information icon";
+    case MessageBoxIcon::Unknown:
+      return out << "unknown icon";
   }
   return out << "icon " << static_cast<int>(icon);
 }
@@ -260,7 +266,8 @@ void User::WaitUntilGone(HWND window) const {
   const auto deadline = Clock::now() + m_patience;
   while (IsWindow(window) && IsWindowVisible(window)) {
     if (Clock::now() > deadline)
-      GiveUp("the window " + Quoted(StoredWindowText(window)) + " is still there after " + Seconds(m_patience));
+      GiveUp("the window " + Quoted(StoredWindowText(window)) + " is still there after " +
+             Seconds(m_patience));
     std::this_thread::sleep_for(kPollInterval);
   }
 }
@@ -287,7 +294,8 @@ LRESULT User::Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) cons
 void User::Post(HWND window, UINT message, WPARAM wParam, LPARAM lParam) const {
   ++m_unsettled;
   if (!PostMessageA(window, message, wParam, lParam))
-    GiveUp("could not post to a " + ClassName(window) + " window (error " + std::to_string(GetLastError()) + ")");
+    GiveUp("could not post to a " + ClassName(window) + " window (error " + std::to_string(GetLastError()) +
+           ")");
 }
 
 User::Ending User::WatchEnding(HWND target) const {
@@ -325,7 +333,8 @@ void User::Settle(HWND window) const {
   // (mostly) proves one more posted message dispatched.
   for (int round = 0; round < unsettled + 2; ++round) {
     DWORD_PTR ignored = 0;
-    if (!SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, static_cast<UINT>(m_patience.count()), &ignored)) {
+    if (!SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, static_cast<UINT>(m_patience.count()),
+                             &ignored)) {
       if (!IsWindow(window)) return;
       GiveUp("the window's thread stayed busy for " + Seconds(m_patience));
     }
@@ -336,13 +345,15 @@ void User::Settle(HWND window) const {
 HWND User::Control(HWND dialog, int id) const {
   if (!IsWindow(dialog)) GiveUp("there is no window to find control " + std::to_string(id) + " in");
   HWND control = GetDlgItem(dialog, id);
-  if (!control) GiveUp("the window " + Quoted(StoredWindowText(dialog)) + " has no control " + std::to_string(id));
+  if (!control)
+    GiveUp("the window " + Quoted(StoredWindowText(dialog)) + " has no control " + std::to_string(id));
   return control;
 }
 
 HWND User::UsableControl(HWND dialog, int id) const {
   HWND control = Control(dialog, id);
-  if (!IsWindowVisible(control) || !IsWindowEnabled(control) || !IsWindowEnabled(GetAncestor(control, GA_ROOT)))
+  if (!IsWindowVisible(control) || !IsWindowEnabled(control) ||
+      !IsWindowEnabled(GetAncestor(control, GA_ROOT)))
     GiveUp("control " + std::to_string(id) + " " + Quoted(StoredWindowText(control)) + " of " +
            Quoted(StoredWindowText(dialog)) + " is disabled or hidden");
   return control;
@@ -362,7 +373,9 @@ bool User::IsEnabled(HWND dialog, int id) const { return IsWindowEnabled(Control
 
 bool User::IsVisible(HWND dialog, int id) const { return IsWindowVisible(Control(dialog, id)) != FALSE; }
 
-bool User::IsChecked(HWND dialog, int id) const { return Send(Control(dialog, id), BM_GETCHECK) == BST_CHECKED; }
+bool User::IsChecked(HWND dialog, int id) const {
+  return Send(Control(dialog, id), BM_GETCHECK) == BST_CHECKED;
+}
 
 void User::Click(HWND dialog, int id) const { Click(UsableControl(dialog, id)); }
 
@@ -374,7 +387,9 @@ void User::Click(HWND button) const {
   Settle(button, ending);
 }
 
-void User::Type(HWND dialog, int id, std::string_view text) const { TypeInto(UsableControl(dialog, id), text); }
+void User::Type(HWND dialog, int id, std::string_view text) const {
+  TypeInto(UsableControl(dialog, id), text);
+}
 
 void User::SetText(HWND dialog, int id, std::string_view text) const {
   SetTextOf(UsableControl(dialog, id), text);

@@ -130,8 +130,7 @@ class User {
   // Clicks the button and waits until the box is gone.
   void Answer(const MessageBoxInfo& box, int buttonId) const;
   // Waits for the box titled `title`, expects its text, answers it.
-  MessageBoxInfo ExpectMessageBox(std::string_view title, std::string_view text,
-                                  int answer = IDOK) const;
+  MessageBoxInfo ExpectMessageBox(std::string_view title, std::string_view text, int answer = IDOK) const;
 
   // --- Open and save dialogs (Explorer style, as Wine and Windows show them).
   HWND FileNameBox(HWND dialog) const;

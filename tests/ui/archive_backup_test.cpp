@@ -12,6 +12,7 @@
 #include "framework/application.h"
 #include "framework/string_format.h"
 #include "framework/unique_handles.h"
+#include "main_window_title.h"
 #include "rename/name_transforms.h"
 #include "res/resource.h"
 #include "temp_folder.h"
@@ -51,7 +52,7 @@ class ArchiveBackupTest : public testing::Test {
  protected:
   void SetUp() override { SetCurrentLanguage(Language::English); }
 
-  void RunMain(const std::function<void(User&, HWND)>& script, const char* title = kMainTitle) {
+  void RunMain(const std::function<void(User&, HWND)>& script, const std::string& title = kMainTitle) {
     MainDialog dialog;
     SetMainWindow(&dialog);
     RunDialog(title, script, [&] { dialog.DoModal(); });
@@ -87,9 +88,10 @@ TEST_F(ArchiveBackupTest, StoresEveryListedFileInListOrderAndRestoresThemByteFor
     user.Click(main, IDCANCEL);
   });
 
-  EXPECT_TRUE(std::regex_match(offeredName, std::regex("(Sun|Mon|Tue|Wed|Thu|Fri|Sat)-"
-                                                       "(Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec)-"
-                                                       "[0-3][0-9]-[0-9]{2} at [01][0-9]-[0-5][0-9]-[0-5][0-9] (AM|PM)")))
+  EXPECT_TRUE(std::regex_match(offeredName,
+                               std::regex("(Sun|Mon|Tue|Wed|Thu|Fri|Sat)-"
+                                          "(Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec)-"
+                                          "[0-3][0-9]-[0-9]{2} at [01][0-9]-[0-5][0-9]-[0-5][0-9] (AM|PM)")))
       << offeredName;
   const std::string expected =
       ArchiveOf(CurrentDrive + CurrentFolder, {{"a.dat", ""}, {"b.txt", medium}, {"C.bin", big}});
@@ -101,12 +103,15 @@ TEST_F(ArchiveBackupTest, StoresEveryListedFileInListOrderAndRestoresThemByteFor
   for (const char* name : {"a.dat", "b.txt", "C.bin"}) DeleteFileA(OnDesktop(name).c_str());
   RestoreDialog restore;
   restore.m_strArchivePath = archivePath;
-  RunDialog(kRestoreTitle, [&](User& user, HWND dialog) {
-    EXPECT_THAT(user.ListItems(dialog, IDC_RESTORE_ITEMS), ElementsAre("a.dat", "b.txt", "C.bin"));
-    user.Click(dialog, IDC_RESTORE_ALL_ORIGINAL);
-    user.ExpectMessageBox("Result", "Items restored: 3");
-    user.Click(dialog, IDCANCEL);
-  }, [&] { restore.DoModal(); });
+  RunDialog(
+      kRestoreTitle,
+      [&](User& user, HWND dialog) {
+        EXPECT_THAT(user.ListItems(dialog, IDC_RESTORE_ITEMS), ElementsAre("a.dat", "b.txt", "C.bin"));
+        user.Click(dialog, IDC_RESTORE_ALL_ORIGINAL);
+        user.ExpectMessageBox("Result", "Items restored: 3");
+        user.Click(dialog, IDCANCEL);
+      },
+      [&] { restore.DoModal(); });
   EXPECT_TRUE(FileExists(OnDesktop("a.dat")));
   EXPECT_EQ(ReadWholeFile(OnDesktop("a.dat")), "");
   EXPECT_TRUE(ReadWholeFile(OnDesktop("b.txt")) == medium);
@@ -200,15 +205,18 @@ TEST_F(ArchiveBackupTest, RefusesFilesTheArchiveCannotHoldAndStoresTheOthers) {
   const std::string longName(600, 'z');
   const std::string archivePath = OnDesktop("refused.Backup");
   RunMain([&](User& user, HWND main) {
-    SendMessageA(user.Control(main, IDC_FILE_LIST), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(longName.c_str()));
+    SendMessageA(user.Control(main, IDC_FILE_LIST), LB_ADDSTRING, 0,
+                 reinterpret_cast<LPARAM>(longName.c_str()));
     user.Click(main, IDC_BACKUP);
     user.ChooseFile(kSaveTitle, archivePath);
     const auto tooLarge = user.WaitForMessageBox("Error");
-    EXPECT_EQ(tooLarge.text,
-              "big.bin could not be stored because\nit is 4 GB or larger, more than a backup archive can hold.");
+    EXPECT_EQ(
+        tooLarge.text,
+        "big.bin could not be stored because\nit is 4 GB or larger, more than a backup archive can hold.");
     EXPECT_EQ(tooLarge.icon, MessageBoxIcon::Stop);
     user.Answer(tooLarge, IDOK);
-    user.ExpectMessageBox("Error", longName + " could not be stored because\nits name is longer than 511 characters.");
+    user.ExpectMessageBox("Error",
+                          longName + " could not be stored because\nits name is longer than 511 characters.");
     user.ExpectMessageBox("Backup", "operation complete.\n1 of 3 processed\ndata copied successfully");
     user.Click(main, IDCANCEL);
   });
@@ -252,15 +260,16 @@ TEST_P(ArchiveBackupSummary, IsTheRunningLanguagesTextInLowerCase) {
   SetCurrentLanguage(language);
   m_desktop.Write("one.txt", "1");
   m_desktop.Write("two.txt", "2");
-  const char* mainTitles[] = {"Dorvex [English]", "Dorvex [Deutsch]", "Dorvex [fran\xE7" "ais]", "Dorvex [Italiano]"};
   const std::string backupTitle(Text(LocalizedText::BackupTitle, language));
   const std::string expected = FormatString(TextCStr(LocalizedText::BackupComplete, language), 2, 2);
-  RunMain([&](User& user, HWND main) {
-    user.Click(main, IDC_BACKUP);
-    user.ChooseFile(kSaveTitle, OnDesktop("lang.Backup"));
-    user.ExpectMessageBox(backupTitle, ToLowerAnsi(expected));
-    user.Click(main, IDCANCEL);
-  }, mainTitles[language]);
+  RunMain(
+      [&](User& user, HWND main) {
+        user.Click(main, IDC_BACKUP);
+        user.ChooseFile(kSaveTitle, OnDesktop("lang.Backup"));
+        user.ExpectMessageBox(backupTitle, ToLowerAnsi(expected));
+        user.Click(main, IDCANCEL);
+      },
+      MainWindowTitle(language));
   EXPECT_EQ(ListingOf(ReadWholeFile(OnDesktop("lang.Backup"))).items.size(), 2u);
 }
 

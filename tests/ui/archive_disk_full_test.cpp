@@ -108,8 +108,9 @@ class ArchiveDiskFullTest : public testing::Test {
 
   SmallDrive m_drive;
   // Together more than the drive holds.
-  const std::vector<std::pair<std::string, std::string>> m_files = {
-      {"a.bin", Pattern(1 * kMiB, 'a')}, {"b.bin", Pattern(2 * kMiB, 'b')}, {"c.bin", Pattern(2 * kMiB, 'c')}};
+  const std::vector<std::pair<std::string, std::string>> m_files = {{"a.bin", Pattern(1 * kMiB, 'a')},
+                                                                    {"b.bin", Pattern(2 * kMiB, 'b')},
+                                                                    {"c.bin", Pattern(2 * kMiB, 'c')}};
 };
 
 TEST_F(ArchiveDiskFullTest, BackupStopsWithTheFileErrorAndLeavesAValidEmptyArchive) {
@@ -119,18 +120,21 @@ TEST_F(ArchiveDiskFullTest, BackupStopsWithTheFileErrorAndLeavesAValidEmptyArchi
   const std::string archivePath = m_drive.Root() + "full.Backup";
   MainDialog mainDialog;
   SetMainWindow(&mainDialog);
-  RunDialog(kMainTitle, [&](User& user, HWND main) {
-    user.Click(main, IDC_BACKUP);
-    user.ChooseFile(kSaveTitle, archivePath);
-    const auto box = user.WaitForMessageBox(ApplicationName());
-    EXPECT_THAT(box.text, EndsWith(std::string("full.Backup") + kDiskFull));
-    EXPECT_EQ(box.icon, MessageBoxIcon::Exclamation);
-    user.Answer(box, IDOK);
-    // No summary follows, and the main window is usable again.
-    EXPECT_TRUE(IsWindowEnabled(main));
-    EXPECT_EQ(user.FindWindowTitled("Backup"), nullptr);
-    user.Click(main, IDCANCEL);
-  }, [&] { mainDialog.DoModal(); });
+  RunDialog(
+      kMainTitle,
+      [&](User& user, HWND main) {
+        user.Click(main, IDC_BACKUP);
+        user.ChooseFile(kSaveTitle, archivePath);
+        const auto box = user.WaitForMessageBox(ApplicationName());
+        EXPECT_THAT(box.text, EndsWith(std::string("full.Backup") + kDiskFull));
+        EXPECT_EQ(box.icon, MessageBoxIcon::Exclamation);
+        user.Answer(box, IDOK);
+        // No summary follows, and the main window is usable again.
+        EXPECT_TRUE(IsWindowEnabled(main));
+        EXPECT_EQ(user.FindWindowTitled("Backup"), nullptr);
+        user.Click(main, IDCANCEL);
+      },
+      [&] { mainDialog.DoModal(); });
   SetMainWindow(nullptr);
 
   const auto listing = ListingOf(ReadWholeFile(archivePath));
@@ -147,16 +151,19 @@ TEST_F(ArchiveDiskFullTest, RestoreAllStopsWithTheFileErrorAndTheDialogStaysUsab
   WriteWholeFile(archivePath, bytes);
   RestoreDialog dialog;
   dialog.m_strArchivePath = archivePath;
-  RunDialog(kRestoreTitle, [&](User& user, HWND restore) {
-    user.Click(restore, IDC_RESTORE_ALL_NEW);
-    user.ChooseFile(kSaveTitle, m_drive.Root() + "a.bin");
-    const auto box = user.WaitForMessageBox(ApplicationName());
-    EXPECT_THAT(box.text, EndsWith(std::string("c.bin") + kDiskFull));
-    user.Answer(box, IDOK);
-    EXPECT_TRUE(IsWindowEnabled(restore));
-    EXPECT_EQ(user.FindWindowTitled("Restore"), restore);  // the progress window is gone
-    user.Click(restore, IDOK);
-  }, [&] { dialog.DoModal(); });
+  RunDialog(
+      kRestoreTitle,
+      [&](User& user, HWND restore) {
+        user.Click(restore, IDC_RESTORE_ALL_NEW);
+        user.ChooseFile(kSaveTitle, m_drive.Root() + "a.bin");
+        const auto box = user.WaitForMessageBox(ApplicationName());
+        EXPECT_THAT(box.text, EndsWith(std::string("c.bin") + kDiskFull));
+        user.Answer(box, IDOK);
+        EXPECT_TRUE(IsWindowEnabled(restore));
+        EXPECT_EQ(user.FindWindowTitled("Restore"), restore);  // the progress window is gone
+        user.Click(restore, IDOK);
+      },
+      [&] { dialog.DoModal(); });
 
   EXPECT_TRUE(ReadWholeFile(m_drive.Root() + "a.bin") == m_files[0].second);
   EXPECT_TRUE(ReadWholeFile(m_drive.Root() + "b.bin") == m_files[1].second);

@@ -68,7 +68,8 @@ class ArchiveRestoreTest : public testing::Test {
 };
 
 TEST_F(ArchiveRestoreTest, ListsTheItemsAndTheirFolderAndEndsWithCancelOrExit) {
-  const std::string path = Save("three.Backup", ArchiveOf("C:\\Some\\Where\\", {{"a.txt", "1"}, {"b.txt", "2"}, {"c.txt", "3"}}));
+  const std::string path =
+      Save("three.Backup", ArchiveOf("C:\\Some\\Where\\", {{"a.txt", "1"}, {"b.txt", "2"}, {"c.txt", "3"}}));
   const INT_PTR cancelled = Run(path, [&](User& user, HWND dialog) {
     EXPECT_THAT(user.ListItems(dialog, IDC_RESTORE_ITEMS), ElementsAre("a.txt", "b.txt", "c.txt"));
     EXPECT_THAT(user.SelectedIndexes(dialog, IDC_RESTORE_ITEMS), ElementsAre(0));
@@ -81,8 +82,9 @@ TEST_F(ArchiveRestoreTest, ListsTheItemsAndTheirFolderAndEndsWithCancelOrExit) {
 }
 
 TEST_F(ArchiveRestoreTest, RestoreFileOfTheThirdRowRestoresTheThirdItemOverAnExistingFile) {
-  const std::string path = Save("three.Backup", ArchiveOf(m_source.WindowsPath(),
-                                                          {{"a.txt", "first"}, {"b.txt", "second"}, {"c.txt", Pattern(4097)}}));
+  const std::string path = Save(
+      "three.Backup",
+      ArchiveOf(m_source.WindowsPath(), {{"a.txt", "first"}, {"b.txt", "second"}, {"c.txt", Pattern(4097)}}));
   m_source.Write("c.txt", "old content");
   Run(path, [&](User& user, HWND dialog) {
     user.ClickListItem(dialog, IDC_RESTORE_ITEMS, 2);
@@ -95,8 +97,8 @@ TEST_F(ArchiveRestoreTest, RestoreFileOfTheThirdRowRestoresTheThirdItemOverAnExi
 
 TEST_F(ArchiveRestoreTest, RowsFindTheirItemsInArchivesStoredInAnotherOrder) {
   // Made elsewhere: not in sorted order. Each row still restores its own item.
-  const std::string path =
-      Save("unsorted.Backup", ArchiveOf(m_source.WindowsPath(), {{"zeta.txt", "last"}, {"alpha.txt", "first"}}));
+  const std::string path = Save(
+      "unsorted.Backup", ArchiveOf(m_source.WindowsPath(), {{"zeta.txt", "last"}, {"alpha.txt", "first"}}));
   Run(path, [&](User& user, HWND dialog) {
     EXPECT_THAT(user.ListItems(dialog, IDC_RESTORE_ITEMS), ElementsAre("alpha.txt", "zeta.txt"));
     user.Click(dialog, IDC_RESTORE_FILE_ORIGINAL);  // row 0, alpha.txt
@@ -108,8 +110,9 @@ TEST_F(ArchiveRestoreTest, RowsFindTheirItemsInArchivesStoredInAnotherOrder) {
 
 TEST_F(ArchiveRestoreTest, RestoreAllWritesEveryItemIntoTheOriginalFolder) {
   const std::string big = Pattern(70000, 'k');
-  const std::string path = Save("all.Backup", ArchiveOf(m_source.WindowsPath(),
-                                                        {{"big.bin", big}, {"empty.dat", ""}, {"small.txt", "s"}}));
+  const std::string path =
+      Save("all.Backup",
+           ArchiveOf(m_source.WindowsPath(), {{"big.bin", big}, {"empty.dat", ""}, {"small.txt", "s"}}));
   Run(path, [&](User& user, HWND dialog) {
     user.Click(dialog, IDC_RESTORE_ALL_ORIGINAL);
     const auto summary = user.WaitForMessageBox("Result");
@@ -127,8 +130,9 @@ TEST_F(ArchiveRestoreTest, RestoreAllWritesEveryItemIntoTheOriginalFolder) {
 
 TEST_F(ArchiveRestoreTest, RestoreAllAsksOnceAndWritesIntoTheFolderConfirmedThere) {
   TempFolder chosen;
-  const std::string path = Save("report.Backup", ArchiveOf(m_source.WindowsPath(),
-                                                           {{"report.txt", "r"}, {"data.bin", "d"}, {"README", "m"}}));
+  const std::string path =
+      Save("report.Backup",
+           ArchiveOf(m_source.WindowsPath(), {{"report.txt", "r"}, {"data.bin", "d"}, {"README", "m"}}));
   Run(path, [&](User& user, HWND dialog) {
     user.Click(dialog, IDC_RESTORE_ALL_NEW);
     HWND save = user.WaitForDialog(kSaveTitle);
@@ -214,7 +218,8 @@ TEST_F(ArchiveRestoreTest, ArchivesAndTargetsThatCannotBeOpenedAreReportedWithTh
     user.Click(dialog, IDCANCEL);
   });
 
-  const std::string path = Save("two.Backup", ArchiveOf(m_source.WindowsPath(), {{"a.txt", "a"}, {"b.txt", "b"}}));
+  const std::string path =
+      Save("two.Backup", ArchiveOf(m_source.WindowsPath(), {{"a.txt", "a"}, {"b.txt", "b"}}));
   std::filesystem::create_directory(m_source.Path() / "a.txt");  // a folder where the target would go
   Run(path, [&](User& user, HWND dialog) {
     user.Click(dialog, IDC_RESTORE_FILE_ORIGINAL);
@@ -249,8 +254,9 @@ std::string RefusalText(const std::string& name) {
 }
 
 TEST_F(ArchiveRestoreTest, NamesThatAreNoPlainFileNamesAreRefusedAndTheOthersRestored) {
-  const std::vector<std::string> hostile = {"..\\escape.txt", "sub\\inner.txt", "C:\\abs.txt", "a:stream",
-                                            "CON", "nul.txt", "trail.", "blank ", ""};
+  const std::vector<std::string> hostile = {
+      "..\\escape.txt", "sub\\inner.txt", "C:\\abs.txt", "a:stream", "CON",
+      "nul.txt",        "trail.",         "blank ",      ""};
   std::vector<std::pair<std::string, std::string>> items;
   for (std::size_t i = 0; i < hostile.size(); ++i) {
     if (i == 2) items.push_back({"good.txt", "good"});
@@ -276,7 +282,8 @@ TEST_F(ArchiveRestoreTest, NamesThatAreNoPlainFileNamesAreRefusedAndTheOthersRes
 TEST_F(ArchiveRestoreTest, TheDotDotDotCommandsRefuseSuchNamesBeforeAskingAndOfferARestorableOne) {
   TempFolder chosen;
   const std::string path =
-      Save("hostile.Backup", ArchiveOf(m_source.WindowsPath(), {{"..\\escape.txt", "evil"}, {"good.txt", "good"}}));
+      Save("hostile.Backup",
+           ArchiveOf(m_source.WindowsPath(), {{"..\\escape.txt", "evil"}, {"good.txt", "good"}}));
   Run(path, [&](User& user, HWND dialog) {
     user.Click(dialog, IDC_RESTORE_ALL_NEW);
     HWND save = user.WaitForDialog(kSaveTitle);
@@ -296,7 +303,8 @@ TEST_F(ArchiveRestoreTest, TheDotDotDotCommandsRefuseSuchNamesBeforeAskingAndOff
 }
 
 TEST_F(ArchiveRestoreTest, ADamagedArchiveIsReportedAndWhatComesBeforeTheDamageRestores) {
-  std::string bytes = ArchiveOf(m_source.WindowsPath(), {{"a.txt", "first"}, {"b.txt", "second"}, {"c.txt", Pattern(3000)}});
+  std::string bytes =
+      ArchiveOf(m_source.WindowsPath(), {{"a.txt", "first"}, {"b.txt", "second"}, {"c.txt", Pattern(3000)}});
   bytes.resize(bytes.size() - 1000);  // cut within c.txt's data
   const std::string path = Save("cut.Backup", bytes);
   const std::string damage = "The backup file " + path + " is damaged:\nonly its first 2 items can be read.";
@@ -326,7 +334,8 @@ TEST_F(ArchiveRestoreTest, ACountFarBeyondTheFileListsTheItemsThatAreThere) {
   archive.Item("only.txt", "x");
   const std::string path = Save("count.Backup", archive.Bytes());
   RunWithEarlyMessages(path, [&](User& user) {
-    user.ExpectMessageBox("Error", "The backup file " + path + " is damaged:\nonly its first item can be read.");
+    user.ExpectMessageBox("Error",
+                          "The backup file " + path + " is damaged:\nonly its first item can be read.");
     HWND dialog = user.WaitForDialog(kRestoreTitle);
     EXPECT_THAT(user.ListItems(dialog, IDC_RESTORE_ITEMS), ElementsAre("only.txt"));
     user.Click(dialog, IDC_RESTORE_FILE_ORIGINAL);
@@ -345,11 +354,10 @@ TEST_F(ArchiveRestoreTest, ANameOf511BytesIsListedWhole) {
 }
 
 TEST_F(ArchiveRestoreTest, CancelConfirmedDuringRestoreAllReportsTheItemsRestoredSoFar) {
-  const std::string path = Save("five.Backup", ArchiveOf(m_source.WindowsPath(), {{"a.txt", "a"},
-                                                                                  {"b.txt", "b"},
-                                                                                  {"c.txt", "c"},
-                                                                                  {"d.txt", "d"},
-                                                                                  {"e.txt", "e"}}));
+  const std::string path =
+      Save("five.Backup",
+           ArchiveOf(m_source.WindowsPath(),
+                     {{"a.txt", "a"}, {"b.txt", "b"}, {"c.txt", "c"}, {"d.txt", "d"}, {"e.txt", "e"}}));
   // c.txt cannot be created: its message holds the run while the user clicks Cancel.
   std::filesystem::create_directory(m_source.Path() / "c.txt");
   Run(path, [&](User& user, HWND dialog) {
@@ -379,26 +387,29 @@ TEST_F(ArchiveRestoreTest, RetrieveAsksForTheArchiveAndOffersNoExit) {
   const std::string path = Save("pick.Backup", ArchiveOf(m_source.WindowsPath(), {{"x.txt", "x"}}));
   MainDialog mainDialog;
   SetMainWindow(&mainDialog);
-  RunDialog(kMainTitle, [&](User& user, HWND main) {
-    user.Click(main, IDC_RETRIEVE);
-    user.ChooseFile(kOpenTitle, path);
-    HWND dialog = user.WaitForDialog(kRestoreTitle);
-    EXPECT_THAT(user.ListItems(dialog, IDC_RESTORE_ITEMS), ElementsAre("x.txt"));
-    EXPECT_FALSE(user.IsEnabled(dialog, IDCANCEL));
-    EXPECT_FALSE(IsWindowEnabled(main));
-    user.Click(dialog, IDOK);
+  RunDialog(
+      kMainTitle,
+      [&](User& user, HWND main) {
+        user.Click(main, IDC_RETRIEVE);
+        user.ChooseFile(kOpenTitle, path);
+        HWND dialog = user.WaitForDialog(kRestoreTitle);
+        EXPECT_THAT(user.ListItems(dialog, IDC_RESTORE_ITEMS), ElementsAre("x.txt"));
+        EXPECT_FALSE(user.IsEnabled(dialog, IDCANCEL));
+        EXPECT_FALSE(IsWindowEnabled(main));
+        user.Click(dialog, IDOK);
 
-    // The open dialog cancelled: an empty Restore dialog, closed with Cancel.
-    user.Click(main, IDC_RETRIEVE);
-    user.ClickCancel(user.WaitForDialog(kOpenTitle));
-    dialog = user.WaitForDialog(kRestoreTitle);
-    EXPECT_THAT(user.ListItems(dialog, IDC_RESTORE_ITEMS), IsEmpty());
-    EXPECT_EQ(user.Text(dialog, IDC_RESTORE_SOURCE_FOLDER), "");
-    EXPECT_FALSE(user.IsEnabled(dialog, IDCANCEL));
-    user.Click(dialog, IDOK);
-    EXPECT_TRUE(IsWindowEnabled(main));
-    user.Click(main, IDCANCEL);
-  }, [&] { mainDialog.DoModal(); });
+        // The open dialog cancelled: an empty Restore dialog, closed with Cancel.
+        user.Click(main, IDC_RETRIEVE);
+        user.ClickCancel(user.WaitForDialog(kOpenTitle));
+        dialog = user.WaitForDialog(kRestoreTitle);
+        EXPECT_THAT(user.ListItems(dialog, IDC_RESTORE_ITEMS), IsEmpty());
+        EXPECT_EQ(user.Text(dialog, IDC_RESTORE_SOURCE_FOLDER), "");
+        EXPECT_FALSE(user.IsEnabled(dialog, IDCANCEL));
+        user.Click(dialog, IDOK);
+        EXPECT_TRUE(IsWindowEnabled(main));
+        user.Click(main, IDCANCEL);
+      },
+      [&] { mainDialog.DoModal(); });
   SetMainWindow(nullptr);
 }
 
@@ -408,13 +419,17 @@ TEST_P(ArchiveRestoreLanguages, TheDialogAndItsSummaryAreInTheRunningLanguage) {
   const LanguageId language = GetParam();
   SetCurrentLanguage(language);
   const char* titles[] = {"Restore", "Finde Wiederauf", "Retrouve", "Reperisci"};
-  const std::string path = Save("lang.Backup", ArchiveOf(m_source.WindowsPath(), {{"a.txt", "a"}, {"b.txt", "b"}}));
-  Run(path, [&](User& user, HWND dialog) {
-    user.Click(dialog, IDC_RESTORE_ALL_ORIGINAL);
-    user.ExpectMessageBox(Text(LocalizedText::ResultTitle, language),
-                          FormatString(TextCStr(LocalizedText::ItemsRestored, language), 2));
-    user.Click(dialog, IDCANCEL);
-  }, titles[language]);
+  const std::string path =
+      Save("lang.Backup", ArchiveOf(m_source.WindowsPath(), {{"a.txt", "a"}, {"b.txt", "b"}}));
+  Run(
+      path,
+      [&](User& user, HWND dialog) {
+        user.Click(dialog, IDC_RESTORE_ALL_ORIGINAL);
+        user.ExpectMessageBox(Text(LocalizedText::ResultTitle, language),
+                              FormatString(TextCStr(LocalizedText::ItemsRestored, language), 2));
+        user.Click(dialog, IDCANCEL);
+      },
+      titles[language]);
   EXPECT_THAT(FolderContents(m_source), ElementsAre("a.txt", "b.txt"));
 }
 

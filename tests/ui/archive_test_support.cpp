@@ -10,41 +10,6 @@
 
 namespace archive_test {
 
-ArchiveBytes::ArchiveBytes(std::string_view sourceFolder, std::uint32_t itemCount) {
-  m_bytes.append("BACKUP", 6);
-  m_bytes.push_back('\0');
-  m_bytes.push_back('\1');
-  AppendU32(itemCount);
-  AppendField(sourceFolder, 1024);
-}
-
-ArchiveBytes& ArchiveBytes::Item(std::string_view name, std::string_view data) {
-  return ItemWithSize(name, static_cast<std::uint32_t>(data.size()), data);
-}
-
-ArchiveBytes& ArchiveBytes::ItemWithSize(std::string_view name, std::uint32_t dataSize, std::string_view data) {
-  AppendU32(dataSize);
-  AppendField(name, 512);
-  m_bytes.append(data);
-  return *this;
-}
-
-void ArchiveBytes::AppendU32(std::uint32_t value) {
-  for (int i = 0; i < 4; ++i) m_bytes.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-}
-
-void ArchiveBytes::AppendField(std::string_view text, std::size_t width) {
-  const std::string_view kept = text.substr(0, width);
-  m_bytes.append(kept);
-  m_bytes.append(width - kept.size(), '\0');
-}
-
-std::string ArchiveOf(std::string_view sourceFolder, const std::vector<std::pair<std::string, std::string>>& items) {
-  ArchiveBytes archive(sourceFolder, static_cast<std::uint32_t>(items.size()));
-  for (const auto& [name, data] : items) archive.Item(name, data);
-  return archive.Bytes();
-}
-
 archive_format::ArchiveListing ListingOf(const std::string& bytes) {
   archive_format::MemoryArchiveSource source(
       std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()));
@@ -71,7 +36,9 @@ void WriteWholeFile(const std::string& path, std::string_view content) {
   out.write(content.data(), static_cast<std::streamsize>(content.size()));
 }
 
-bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool FileExists(const std::string& path) {
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 void RunDialog(std::string_view title, const std::function<void(usersim::User&, HWND)>& script,
                const std::function<void()>& ui) {

@@ -1,5 +1,4 @@
-// What the archive tests share: archives made by hand from the byte layout,
-// reading archives back, and the main window and Restore dialog run with a
+// What the archive tests share: reading archives back, and the main window and Restore dialog run with a
 // simulated user.
 #pragma once
 #include <windows.h>
@@ -12,28 +11,10 @@
 #include <vector>
 
 #include "archive/archive_format.h"
+#include "archive_bytes.h"
 #include "user_sim.h"
 
 namespace archive_test {
-
-// Builds archive bytes field by field, independently of the program's encoder.
-class ArchiveBytes {
- public:
-  ArchiveBytes(std::string_view sourceFolder, std::uint32_t itemCount);
-  ArchiveBytes& Item(std::string_view name, std::string_view data);
-  // A DataSize that need not match the data that follows.
-  ArchiveBytes& ItemWithSize(std::string_view name, std::uint32_t dataSize, std::string_view data = {});
-  const std::string& Bytes() const { return m_bytes; }
-
- private:
-  void AppendU32(std::uint32_t value);
-  void AppendField(std::string_view text, std::size_t width);
-  std::string m_bytes;
-};
-
-// An archive of these items, in this order, with a matching ItemCount.
-std::string ArchiveOf(std::string_view sourceFolder,
-                      const std::vector<std::pair<std::string, std::string>>& items);
 
 // The listing of archive bytes, as the program's reader sees them.
 archive_format::ArchiveListing ListingOf(const std::string& bytes);

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "class_registry.h"
 #include "program_process.h"
 #include "stored_language.h"
 #include "temp_folder.h"
@@ -20,15 +21,6 @@ using usersim::ProgramProcess;
 using usersim::User;
 
 namespace {
-
-std::optional<std::string> ClassValue(const std::string& path) {
-  char buffer[4096] = {};
-  DWORD size = sizeof buffer;
-  if (RegGetValueA(HKEY_CLASSES_ROOT, path.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, buffer, &size) !=
-      ERROR_SUCCESS)
-    return std::nullopt;
-  return std::string(buffer);
-}
 
 class StartupRegistrationTest : public testing::Test {
  protected:

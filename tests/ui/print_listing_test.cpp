@@ -20,6 +20,7 @@
 
 #include "app/current_language.h"
 #include "app/localized_text.h"
+#include "main_window_title.h"
 #include "res/resource.h"
 #include "temp_folder.h"
 #include "test_environment.h"
@@ -38,20 +39,6 @@ using usersim::User;
 
 namespace {
 
-std::string MainWindowTitle(LanguageId language) {
-  switch (language) {
-    case Language::German:
-      return "Dorvex [Deutsch]";
-    case Language::French:
-      return "Dorvex [fran\xE7"
-             "ais]";
-    case Language::Italian:
-      return "Dorvex [Italiano]";
-    default:
-      return "Dorvex [English]";
-  }
-}
-
 std::optional<std::string> EnvironmentValue(const char* name) {
   char value[4096];
   const DWORD length = GetEnvironmentVariableA(name, value, sizeof value);
@@ -61,33 +48,17 @@ std::optional<std::string> EnvironmentValue(const char* name) {
 
 // A user profile on a short path, so that the page header, which runs on
 // unclipped past the paper's edge, keeps the whole path on the page.
-class ShortProfile {
+class ShortProfile : public FakeProfile {
  public:
-  ShortProfile() : m_folder(fs::path("C:\\pr" + std::to_string(GetCurrentProcessId()))) {
-    m_folder.MakeFolder("Desktop");
-    m_previous = EnvironmentValue("USERPROFILE");
-    std::string profile = m_folder.WindowsPath();
-    profile.pop_back();
-    SetEnvironmentVariableA("USERPROFILE", profile.c_str());
-  }
-  ~ShortProfile() { SetEnvironmentVariableA("USERPROFILE", m_previous ? m_previous->c_str() : nullptr); }
-  ShortProfile(const ShortProfile&) = delete;
-  ShortProfile& operator=(const ShortProfile&) = delete;
+  ShortProfile() : FakeProfile(fs::path("C:\\pr" + std::to_string(GetCurrentProcessId()))) {}
 
-  fs::path Desktop() const { return m_folder.Path() / "Desktop"; }
   void Write(const std::string& name, std::string_view content = {}) const {
-    m_folder.Write("Desktop\\" + name, content);
+    Profile().Write("Desktop\\" + name, content);
   }
   // What the listing's header names: the Desktop in lower case and the pattern.
   std::string PathText(std::string_view pattern) const {
-    std::string text = Desktop().string() + "\\" + std::string(pattern);
-    CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
-    return text;
+    return DesktopPathLine() + "\\" + std::string(pattern);
   }
-
- private:
-  TempFolder m_folder;
-  std::optional<std::string> m_previous;
 };
 
 // The folder the run's PDF printer writes into, as scripts/test.sh sets it up.

@@ -11,7 +11,9 @@
 #include <vector>
 
 #include "app/current_language.h"
+#include "class_registry.h"
 #include "filetypes/properties_dialog.h"
+#include "local_file_time.h"
 #include "res/resource.h"
 #include "temp_folder.h"
 #include "test_environment.h"
@@ -32,28 +34,6 @@ std::string Lowered(std::string text) {
   return text;
 }
 
-void SetClassValue(const std::string& path, const std::string& value) {
-  ASSERT_EQ(RegSetKeyValueA(HKEY_CLASSES_ROOT, path.c_str(), nullptr, REG_SZ, value.c_str(),
-                            static_cast<DWORD>(value.size() + 1)),
-            ERROR_SUCCESS);
-}
-
-std::optional<std::string> ClassValue(const std::string& path) {
-  char buffer[4096] = {};
-  DWORD size = sizeof buffer;
-  if (RegGetValueA(HKEY_CLASSES_ROOT, path.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, buffer, &size) !=
-      ERROR_SUCCESS)
-    return std::nullopt;
-  return std::string(buffer);
-}
-
-bool ClassKeyExists(const std::string& path) {
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-  RegCloseKey(key);
-  return true;
-}
-
 std::optional<ULONGLONG> KeyLastWriteTime(const std::string& path) {
   HKEY key = nullptr;
   if (RegOpenKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return std::nullopt;
@@ -69,20 +49,6 @@ std::optional<ULONGLONG> KeyLastWriteTime(const std::string& path) {
 int PlatformIconCount(const std::string& file) {
   return static_cast<int>(reinterpret_cast<UINT_PTR>(
       ExtractIconA(GetModuleHandleA(nullptr), file.c_str(), static_cast<UINT>(-1))));
-}
-
-FILETIME FileTimeAtLocal(WORD year, WORD month, WORD day, WORD hour, WORD minute) {
-  SYSTEMTIME local{};
-  local.wYear = year;
-  local.wMonth = month;
-  local.wDay = day;
-  local.wHour = hour;
-  local.wMinute = minute;
-  SYSTEMTIME universal{};
-  FILETIME time{};
-  TzSpecificLocalTimeToSystemTime(nullptr, &local, &universal);
-  SystemTimeToFileTime(&universal, &time);
-  return time;
 }
 
 // The Icon group's caption once the dialog's first drawing has replaced the

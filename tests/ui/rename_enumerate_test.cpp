@@ -154,7 +154,7 @@ TEST_F(EnumerateTest, NamesWindowsWouldRefuseOrAlterFailAndNothingIsCreated) {
 
 TEST_F(EnumerateTest, TheRefilledListScrollsThroughEveryFile) {
   constexpr int kCount = 40;
-  for (int i = 0; i < kCount; ++i) Add("f" + std::to_string(100 + i) + ".txt");
+  for (int i = 0; i < kCount; ++i) Add(std::string("f").append(std::to_string(100 + i)).append(".txt"));
   RunMainWindow([&](User& user, HWND window) {
     user.Click(window, IDC_ENUMERATE);
     user.ClickOk(user.WaitForDialog("Enumerate"));
@@ -197,8 +197,12 @@ TEST_F(EnumerateTest, StartNumberAcceptsPlusAndTheRangeEnds) {
       user.ClickOk(dialog);
     });
     EXPECT_EQ(run.result, IDOK) << number;
-    if (std::string_view(number) == "+5") EXPECT_EQ(run.dialog.m_nNumber, 5u);
-    if (std::string_view(number) == "1000") EXPECT_EQ(run.dialog.m_nNumber, 1000u);
+    if (std::string_view(number) == "+5") {
+      EXPECT_EQ(run.dialog.m_nNumber, 5u);
+    }
+    if (std::string_view(number) == "1000") {
+      EXPECT_EQ(run.dialog.m_nNumber, 1000u);
+    }
   }
 }
 

@@ -6,6 +6,7 @@
 
 #include "app/current_language.h"
 #include "framework/application.h"
+#include "main_window_title.h"
 #include "res/resource.h"
 #include "ui/main_dialog.h"
 
@@ -13,20 +14,6 @@ using usersim::RunUserScenario;
 using usersim::User;
 
 namespace {
-
-std::string MainWindowTitle(LanguageId language) {
-  switch (language) {
-    case Language::German:
-      return "Dorvex [Deutsch]";
-    case Language::French:
-      return "Dorvex [fran\xE7"
-             "ais]";
-    case Language::Italian:
-      return "Dorvex [Italiano]";
-    default:
-      return "Dorvex [English]";
-  }
-}
 
 bool IsProgressWindowUp(DWORD process) {
   for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {

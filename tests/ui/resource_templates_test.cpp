@@ -193,8 +193,8 @@ TEST(ResourceTemplates, LanguageRadioGroupFollowsTheLanguageOrder) {
     EXPECT_EQ(control.style & BS_TYPEMASK, static_cast<DWORD>(BS_AUTORADIOBUTTON)) << control.id;
     EXPECT_EQ((control.style & WS_GROUP) != 0, i == 0) << control.id;
   }
-  EXPECT_THAT(radios,
-              ElementsAre(IDC_LANGUAGE_ENGLISH, IDC_LANGUAGE_GERMAN, IDC_LANGUAGE_FRENCH, IDC_LANGUAGE_ITALIAN));
+  EXPECT_THAT(radios, ElementsAre(IDC_LANGUAGE_ENGLISH, IDC_LANGUAGE_GERMAN, IDC_LANGUAGE_FRENCH,
+                                  IDC_LANGUAGE_ITALIAN));
   EXPECT_NE(dialog->controls[4].style & WS_GROUP, 0u) << "the control after the radios ends the group";
 }
 
@@ -233,8 +233,8 @@ TEST(ResourceIcons, ApplicationIconComesFirstAndArchiveIconSecond) {
 class FlagPicture {
  public:
   explicit FlagPicture(int iconId) {
-    const UniqueIcon icon(static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(iconId), IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR)));
+    const UniqueIcon icon(static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(iconId),
+                                                        IMAGE_ICON, 32, 32, LR_DEFAULTCOLOR)));
     if (!icon) throw std::runtime_error("no icon " + std::to_string(iconId));
     ICONINFO info{};
     GetIconInfo(icon.get(), &info);
@@ -271,8 +271,12 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kYellow = RGB(255, 255, 0);
 
-bool IsBlue(COLORREF colour) { return GetBValue(colour) >= 0x80 && GetRValue(colour) == 0 && GetGValue(colour) == 0; }
-bool IsGreen(COLORREF colour) { return GetGValue(colour) >= 0x80 && GetRValue(colour) == 0 && GetBValue(colour) == 0; }
+bool IsBlue(COLORREF colour) {
+  return GetBValue(colour) >= 0x80 && GetRValue(colour) == 0 && GetGValue(colour) == 0;
+}
+bool IsGreen(COLORREF colour) {
+  return GetGValue(colour) >= 0x80 && GetRValue(colour) == 0 && GetBValue(colour) == 0;
+}
 
 TEST(ResourceIcons, FlagsFillRowsSixToTwentyFourAndLeaveTheRestTransparent) {
   for (int id : {IDI_FLAG_ITALIAN, IDI_FLAG_FRENCH, IDI_FLAG_ENGLISH, IDI_FLAG_GERMAN}) {

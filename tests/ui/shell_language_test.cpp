@@ -31,10 +31,20 @@ struct LanguageLook {
 const LanguageLook kLooks[] = {
     {Language::English, "Dorvex [English]", "Set Upper Case", "Personal", "Exit", "About Dorvex...",
      "About Dorvex"},
-    {Language::German, "Dorvex [Deutsch]", "Gro\xDF" "buchstaben", "Pers\xF6" "nlich", "Beenden",
-     "\xDC" "ber Dorvex...", "\xDC" "ber Dorvex"},
-    {Language::French, "Dorvex [fran\xE7" "ais]", "Haut de Casse", "Personnel", "Quitter",
-     "\xC1 Propos de Dorvex...", "\xC1 Propos de Dorvex "},
+    {Language::German, "Dorvex [Deutsch]",
+     "Gro\xDF"
+     "buchstaben",
+     "Pers\xF6"
+     "nlich",
+     "Beenden",
+     "\xDC"
+     "ber Dorvex...",
+     "\xDC"
+     "ber Dorvex"},
+    {Language::French,
+     "Dorvex [fran\xE7"
+     "ais]",
+     "Haut de Casse", "Personnel", "Quitter", "\xC1 Propos de Dorvex...", "\xC1 Propos de Dorvex "},
     {Language::Italian, "Dorvex [Italiano]", "Maiuscolo", "Personale", "Esci", "Informazioni su Dorvex...",
      "Informazioni su Dorvex"},
     // A stored value that names no language gives English everywhere.

@@ -38,7 +38,9 @@ TEST_F(StartupTest, FirstStartAsksWithEnglishCheckedAndCancelKeepsEnglish) {
     HWND choice = user.WaitForDialog("Language");
     EXPECT_TRUE(user.IsChecked(choice, IDC_LANGUAGE_ENGLISH));
     EXPECT_EQ(user.Text(choice, IDCANCEL), "Cancel   -   Abbreche   -   Annuler   -   Cancella");
-    EXPECT_EQ(user.Text(choice, IDC_LANGUAGE_FRENCH), "Fran\xE7" "ais");
+    EXPECT_EQ(user.Text(choice, IDC_LANGUAGE_FRENCH),
+              "Fran\xE7"
+              "ais");
     user.Click(choice, IDCANCEL);
     user.Click(user.WaitForDialog("Dorvex [English]"), IDCANCEL);
   });
@@ -59,7 +61,9 @@ TEST_F(StartupTest, FirstStartChoosingDeutschStoresItAndShowsTheGermanWindow) {
 TEST_F(StartupTest, LaterStartsUseTheStoredLanguageWithoutAsking) {
   StoreLanguage(Language::French);
   StartProgram([](User& user) {
-    HWND window = user.WaitForDialog("Dorvex [fran\xE7" "ais]");
+    HWND window = user.WaitForDialog(
+        "Dorvex [fran\xE7"
+        "ais]");
     EXPECT_EQ(user.FindWindowTitled("Language"), nullptr);
     user.Click(window, IDCANCEL);
   });

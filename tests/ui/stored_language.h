@@ -8,7 +8,8 @@
 
 inline void StoreLanguage(LanguageId language) {
   HKEY key = nullptr;
-  RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Dorvex", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+  RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Dorvex", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                  nullptr);
   const DWORD value = static_cast<DWORD>(language);
   RegSetValueExA(key, "Language", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
   RegCloseKey(key);

@@ -12,8 +12,8 @@ fs::path UniqueTempPath() {
   static std::atomic<int> counter{0};
   char base[MAX_PATH];
   GetTempPathA(MAX_PATH, base);
-  return fs::path(base) / ("dorvex-test-" + std::to_string(GetCurrentProcessId()) + "-" +
-                           std::to_string(counter++));
+  return fs::path(base) /
+         ("dorvex-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++));
 }
 
 std::string Lowered(std::string text) {
@@ -64,7 +64,11 @@ std::string TempFolder::Read(std::string_view name) const {
 
 bool TempFolder::Exists(std::string_view name) const { return fs::exists(m_path / std::string(name)); }
 
-FakeProfile::FakeProfile() {
+FakeProfile::FakeProfile() { Enter(); }
+
+FakeProfile::FakeProfile(const fs::path& folder) : m_profile(folder) { Enter(); }
+
+void FakeProfile::Enter() {
   char previous[2048];
   const DWORD length = GetEnvironmentVariableA("USERPROFILE", previous, sizeof previous);
   m_hadPrevious = length > 0 && length < sizeof previous;

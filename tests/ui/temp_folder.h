@@ -32,6 +32,8 @@ class TempFolder {
 class FakeProfile {
  public:
   FakeProfile();
+  // The profile in the given folder, e.g. one with a short path.
+  explicit FakeProfile(const std::filesystem::path& folder);
   ~FakeProfile();
   const TempFolder& Profile() const { return m_profile; }
   std::filesystem::path Desktop() const { return m_profile.Path() / "Desktop"; }
@@ -39,6 +41,8 @@ class FakeProfile {
   std::string DesktopPathLine() const;
 
  private:
+  void Enter();
+
   TempFolder m_profile;
   std::string m_previous;
   bool m_hadPrevious = false;

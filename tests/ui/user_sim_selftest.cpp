@@ -56,8 +56,8 @@ class DialogTemplate {
     if (m_words.size() % 2) m_words.push_back(0);
     AppendDword(style | WS_CHILD | WS_VISIBLE);
     AppendDword(0);
-    AppendWords({static_cast<WORD>(x), static_cast<WORD>(y), static_cast<WORD>(width), static_cast<WORD>(height),
-                 static_cast<WORD>(id), 0xFFFF, classAtom});
+    AppendWords({static_cast<WORD>(x), static_cast<WORD>(y), static_cast<WORD>(width),
+                 static_cast<WORD>(height), static_cast<WORD>(id), 0xFFFF, classAtom});
     AppendString(text);
     m_words.push_back(0);
     ++m_words[m_countIndex];
@@ -113,9 +113,11 @@ INT_PTR CALLBACK SelftestDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
   if (id == kNameEdit && code == EN_CHANGE) ++events->nameChanges;
   if (id == kMultipleList && code == LBN_SELCHANGE) ++events->selectionChanges;
   if (id == kSingleList && code == LBN_DBLCLK)
-    events->doubleClickedItem = static_cast<int>(SendDlgItemMessageA(dialog, kSingleList, LB_GETCURSEL, 0, 0));
+    events->doubleClickedItem =
+        static_cast<int>(SendDlgItemMessageA(dialog, kSingleList, LB_GETCURSEL, 0, 0));
   if (id == kAskButton && code == BN_CLICKED)
-    events->messageBoxAnswer = MessageBoxA(dialog, "Shall we go on?", "Selftest Question", MB_YESNO | MB_ICONQUESTION);
+    events->messageBoxAnswer =
+        MessageBoxA(dialog, "Shall we go on?", "Selftest Question", MB_YESNO | MB_ICONQUESTION);
   if (id == IDOK) {
     std::vector<char> name(256);
     GetDlgItemTextA(dialog, kNameEdit, name.data(), static_cast<int>(name.size()));
@@ -129,11 +131,13 @@ INT_PTR CALLBACK SelftestDialogProc(HWND dialog, UINT message, WPARAM wParam, LP
 DialogTemplate SelftestLayout() {
   DialogTemplate layout(kTitle, WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, 225, 140);
   layout.Add(kEditClass, WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, kNameEdit, "", 7, 7, 120, 12);
-  layout.Add(kEditClass, WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL | ES_LOWERCASE, kLowerCaseEdit, "", 7, 23, 120, 12);
-  layout.Add(kListBoxClass, WS_BORDER | WS_TABSTOP | WS_VSCROLL | LBS_MULTIPLESEL | LBS_NOTIFY, kMultipleList, "", 7,
-             40, 120, 60);
+  layout.Add(kEditClass, WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL | ES_LOWERCASE, kLowerCaseEdit, "", 7, 23,
+             120, 12);
+  layout.Add(kListBoxClass, WS_BORDER | WS_TABSTOP | WS_VSCROLL | LBS_MULTIPLESEL | LBS_NOTIFY, kMultipleList,
+             "", 7, 40, 120, 60);
   layout.Add(kListBoxClass, WS_BORDER | WS_TABSTOP | LBS_NOTIFY, kSingleList, "", 135, 40, 80, 60);
-  layout.Add(kButtonClass, WS_TABSTOP | WS_DISABLED | BS_PUSHBUTTON, kDisabledButton, "Disabled", 135, 7, 80, 14);
+  layout.Add(kButtonClass, WS_TABSTOP | WS_DISABLED | BS_PUSHBUTTON, kDisabledButton, "Disabled", 135, 7, 80,
+             14);
   layout.Add(kButtonClass, WS_TABSTOP | BS_PUSHBUTTON, kAskButton, "Ask...", 135, 23, 80, 14);
   layout.Add(kButtonClass, WS_TABSTOP | BS_AUTOCHECKBOX, kCheckBox, "Check", 7, 105, 80, 12);
   layout.Add(kButtonClass, WS_TABSTOP | BS_DEFPUSHBUTTON, IDOK, "OK", 100, 120, 50, 14);
@@ -150,7 +154,8 @@ INT_PTR RunSelftestDialog(DialogEvents& events) {
 std::string TemporaryPath(std::string_view name) {
   std::vector<char> folder(MAX_PATH + 1);
   GetTempPathA(static_cast<DWORD>(folder.size()), folder.data());
-  return std::string(folder.data()) + "usersim-" + std::to_string(GetCurrentProcessId()) + "-" + std::string(name);
+  return std::string(folder.data()) + "usersim-" + std::to_string(GetCurrentProcessId()) + "-" +
+         std::string(name);
 }
 
 struct FileDialogResult {
@@ -166,7 +171,8 @@ FileDialogResult RunFileDialog(bool save, const char* title) {
   dialog.lpstrFile = path.data();
   dialog.nMaxFile = static_cast<DWORD>(path.size());
   dialog.lpstrTitle = title;
-  dialog.Flags = OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
+  dialog.Flags =
+      OFN_EXPLORER | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | (save ? OFN_OVERWRITEPROMPT : OFN_FILEMUSTEXIST);
   FileDialogResult result;
   result.accepted = save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
   result.path = path.data();
@@ -305,7 +311,8 @@ TEST(MessageBoxes, AnyBoxIsFoundWithItsTextAndIcon) {
         user.Answer(box, IDCANCEL);
       },
       [&] {
-        answer = MessageBoxA(nullptr, "First line\nSecond line", "Selftest Warning", MB_OKCANCEL | MB_ICONEXCLAMATION);
+        answer = MessageBoxA(nullptr, "First line\nSecond line", "Selftest Warning",
+                             MB_OKCANCEL | MB_ICONEXCLAMATION);
       });
   EXPECT_EQ(answer, IDCANCEL);
 
@@ -427,7 +434,8 @@ void ScenarioThatCannotEnd() {
   RunUserScenario([](User& user) { user.WaitForDialog("Stubborn"); },
                   [] {
                     DialogTemplate layout("Stubborn", WS_POPUP | WS_CAPTION | WS_SYSMENU, 100, 40);
-                    DialogBoxIndirectParamA(GetModuleHandleA(nullptr), layout.get(), nullptr, StubbornDialogProc, 0);
+                    DialogBoxIndirectParamA(GetModuleHandleA(nullptr), layout.get(), nullptr,
+                                            StubbornDialogProc, 0);
                   },
                   3s);
 }
@@ -459,7 +467,8 @@ TEST(Processes, AnotherProcessIsDrivenThroughItsWindows) {
   std::vector<char> ownPath(MAX_PATH + 1);
   GetModuleFileNameA(nullptr, ownPath.data(), static_cast<DWORD>(ownPath.size()));
   auto helper = usersim::ProgramProcess::Start(
-      ownPath.data(), "--gtest_also_run_disabled_tests --gtest_filter=HelperProcess.DISABLED_ShowsTheSelftestDialog");
+      ownPath.data(),
+      "--gtest_also_run_disabled_tests --gtest_filter=HelperProcess.DISABLED_ShowsTheSelftestDialog");
   User other(helper.Id());
   HWND dialog = other.WaitForDialog(kTitle);
   EXPECT_THAT(other.ListItems(dialog, kSingleList), ElementsAre("alpha", "beta", "gamma"));

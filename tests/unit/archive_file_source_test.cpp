@@ -7,29 +7,12 @@
 #include <fstream>
 #include <string>
 
+#include "archive_bytes.h"
+
 using namespace archive_format;
+using archive_test::ArchiveBytes;
 
 namespace {
-
-std::string U32(std::uint32_t value) {
-  std::string bytes;
-  for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
-  return bytes;
-}
-
-std::string Field(std::string_view text, std::size_t width) {
-  std::string field(text);
-  field.resize(width, '\0');
-  return field;
-}
-
-std::string Archive(std::uint32_t count, const std::string& items) {
-  return std::string("BACKUP\0\1", 8) + U32(count) + Field("c:\\data\\", 1024) + items;
-}
-
-std::string Item(std::string_view name, const std::string& data) {
-  return U32(static_cast<std::uint32_t>(data.size())) + Field(name, 512) + data;
-}
 
 class ArchiveFileSource : public testing::Test {
  protected:
@@ -49,7 +32,8 @@ class ArchiveFileSource : public testing::Test {
 
 TEST_F(ArchiveFileSource, ListsAndCopiesItemsOfARealFile) {
   const std::string big(5000, 'x');
-  FileArchiveSource source(Open(Archive(3, Item("a.txt", "alpha") + Item("empty", "") + Item("big.bin", big))));
+  FileArchiveSource source(Open(
+      ArchiveBytes("c:\\data\\", 3).Item("a.txt", "alpha").Item("empty", "").Item("big.bin", big).Bytes()));
   const auto listing = ListArchive(source);
   ASSERT_TRUE(listing);
   EXPECT_EQ(listing->sourceFolder, "c:\\data\\");
@@ -58,15 +42,18 @@ TEST_F(ArchiveFileSource, ListsAndCopiesItemsOfARealFile) {
   EXPECT_EQ(listing->items[1].dataOffset, 1036u + 516 + 5 + 516);
 
   std::string copied;
-  CopyItemData(source, listing->items[2], [&](std::span<const std::uint8_t> chunk) { copied.append(chunk.begin(), chunk.end()); });
+  CopyItemData(source, listing->items[2],
+               [&](std::span<const std::uint8_t> chunk) { copied.append(chunk.begin(), chunk.end()); });
   EXPECT_EQ(copied, big);
   copied.clear();
-  CopyItemData(source, listing->items[0], [&](std::span<const std::uint8_t> chunk) { copied.append(chunk.begin(), chunk.end()); });
+  CopyItemData(source, listing->items[0],
+               [&](std::span<const std::uint8_t> chunk) { copied.append(chunk.begin(), chunk.end()); });
   EXPECT_EQ(copied, "alpha");
 }
 
 TEST_F(ArchiveFileSource, ATruncatedFileIsDamageAfterTheItemsThatAreWhole) {
-  std::string bytes = Archive(2, Item("a.txt", "alpha") + Item("b.txt", std::string(3000, 'b')));
+  std::string bytes =
+      ArchiveBytes("c:\\data\\", 2).Item("a.txt", "alpha").Item("b.txt", std::string(3000, 'b')).Bytes();
   bytes.resize(bytes.size() - 1);
   FileArchiveSource source(Open(bytes));
   const auto listing = ListArchive(source);

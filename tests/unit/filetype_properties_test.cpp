@@ -5,22 +5,9 @@
 
 #include "filetypes/extension.h"
 #include "filetypes/file_time_text.h"
+#include "local_file_time.h"
 
 namespace {
-
-FILETIME FileTimeAtLocal(WORD year, WORD month, WORD day, WORD hour, WORD minute) {
-  SYSTEMTIME local{};
-  local.wYear = year;
-  local.wMonth = month;
-  local.wDay = day;
-  local.wHour = hour;
-  local.wMinute = minute;
-  SYSTEMTIME universal{};
-  FILETIME time{};
-  EXPECT_TRUE(TzSpecificLocalTimeToSystemTime(nullptr, &local, &universal));
-  EXPECT_TRUE(SystemTimeToFileTime(&universal, &time));
-  return time;
-}
 
 TEST(ExtensionOf, FromTheLastDotOn) {
   EXPECT_EQ(ExtensionOf("report.final.txt"), ".txt");
