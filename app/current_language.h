@@ -10,9 +10,13 @@ void SetCurrentLanguage(LanguageId language);
 // have their own, anything else gets the English one.
 constexpr int PickTemplate(LanguageId language, int english, int german, int french, int italian) {
   switch (language) {
-    case Language::German: return german;
-    case Language::French: return french;
-    case Language::Italian: return italian;
-    default: return english;
+    case Language::German:
+      return german;
+    case Language::French:
+      return french;
+    case Language::Italian:
+      return italian;
+    default:
+      return english;
   }
 }

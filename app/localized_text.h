@@ -14,26 +14,26 @@ class LocalizedEntry {
   template <std::size_t N0, std::size_t N1, std::size_t N2, std::size_t N3>
   consteval LocalizedEntry(std::size_t slotWidth, const char (&english)[N0], const char (&german)[N1],
                            const char (&french)[N2], const char (&italian)[N3])
-      : slotWidth_(slotWidth),
-        rows_{std::string_view(english, N0 - 1), std::string_view(german, N1 - 1),
-              std::string_view(french, N2 - 1), std::string_view(italian, N3 - 1)} {
+      : m_slotWidth(slotWidth),
+        m_rows{std::string_view(english, N0 - 1), std::string_view(german, N1 - 1),
+               std::string_view(french, N2 - 1), std::string_view(italian, N3 - 1)} {
     if (slotWidth != 64 && slotWidth != 128 && slotWidth != 256) throw "slot width must be 64, 128 or 256";
-    for (std::string_view row : rows_) {
+    for (std::string_view row : m_rows) {
       if (row.size() + 1 > slotWidth) throw "text does not fit its slot";
       if (row.find('\0') != std::string_view::npos) throw "text holds a NUL byte";
     }
   }
 
-  constexpr std::size_t SlotWidth() const { return slotWidth_; }
+  constexpr std::size_t SlotWidth() const { return m_slotWidth; }
   constexpr std::string_view Row(LanguageId language) const {
-    return rows_[IsKnown(language) ? language : Language::English];
+    return m_rows[IsKnown(language) ? language : Language::English];
   }
 
  private:
   static constexpr bool IsKnown(LanguageId language) { return language >= 0 && language < Language::Count; }
 
-  std::size_t slotWidth_;
-  std::array<std::string_view, Language::Count> rows_;
+  std::size_t m_slotWidth;
+  std::array<std::string_view, Language::Count> m_rows;
 };
 
 // The text of an entry in the given language; any value outside 0..3 gives the

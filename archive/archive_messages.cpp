@@ -32,8 +32,9 @@ std::string FolderTooLongText(std::string_view folder) {
 std::string UnsafeItemNameText(std::string_view name) {
   std::string text = "The item \"";
   text += name;
-  text += "\" was not restored because\nits name is not a plain file name: it could name another folder, "
-          "a device or a stream.";
+  text +=
+      "\" was not restored because\nits name is not a plain file name: it could name another folder, "
+      "a device or a stream.";
   return text;
 }
 

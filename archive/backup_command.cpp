@@ -105,7 +105,8 @@ void MainDialog::OnBackup() {
     StoreItemData(
         *dataSize,
         [&](std::span<std::uint8_t> chunk) {
-          return static_cast<std::size_t>(source.Read(chunk.data(), static_cast<std::uint32_t>(chunk.size())));
+          return static_cast<std::size_t>(
+              source.Read(chunk.data(), static_cast<std::uint32_t>(chunk.size())));
         },
         [&](std::span<const std::uint8_t> chunk) {
           archive.Write(chunk.data(), static_cast<std::uint32_t>(chunk.size()));

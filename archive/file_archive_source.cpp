@@ -4,8 +4,8 @@
 #include <limits>
 
 std::size_t FileArchiveSource::Read(void* buffer, std::size_t count) {
-  const auto chunk = static_cast<std::uint32_t>(
-      std::min<std::size_t>(count, std::numeric_limits<std::uint32_t>::max()));
+  const auto chunk =
+      static_cast<std::uint32_t>(std::min<std::size_t>(count, std::numeric_limits<std::uint32_t>::max()));
   return m_file.Read(buffer, chunk);
 }
 

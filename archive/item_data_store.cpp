@@ -11,8 +11,7 @@ std::uint64_t StoreItemData(std::uint32_t dataSize, const ChunkReader& read, con
   bool sourceEnded = false;
   if (buffer.empty()) return 0;
   for (std::uint32_t stored = 0; stored < dataSize;) {
-    const auto wanted =
-        static_cast<std::size_t>(std::min<std::uint64_t>(dataSize - stored, buffer.size()));
+    const auto wanted = static_cast<std::size_t>(std::min<std::uint64_t>(dataSize - stored, buffer.size()));
     std::size_t filled = 0;
     while (!sourceEnded && filled < wanted) {
       const std::size_t got = read(std::span(buffer.data() + filled, wanted - filled));

@@ -11,28 +11,28 @@
 namespace archive_format {
 
 class MemoryArchiveSource final : public ArchiveSource {
-public:
-    explicit MemoryArchiveSource(std::span<const std::uint8_t> bytes) : bytes_(bytes) {}
+ public:
+  explicit MemoryArchiveSource(std::span<const std::uint8_t> bytes) : m_bytes(bytes) {}
 
-    std::size_t Read(void* buffer, std::size_t count) override {
-        if (position_ >= bytes_.size()) {
-            return 0;
-        }
-        const auto available = static_cast<std::size_t>(bytes_.size() - position_);
-        const std::size_t n = std::min(count, available);
-        std::memcpy(buffer, bytes_.data() + position_, n);
-        position_ += n;
-        return n;
+  std::size_t Read(void* buffer, std::size_t count) override {
+    if (m_position >= m_bytes.size()) {
+      return 0;
     }
+    const auto available = static_cast<std::size_t>(m_bytes.size() - m_position);
+    const std::size_t n = std::min(count, available);
+    std::memcpy(buffer, m_bytes.data() + m_position, n);
+    m_position += n;
+    return n;
+  }
 
-    // Like a file, a position past the end is allowed; reads there give 0.
-    void SeekTo(std::uint64_t offset) override { position_ = offset; }
+  // Like a file, a position past the end is allowed; reads there give 0.
+  void SeekTo(std::uint64_t offset) override { m_position = offset; }
 
-    std::uint64_t Length() override { return bytes_.size(); }
+  std::uint64_t Length() override { return m_bytes.size(); }
 
-private:
-    std::span<const std::uint8_t> bytes_;
-    std::uint64_t position_ = 0;
+ private:
+  std::span<const std::uint8_t> m_bytes;
+  std::uint64_t m_position = 0;
 };
 
 }  // namespace archive_format

@@ -92,8 +92,8 @@ void ProgressDialog::DispatchPending() {
     const bool forUs = self && (message.hwnd == self || IsChild(self, message.hwnd));
     // Cancel is the default button, so the dialog manager would turn Enter
     // into a cancel request; Enter must do nothing here.
-    const bool isEnter = (message.message == WM_KEYDOWN || message.message == WM_CHAR) &&
-                         message.wParam == VK_RETURN;
+    const bool isEnter =
+        (message.message == WM_KEYDOWN || message.message == WM_CHAR) && message.wParam == VK_RETURN;
     if (forUs && isEnter) continue;
     if (self && IsDialogMessageA(self, &message)) continue;
     TranslateMessage(&message);

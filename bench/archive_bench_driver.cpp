@@ -116,8 +116,9 @@ int main(int argc, char** argv) {
   GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
   std::FILE* result = std::fopen(argv[4], "w");
   if (!result) return 1;
-  std::fprintf(result, "backup_seconds=%.3f\nrestore_seconds=%.3f\npeak_working_set_kib=%llu\n", backupSeconds,
-               restoreSeconds, static_cast<unsigned long long>(memory.PeakWorkingSetSize / 1024));
+  std::fprintf(result, "backup_seconds=%.3f\nrestore_seconds=%.3f\npeak_working_set_kib=%llu\n",
+               backupSeconds, restoreSeconds,
+               static_cast<unsigned long long>(memory.PeakWorkingSetSize / 1024));
   std::fclose(result);
   return 0;
 }

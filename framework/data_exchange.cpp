@@ -100,8 +100,8 @@ void DDX_Check(DataExchange& exchange, int controlId, BOOL& value) {
 void DDV_MaxChars(DataExchange& exchange, const std::string& value, std::size_t maxChars) {
   if (exchange.Saving()) {
     if (value.size() > maxChars)
-      exchange.Fail(ReplacePlaceholder("Please enter no more than %1 characters.", "%1",
-                                       std::to_string(maxChars)));
+      exchange.Fail(
+          ReplacePlaceholder("Please enter no more than %1 characters.", "%1", std::to_string(maxChars)));
   } else if (HWND edit = exchange.LastControl()) {
     // Loading the dialog also caps what the user can type into the edit.
     SendMessageA(edit, EM_LIMITTEXT, maxChars, 0);
@@ -112,8 +112,8 @@ void DDV_MinMaxUInt(DataExchange& exchange, std::uint32_t value, std::uint32_t m
                     std::uint32_t maxValue) {
   if (!exchange.Saving()) return;
   if (value < minValue || value > maxValue) {
-    std::string text = ReplacePlaceholder("Please enter an integer between %1 and %2.", "%1",
-                                          std::to_string(minValue));
+    std::string text =
+        ReplacePlaceholder("Please enter an integer between %1 and %2.", "%1", std::to_string(minValue));
     exchange.Fail(ReplacePlaceholder(std::move(text), "%2", std::to_string(maxValue)));
   }
 }

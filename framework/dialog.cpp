@@ -61,8 +61,8 @@ Dialog::~Dialog() {
 INT_PTR Dialog::DoModal() {
   HWND owner = m_parent ? m_parent : MainWindow();
   m_modal = true;
-  const INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_templateId),
-                                         owner, &Dialog::DialogProc, reinterpret_cast<LPARAM>(this));
+  const INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_templateId), owner,
+                                         &Dialog::DialogProc, reinterpret_cast<LPARAM>(this));
   m_modal = false;
   return result;
 }

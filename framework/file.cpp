@@ -18,8 +18,8 @@ bool File::Open(std::string_view path, Mode mode, FileException* error) {
   const std::string name(path);
   const DWORD access = mode == Mode::ReadExisting ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
   const DWORD disposition = mode == Mode::ReadExisting ? OPEN_EXISTING : CREATE_ALWAYS;
-  UniqueFileHandle handle(CreateFileA(name.c_str(), access, 0, nullptr, disposition,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+  UniqueFileHandle handle(
+      CreateFileA(name.c_str(), access, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!handle) {
     const DWORD lastError = GetLastError();
     if (error) *error = FileException::FromSystemError(lastError, name);
@@ -106,10 +106,6 @@ void File::Remove(std::string_view name) {
   if (!DeleteFileA(path.c_str())) throw FileException::FromSystemError(GetLastError(), path);
 }
 
-void File::ThrowLastError(DWORD error) const {
-  throw FileException::FromSystemError(error, m_strFilePath);
-}
+void File::ThrowLastError(DWORD error) const { throw FileException::FromSystemError(error, m_strFilePath); }
 
-bool IsZeroFileTime(const FILETIME& time) {
-  return time.dwLowDateTime == 0 && time.dwHighDateTime == 0;
-}
+bool IsZeroFileTime(const FILETIME& time) { return time.dwLowDateTime == 0 && time.dwHighDateTime == 0; }

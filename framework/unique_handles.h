@@ -130,7 +130,8 @@ class UniqueGlobalMemory {
  public:
   UniqueGlobalMemory() = default;
   explicit UniqueGlobalMemory(HGLOBAL memory) : m_memory(memory) {}
-  UniqueGlobalMemory(UniqueGlobalMemory&& other) noexcept : m_memory(std::exchange(other.m_memory, nullptr)) {}
+  UniqueGlobalMemory(UniqueGlobalMemory&& other) noexcept
+      : m_memory(std::exchange(other.m_memory, nullptr)) {}
   UniqueGlobalMemory& operator=(UniqueGlobalMemory&& other) noexcept {
     if (this != &other) {
       reset();

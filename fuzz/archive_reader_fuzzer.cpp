@@ -15,56 +15,56 @@ using namespace archive_format;
 namespace {
 
 void Require(bool condition) {
-    if (!condition) {
-        std::abort();
-    }
+  if (!condition) {
+    std::abort();
+  }
 }
 
 void CheckListing(const ArchiveListing& listing, MemoryArchiveSource& source, std::uint64_t length) {
-    if (listing.damage) {
-        Require(listing.items.size() == listing.damage->itemIndex);
-        Require(listing.damage->offset <= length);
-    } else {
-        Require(listing.items.size() == listing.declaredItemCount);
+  if (listing.damage) {
+    Require(listing.items.size() == listing.damage->itemIndex);
+    Require(listing.damage->offset <= length);
+  } else {
+    Require(listing.items.size() == listing.declaredItemCount);
+  }
+  Require(listing.items.size() <= listing.declaredItemCount);
+  Require(listing.sourceFolder.size() <= kFolderFieldSize);
+
+  std::uint64_t expectedOffset = kHeaderSize + kItemHeaderSize;
+  for (const ArchiveItem& item : listing.items) {
+    Require(item.dataOffset == expectedOffset);
+    Require(item.dataOffset + item.dataSize <= length);
+    expectedOffset = item.dataOffset + item.dataSize + kItemHeaderSize;
+
+    // Names come back whole through the encoder.
+    Require(item.name.size() <= kMaxItemNameLength);
+    const auto encoded = EncodeItemHeader(item.name, item.dataSize);
+    Require(encoded.has_value());
+    const ItemHeader decoded = DecodeItemHeader(*encoded);
+    Require(decoded.name == item.name && decoded.dataSize == item.dataSize);
+
+    if (IsPlainFileName(item.name)) {
+      Require(item.name.find_first_of("\\/:") == std::string::npos);
     }
-    Require(listing.items.size() <= listing.declaredItemCount);
-    Require(listing.sourceFolder.size() <= kFolderFieldSize);
 
-    std::uint64_t expectedOffset = kHeaderSize + kItemHeaderSize;
-    for (const ArchiveItem& item : listing.items) {
-        Require(item.dataOffset == expectedOffset);
-        Require(item.dataOffset + item.dataSize <= length);
-        expectedOffset = item.dataOffset + item.dataSize + kItemHeaderSize;
-
-        // Names come back whole through the encoder.
-        Require(item.name.size() <= kMaxItemNameLength);
-        const auto encoded = EncodeItemHeader(item.name, item.dataSize);
-        Require(encoded.has_value());
-        const ItemHeader decoded = DecodeItemHeader(*encoded);
-        Require(decoded.name == item.name && decoded.dataSize == item.dataSize);
-
-        if (IsPlainFileName(item.name)) {
-            Require(item.name.find_first_of("\\/:") == std::string::npos);
-        }
-
-        std::uint64_t seen = 0;
-        const std::uint64_t copied = CopyItemData(source, item, [&](std::span<const std::uint8_t> chunk) {
-            Require(!chunk.empty() && chunk.size() <= kChunkSize);
-            seen += chunk.size();
-        });
-        Require(copied == item.dataSize && seen == copied);
-    }
+    std::uint64_t seen = 0;
+    const std::uint64_t copied = CopyItemData(source, item, [&](std::span<const std::uint8_t> chunk) {
+      Require(!chunk.empty() && chunk.size() <= kChunkSize);
+      seen += chunk.size();
+    });
+    Require(copied == item.dataSize && seen == copied);
+  }
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::span<const std::uint8_t> bytes(data, size);
-    MemoryArchiveSource source(bytes);
-    const auto listing = ListArchive(source);
-    Require(listing.has_value() == HasSignature(bytes));
-    if (listing) {
-        CheckListing(*listing, source, size);
-    }
-    return 0;
+  const std::span<const std::uint8_t> bytes(data, size);
+  MemoryArchiveSource source(bytes);
+  const auto listing = ListArchive(source);
+  Require(listing.has_value() == HasSignature(bytes));
+  if (listing) {
+    CheckListing(*listing, source, size);
+  }
+  return 0;
 }

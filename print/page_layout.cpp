@@ -16,34 +16,34 @@ PageLayout::PageLayout(int width, int height, int lineHeight) {
   height = std::max(height, 0);
   lineHeight = std::clamp(lineHeight, 0, 1 << 24);  // keeps the arithmetic in range
 
-  width_ = width;
-  orientation_ = height >= width ? PageOrientation::Portrait : PageOrientation::Landscape;
-  timeX_ = static_cast<int>(width / 1.5);
-  if (orientation_ == PageOrientation::Portrait) {
-    sizeX_ = width / 2 + 75;
-    attributesX_ = 0;
+  m_width = width;
+  m_orientation = height >= width ? PageOrientation::Portrait : PageOrientation::Landscape;
+  m_timeX = static_cast<int>(width / 1.5);
+  if (m_orientation == PageOrientation::Portrait) {
+    m_sizeX = width / 2 + 75;
+    m_attributesX = 0;
   } else {
-    sizeX_ = width / 3 + 230;
-    attributesX_ = width / 2 + 170;
+    m_sizeX = width / 3 + 230;
+    m_attributesX = width / 2 + 170;
   }
 
-  headsY_ = 2 * lineHeight + 2;
-  ruleY_ = headsY_ + lineHeight + 7;
-  firstRowY_ = ruleY_ + 2;
-  rowStep_ = lineHeight + 1;
+  m_headsY = 2 * lineHeight + 2;
+  m_ruleY = m_headsY + lineHeight + 7;
+  m_firstRowY = m_ruleY + 2;
+  m_rowStep = lineHeight + 1;
 
   // A new page begins before a row whose y reaches height - lineHeight.
   const long long limit = static_cast<long long>(height) - lineHeight;
-  if (firstRowY_ >= limit)
-    rowsPerPage_ = 1;
+  if (m_firstRowY >= limit)
+    m_rowsPerPage = 1;
   else
-    rowsPerPage_ = static_cast<std::size_t>((limit - 1 - firstRowY_) / rowStep_ + 1);
+    m_rowsPerPage = static_cast<std::size_t>((limit - 1 - m_firstRowY) / m_rowStep + 1);
 }
 
 PageLayout::RowPlace PageLayout::PlaceOfRow(std::size_t row) const {
-  const std::size_t onPage = row % rowsPerPage_;
-  return RowPlace{static_cast<int>(row / rowsPerPage_) + 1, firstRowY_ + static_cast<int>(onPage) * rowStep_,
-                  onPage == 0};
+  const std::size_t onPage = row % m_rowsPerPage;
+  return RowPlace{static_cast<int>(row / m_rowsPerPage) + 1,
+                  m_firstRowY + static_cast<int>(onPage) * m_rowStep, onPage == 0};
 }
 
 std::string PageHeaderText(int pageNumber, std::string_view pathText) {

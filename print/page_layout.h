@@ -17,25 +17,25 @@ class PageLayout {
   // Negative sizes count as 0.
   PageLayout(int width, int height, int lineHeight);
 
-  PageOrientation Orientation() const { return orientation_; }
-  bool ShowsAttributes() const { return orientation_ == PageOrientation::Landscape; }
+  PageOrientation Orientation() const { return m_orientation; }
+  bool ShowsAttributes() const { return m_orientation == PageOrientation::Landscape; }
 
   int NameX() const { return 0; }
-  int SizeX() const { return sizeX_; }
-  int AttributesX() const { return attributesX_; }  // meaningful on landscape pages only
-  int TimeX() const { return timeX_; }
+  int SizeX() const { return m_sizeX; }
+  int AttributesX() const { return m_attributesX; }  // meaningful on landscape pages only
+  int TimeX() const { return m_timeX; }
 
   int HeaderX() const { return 0; }
   int HeaderY() const { return 1; }
-  int HeadsY() const { return headsY_; }
-  int RuleY() const { return ruleY_; }
-  int RuleEndX() const { return width_; }
-  int FirstRowY() const { return firstRowY_; }
-  int RowStep() const { return rowStep_; }
+  int HeadsY() const { return m_headsY; }
+  int RuleY() const { return m_ruleY; }
+  int RuleEndX() const { return m_width; }
+  int FirstRowY() const { return m_firstRowY; }
+  int RowStep() const { return m_rowStep; }
 
   // Rows on a full page. At least 1: a page too short for even one row still
   // carries one, so that every file gets printed.
-  std::size_t RowsPerPage() const { return rowsPerPage_; }
+  std::size_t RowsPerPage() const { return m_rowsPerPage; }
 
   struct RowPlace {
     int page;  // counted from 1
@@ -45,16 +45,16 @@ class PageLayout {
   RowPlace PlaceOfRow(std::size_t row) const;
 
  private:
-  int width_;
-  PageOrientation orientation_;
-  int sizeX_;
-  int attributesX_;
-  int timeX_;
-  int headsY_;
-  int ruleY_;
-  int firstRowY_;
-  int rowStep_;
-  std::size_t rowsPerPage_;
+  int m_width;
+  PageOrientation m_orientation;
+  int m_sizeX;
+  int m_attributesX;
+  int m_timeX;
+  int m_headsY;
+  int m_ruleY;
+  int m_firstRowY;
+  int m_rowStep;
+  std::size_t m_rowsPerPage;
 };
 
 namespace ListingHeads {

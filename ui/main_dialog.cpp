@@ -102,7 +102,8 @@ BOOL MainDialog::OnInitDialog() {
 
   if (HMENU systemMenu = GetSystemMenu(GetSafeHwnd(), FALSE)) {
     AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(systemMenu, MF_STRING, IDM_SYS_ABOUT, TextCStr(LocalizedText::AboutMenuItem, CurrentLanguage()));
+    AppendMenuA(systemMenu, MF_STRING, IDM_SYS_ABOUT,
+                TextCStr(LocalizedText::AboutMenuItem, CurrentLanguage()));
     AppendMenuA(systemMenu, MF_STRING, IDM_SYS_LANGUAGE,
                 TextCStr(LocalizedText::LanguageMenuItem, CurrentLanguage()));
   }
@@ -148,7 +149,8 @@ void MainDialog::FillLists() {
     std::vector<char> buffer(kListingBufferSize, '\0');
     PathSpec.copy(buffer.data(), buffer.size() - 1);
     ListRedrawPause pause(GetDlgItem(listing.listId));
-    const int listed = DlgDirListA(GetSafeHwnd(), buffer.data(), listing.listId, listing.pathLineId, listing.mask);
+    const int listed =
+        DlgDirListA(GetSafeHwnd(), buffer.data(), listing.listId, listing.pathLineId, listing.mask);
     if (first && !listed && entered) SetCurrentDirectoryA(previousDirectory.c_str());
     first = false;
     PathSpec = buffer.data();
@@ -183,13 +185,11 @@ void MainDialog::OnDirectoryDoubleClick() {
 }
 
 void MainDialog::OnDriveDoubleClick() {
-  std::string entry = SelectedListText(GetDlgItem(IDC_DRIVE_LIST));
-  if (entry.size() < 4) return;
-  entry[entry.size() - 2] = ':';  // "[-c-]" becomes "c:"
-  entry.pop_back();
-  entry.erase(0, 2);
-  CurrentDrive = entry;
-  CurrentFolder = "\\";
+  const std::string entry = SelectedListText(GetDlgItem(IDC_DRIVE_LIST));
+  // Drive entries read "[-c-]".
+  if (entry.size() != 5 || !entry.starts_with("[-") || !entry.ends_with("-]")) return;
+  CurrentDrive = {entry[2], ':'};
+  CurrentFolder.assign(1, '\\');
   Refresh();
 }
 
