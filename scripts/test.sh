@@ -51,6 +51,8 @@ cleanup() {
     kill "$xvfb_pid" 2>/dev/null
     wait "$xvfb_pid" 2>/dev/null
   fi
+  # A disk-full test that was killed leaves its small disk mounted in the prefix.
+  findmnt -rn -o TARGET 2>/dev/null | grep -F "$work/" | while read -r mounted; do umount -l "$mounted"; done
   rm -rf "$work"
   say "finished in $(($(date +%s) - started)) s"
   exit "$status"

@@ -72,7 +72,9 @@ class SmallDrive {
       m_whyNot = "no free drive letter";
       return;
     }
-    m_mountPoint = "/tmp/dorvex-small-" + std::to_string(GetCurrentProcessId()) + "-" + m_letter;
+    // Inside the run's prefix, so that the run's clean-up finds a disk left
+    // mounted by a test that was killed.
+    m_mountPoint = prefix + "/small-disk-" + std::to_string(GetCurrentProcessId()) + "-" + m_letter;
     m_link = prefix + "/dosdevices/" + m_letter + ":";
     RunUnixShell("mkdir -p '" + m_mountPoint + "' && mount -t tmpfs -o size=4m tmpfs '" + m_mountPoint +
                  "' && ln -sfn '" + m_mountPoint + "' '" + m_link + "'");
