@@ -11,6 +11,16 @@ std::string FullPathOf(const std::string& path) {
   return std::string(buffer, length);
 }
 
+// The handle's information and a search's find data name these fields alike.
+template <typename Info>
+void CopyStatus(const Info& info, FileStatus& status) {
+  status.created = info.ftCreationTime;
+  status.lastWrite = info.ftLastWriteTime;
+  status.lastAccess = info.ftLastAccessTime;
+  status.size = (static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+  status.attributes = info.dwFileAttributes;
+}
+
 }  // namespace
 
 bool File::Open(std::string_view path, Mode mode, FileException* error) {
@@ -72,11 +82,7 @@ std::string File::GetFileName() const {
 bool File::GetStatus(FileStatus& status) const {
   BY_HANDLE_FILE_INFORMATION info{};
   if (!GetFileInformationByHandle(m_handle.get(), &info)) return false;
-  status.created = info.ftCreationTime;
-  status.lastWrite = info.ftLastWriteTime;
-  status.lastAccess = info.ftLastAccessTime;
-  status.size = (static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
-  status.attributes = info.dwFileAttributes;
+  CopyStatus(info, status);
   return true;
 }
 
@@ -87,11 +93,7 @@ bool File::GetStatus(std::string_view name, FileStatus& status) {
   WIN32_FIND_DATAA found{};
   UniqueFindHandle search(FindFirstFileA(path.c_str(), &found));
   if (!search) return false;
-  status.created = found.ftCreationTime;
-  status.lastWrite = found.ftLastWriteTime;
-  status.lastAccess = found.ftLastAccessTime;
-  status.size = (static_cast<std::uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
-  status.attributes = found.dwFileAttributes;
+  CopyStatus(found, status);
   return true;
 }
 
