@@ -12,7 +12,7 @@
 #include "framework/application.h"
 #include "framework/string_format.h"
 #include "framework/unique_handles.h"
-#include "main_window_title.h"
+#include "main_window.h"
 #include "rename/name_transforms.h"
 #include "res/resource.h"
 #include "temp_folder.h"
@@ -52,12 +52,6 @@ class ArchiveBackupTest : public testing::Test {
  protected:
   void SetUp() override { SetCurrentLanguage(Language::English); }
 
-  void RunMain(const std::function<void(User&, HWND)>& script, const std::string& title = kMainTitle) {
-    MainDialog dialog;
-    SetMainWindow(&dialog);
-    RunDialog(title, script, [&] { dialog.DoModal(); });
-    SetMainWindow(nullptr);
-  }
   std::string OnDesktop(std::string_view name) const { return m_desktop.WindowsPath() + std::string(name); }
 
   FakeProfile m_profile;
@@ -72,7 +66,7 @@ TEST_F(ArchiveBackupTest, StoresEveryListedFileInListOrderAndRestoresThemByteFor
   m_desktop.Write("C.bin", big);
   const std::string archivePath = OnDesktop("out.Backup");
   std::string offeredName;
-  RunMain([&](User& user, HWND main) {
+  RunMainWindow([&](User& user, HWND main) {
     EXPECT_THAT(user.ListItems(main, IDC_FILE_LIST), ElementsAre("a.dat", "b.txt", "C.bin"));
     user.ClickListItem(main, IDC_FILE_LIST, "b.txt");  // a selection makes no difference
     user.Click(main, IDC_BACKUP);
@@ -120,7 +114,7 @@ TEST_F(ArchiveBackupTest, StoresEveryListedFileInListOrderAndRestoresThemByteFor
 
 TEST_F(ArchiveBackupTest, EndsWithoutWritingWhenNothingIsListedOrTheSaveDialogIsCancelled) {
   m_desktop.Write("only.txt", "x");
-  RunMain([&](User& user, HWND main) {
+  RunMainWindow([&](User& user, HWND main) {
     user.SetText(main, IDC_FILE_SPEC, "*.zzz");
     user.Click(main, IDC_BACKUP);
     const auto box = user.WaitForMessageBox("Error");
@@ -144,7 +138,7 @@ TEST_F(ArchiveBackupTest, AFileLockedElsewhereIsReportedAndSkipped) {
   m_desktop.Write("c.txt", "third");
   const UniqueFileHandle lock = LockFile(OnDesktop("b.txt"));
   const std::string archivePath = OnDesktop("locked.Backup");
-  RunMain([&](User& user, HWND main) {
+  RunMainWindow([&](User& user, HWND main) {
     user.Click(main, IDC_BACKUP);
     user.ChooseFile(kSaveTitle, archivePath);
     const auto error = user.WaitForMessageBox("Error");
@@ -165,7 +159,7 @@ TEST_F(ArchiveBackupTest, CancelConfirmedAfterTheFirstStoredFileKeepsThatOneItem
   for (const char* name : {"0-locked.txt", "a.txt", "b.txt", "c.txt"}) m_desktop.Write(name, name);
   const UniqueFileHandle lock = LockFile(OnDesktop("0-locked.txt"));
   const std::string archivePath = OnDesktop("cancelled.Backup");
-  RunMain([&](User& user, HWND main) {
+  RunMainWindow([&](User& user, HWND main) {
     user.Click(main, IDC_BACKUP);
     user.ChooseFile(kSaveTitle, archivePath);
     const auto error = user.WaitForMessageBox("Error");
@@ -204,7 +198,7 @@ TEST_F(ArchiveBackupTest, RefusesFilesTheArchiveCannotHoldAndStoresTheOthers) {
   // No folder lists such a name; the list is given one to show the guard.
   const std::string longName(600, 'z');
   const std::string archivePath = OnDesktop("refused.Backup");
-  RunMain([&](User& user, HWND main) {
+  RunMainWindow([&](User& user, HWND main) {
     SendMessageA(user.Control(main, IDC_FILE_LIST), LB_ADDSTRING, 0,
                  reinterpret_cast<LPARAM>(longName.c_str()));
     user.Click(main, IDC_BACKUP);
@@ -230,7 +224,7 @@ TEST_F(ArchiveBackupTest, FileDialogsLeaveBareNamesActingOnTheShownFolder) {
   m_desktop.Write("victim.txt", "shown");
   elsewhere.Write("victim.txt", "elsewhere");
   const std::string shownFolder = m_desktop.WindowsPath();
-  RunMain([&](User& user, HWND main) {
+  RunMainWindow([&](User& user, HWND main) {
     // The user browses to another folder in Backup's save dialog, then gives up.
     user.Click(main, IDC_BACKUP);
     HWND save = user.WaitForDialog(kSaveTitle);
@@ -262,7 +256,7 @@ TEST_P(ArchiveBackupSummary, IsTheRunningLanguagesTextInLowerCase) {
   m_desktop.Write("two.txt", "2");
   const std::string backupTitle(Text(LocalizedText::BackupTitle, language));
   const std::string expected = FormatString(TextCStr(LocalizedText::BackupComplete, language), 2, 2);
-  RunMain(
+  RunMainWindow(
       [&](User& user, HWND main) {
         user.Click(main, IDC_BACKUP);
         user.ChooseFile(kSaveTitle, OnDesktop("lang.Backup"));

@@ -11,6 +11,7 @@
 #include "archive/restore_dialog.h"
 #include "archive_test_support.h"
 #include "framework/application.h"
+#include "main_window.h"
 #include "res/resource.h"
 #include "temp_folder.h"
 #include "ui/main_dialog.h"
@@ -120,24 +121,18 @@ TEST_F(ArchiveDiskFullTest, BackupStopsWithTheFileErrorAndLeavesAValidEmptyArchi
   TempFolder desktop(profile.Desktop());
   for (const auto& [name, content] : m_files) desktop.Write(name, content);
   const std::string archivePath = m_drive.Root() + "full.Backup";
-  MainDialog mainDialog;
-  SetMainWindow(&mainDialog);
-  RunDialog(
-      kMainTitle,
-      [&](User& user, HWND main) {
-        user.Click(main, IDC_BACKUP);
-        user.ChooseFile(kSaveTitle, archivePath);
-        const auto box = user.WaitForMessageBox(ApplicationName());
-        EXPECT_THAT(box.text, EndsWith(std::string("full.Backup") + kDiskFull));
-        EXPECT_EQ(box.icon, MessageBoxIcon::Exclamation);
-        user.Answer(box, IDOK);
-        // No summary follows, and the main window is usable again.
-        EXPECT_TRUE(IsWindowEnabled(main));
-        EXPECT_EQ(user.FindWindowTitled("Backup"), nullptr);
-        user.Click(main, IDCANCEL);
-      },
-      [&] { mainDialog.DoModal(); });
-  SetMainWindow(nullptr);
+  RunMainWindow([&](User& user, HWND main) {
+    user.Click(main, IDC_BACKUP);
+    user.ChooseFile(kSaveTitle, archivePath);
+    const auto box = user.WaitForMessageBox(ApplicationName());
+    EXPECT_THAT(box.text, EndsWith(std::string("full.Backup") + kDiskFull));
+    EXPECT_EQ(box.icon, MessageBoxIcon::Exclamation);
+    user.Answer(box, IDOK);
+    // No summary follows, and the main window is usable again.
+    EXPECT_TRUE(IsWindowEnabled(main));
+    EXPECT_EQ(user.FindWindowTitled("Backup"), nullptr);
+    user.Click(main, IDCANCEL);
+  });
 
   const auto listing = ListingOf(ReadWholeFile(archivePath));
   EXPECT_EQ(listing.declaredItemCount, 0u);

@@ -11,6 +11,7 @@
 #include "archive/restore_dialog.h"
 #include "archive_test_support.h"
 #include "framework/application.h"
+#include "main_window.h"
 #include "framework/string_format.h"
 #include "res/resource.h"
 #include "temp_folder.h"
@@ -385,32 +386,26 @@ TEST_F(ArchiveRestoreTest, RetrieveAsksForTheArchiveAndOffersNoExit) {
   FakeProfile profile;
   TempFolder desktop(profile.Desktop());
   const std::string path = Save("pick.Backup", ArchiveOf(m_source.WindowsPath(), {{"x.txt", "x"}}));
-  MainDialog mainDialog;
-  SetMainWindow(&mainDialog);
-  RunDialog(
-      kMainTitle,
-      [&](User& user, HWND main) {
-        user.Click(main, IDC_RETRIEVE);
-        user.ChooseFile(kOpenTitle, path);
-        HWND dialog = user.WaitForDialog(kRestoreTitle);
-        EXPECT_THAT(user.ListItems(dialog, IDC_RESTORE_ITEMS), ElementsAre("x.txt"));
-        EXPECT_FALSE(user.IsEnabled(dialog, IDCANCEL));
-        EXPECT_FALSE(IsWindowEnabled(main));
-        user.Click(dialog, IDOK);
+  RunMainWindow([&](User& user, HWND main) {
+    user.Click(main, IDC_RETRIEVE);
+    user.ChooseFile(kOpenTitle, path);
+    HWND dialog = user.WaitForDialog(kRestoreTitle);
+    EXPECT_THAT(user.ListItems(dialog, IDC_RESTORE_ITEMS), ElementsAre("x.txt"));
+    EXPECT_FALSE(user.IsEnabled(dialog, IDCANCEL));
+    EXPECT_FALSE(IsWindowEnabled(main));
+    user.Click(dialog, IDOK);
 
-        // The open dialog cancelled: an empty Restore dialog, closed with Cancel.
-        user.Click(main, IDC_RETRIEVE);
-        user.ClickCancel(user.WaitForDialog(kOpenTitle));
-        dialog = user.WaitForDialog(kRestoreTitle);
-        EXPECT_THAT(user.ListItems(dialog, IDC_RESTORE_ITEMS), IsEmpty());
-        EXPECT_EQ(user.Text(dialog, IDC_RESTORE_SOURCE_FOLDER), "");
-        EXPECT_FALSE(user.IsEnabled(dialog, IDCANCEL));
-        user.Click(dialog, IDOK);
-        EXPECT_TRUE(IsWindowEnabled(main));
-        user.Click(main, IDCANCEL);
-      },
-      [&] { mainDialog.DoModal(); });
-  SetMainWindow(nullptr);
+    // The open dialog cancelled: an empty Restore dialog, closed with Cancel.
+    user.Click(main, IDC_RETRIEVE);
+    user.ClickCancel(user.WaitForDialog(kOpenTitle));
+    dialog = user.WaitForDialog(kRestoreTitle);
+    EXPECT_THAT(user.ListItems(dialog, IDC_RESTORE_ITEMS), IsEmpty());
+    EXPECT_EQ(user.Text(dialog, IDC_RESTORE_SOURCE_FOLDER), "");
+    EXPECT_FALSE(user.IsEnabled(dialog, IDCANCEL));
+    user.Click(dialog, IDOK);
+    EXPECT_TRUE(IsWindowEnabled(main));
+    user.Click(main, IDCANCEL);
+  });
 }
 
 class ArchiveRestoreLanguages : public ArchiveRestoreTest, public testing::WithParamInterface<LanguageId> {};

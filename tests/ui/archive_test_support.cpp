@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "archive/memory_archive_source.h"
+#include "res/resource.h"
 #include "scenario.h"
 
 namespace archive_test {
@@ -47,7 +48,7 @@ void RunDialog(std::string_view title, const std::function<void(usersim::User&, 
 }
 
 usersim::MessageBoxInfo BackUpAs(const usersim::User& user, HWND mainWindow, const std::string& archivePath) {
-  user.Click(mainWindow, 1081);
+  user.Click(mainWindow, IDC_BACKUP);
   user.ChooseFile(kSaveTitle, archivePath);
   usersim::MessageBoxInfo summary = user.WaitForMessageBox("Backup");
   user.Answer(summary, IDOK);

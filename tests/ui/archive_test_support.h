@@ -16,6 +16,11 @@
 
 namespace archive_test {
 
+inline constexpr char kMainTitle[] = "Dorvex [English]";
+inline constexpr char kRestoreTitle[] = "Restore";
+inline constexpr char kSaveTitle[] = "Save As";
+inline constexpr char kOpenTitle[] = "Open";
+
 // The listing of archive bytes, as the program's reader sees them.
 archive_format::ArchiveListing ListingOf(const std::string& bytes);
 
@@ -34,10 +39,5 @@ void RunDialog(std::string_view title, const std::function<void(usersim::User&, 
 // Clicks Backup in the main window, saves as `archivePath` and returns the
 // summary box (answered with OK).
 usersim::MessageBoxInfo BackUpAs(const usersim::User& user, HWND mainWindow, const std::string& archivePath);
-
-inline constexpr char kMainTitle[] = "Dorvex [English]";
-inline constexpr char kRestoreTitle[] = "Restore";
-inline constexpr char kSaveTitle[] = "Save As";
-inline constexpr char kOpenTitle[] = "Open";
 
 }  // namespace archive_test

@@ -20,7 +20,7 @@
 
 #include "app/current_language.h"
 #include "app/localized_text.h"
-#include "main_window_title.h"
+#include "main_window.h"
 #include "res/resource.h"
 #include "temp_folder.h"
 #include "test_environment.h"

@@ -5,12 +5,8 @@
 #include <thread>
 
 #include "app/current_language.h"
-#include "framework/application.h"
-#include "main_window_title.h"
 #include "res/resource.h"
-#include "ui/main_dialog.h"
 
-using usersim::RunUserScenario;
 using usersim::User;
 
 namespace {
@@ -27,14 +23,6 @@ bool IsProgressWindowUp(DWORD process) {
 }  // namespace
 
 void RenameCommandTest::SetUp() { SetCurrentLanguage(Language::English); }
-
-void RenameCommandTest::RunMainWindow(const std::function<void(User&, HWND)>& script) {
-  MainDialog dialog;
-  SetMainWindow(&dialog);
-  const std::string title = MainWindowTitle(CurrentLanguage());
-  RunUserScenario([&](User& user) { script(user, user.WaitForDialog(title)); }, [&] { dialog.DoModal(); });
-  SetMainWindow(nullptr);
-}
 
 std::string RenameCommandTest::PathOf(std::string_view name) const {
   return m_folder.WindowsPath() + std::string(name);

@@ -12,16 +12,13 @@
 #include <vector>
 
 #include "app/language_id.h"
+#include "main_window.h"
 #include "temp_folder.h"
 #include "user_sim.h"
 
 class RenameCommandTest : public testing::Test {
  protected:
   void SetUp() override;
-
-  // Runs the main window in the current language; the script gets its window
-  // and must close it.
-  void RunMainWindow(const std::function<void(usersim::User&, HWND)>& script);
 
   // A file of the shown folder; names are code page 1252 bytes.
   void Add(std::string_view name, std::string_view content = {}) const;
