@@ -6,6 +6,7 @@
 #include "filetypes/icon_value.h"
 #include "filetypes/properties_dialog.h"
 #include "framework/file.h"
+#include "framework/list_box.h"
 #include "framework/string_format.h"
 #include "res/resource.h"
 #include "ui/main_dialog.h"
@@ -14,18 +15,13 @@
 
 namespace {
 
-constexpr LRESULT kMaxListedNameLength = 512;
+constexpr std::size_t kMaxListedNameLength = 512;
 
 // The file-list item that has the focus: after a double-click, the clicked one.
 std::string CaretItemText(HWND list) {
   const LRESULT caret = SendMessageA(list, LB_GETCARETINDEX, 0, 0);
   if (caret == LB_ERR) return {};
-  const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, caret, 0);
-  if (length == LB_ERR || length > kMaxListedNameLength) return {};
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  const LRESULT copied = SendMessageA(list, LB_GETTEXT, caret, reinterpret_cast<LPARAM>(text.data()));
-  text.resize(copied == LB_ERR ? 0 : static_cast<std::size_t>(copied));
-  return text;
+  return ListBoxText(list, static_cast<int>(caret)).substr(0, kMaxListedNameLength);
 }
 
 void ShowStatus(PropertiesDialog& dialog, const std::string& name, const FileStatus& status) {

@@ -3,6 +3,7 @@
 #include "app/current_language.h"
 #include "app/localized_text.h"
 #include "framework/file.h"
+#include "framework/list_box.h"
 #include "framework/print_dialog.h"
 #include "framework/string_format.h"
 #include "framework/unique_handles.h"
@@ -29,15 +30,6 @@ UniqueFont ListingFont(HDC printer) {
   return UniqueFont(CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                 DEFAULT_PITCH | FF_DONTCARE, nullptr));
-}
-
-std::string FileListItem(HWND list, int index) {
-  const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, index, 0);
-  if (length == LB_ERR) return {};
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  const LRESULT copied = SendMessageA(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-  text.resize(copied == LB_ERR ? 0 : static_cast<std::size_t>(copied));
-  return text;
 }
 
 std::optional<LocalTime> ToLocalTime(const FILETIME& time) {
@@ -119,7 +111,7 @@ void MainDialog::OnPrint() {
       job.NewPage();
       DrawPageTop(dc, layout, place.page, pathText);
     }
-    const std::string name = FileListItem(fileList, index);
+    const std::string name = ListBoxText(fileList, index);
     DrawRow(dc, layout, place.y, MakeListingRow(name, ReadListedFile(name)));
   }
   job.Finish();

@@ -4,12 +4,15 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "app/current_language.h"
 #include "rename_fixture.h"
 #include "res/resource.h"
 
 using testing::ElementsAre;
 using testing::IsEmpty;
+using testing::UnorderedElementsAre;
 using usersim::MessageBoxIcon;
 using usersim::User;
 
@@ -225,6 +228,29 @@ TEST_F(SelectionOperationsTest, WhenNoSelectedFileOpensNoQuestionIsAsked) {
     user.Click(window, IDCANCEL);
   });
   EXPECT_THAT(Names(), ElementsAre("only.txt"));
+}
+
+// The list holds names in Unicode; the commands work in the ANSI code page,
+// where a letter like "\u0101" has the look-alike "a".
+TEST_F(SelectionOperationsTest, ANameOutsideTheCodePageNeverActsOnALookAlike) {
+  Add("a.txt", "plain");
+  const std::wstring macron = std::filesystem::path(PathOf("")).wstring() + L"\u0101.txt";
+  const HANDLE file = CreateFileW(macron.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  CloseHandle(file);
+  for (int command : {IDC_DELETE, IDC_UPPER_CASE}) {
+    RunMainWindow([&](User& user, HWND window) {
+      EXPECT_THAT(user.ListItems(window, IDC_FILE_LIST), UnorderedElementsAre("a.txt", "?.txt"));
+      SelectFiles(user, window, {"?.txt"});
+      user.Click(window, command);
+      user.ExpectMessageBox("Error", FileErrorMessage("?.txt", kBadNameReason));
+      WaitForCommandEnd(user, window);
+      user.Click(window, IDCANCEL);
+    });
+  }
+  EXPECT_EQ(Content("a.txt"), "plain");
+  EXPECT_NE(GetFileAttributesW(macron.c_str()), INVALID_FILE_ATTRIBUTES);
+  DeleteFileW(macron.c_str());
 }
 
 TEST_F(SelectionOperationsTest, ASelectionOfMoreThan1024FilesIsProcessedWhole) {
