@@ -45,15 +45,22 @@ INT_PTR FileDialog::DoModal() {
   request.nFilterIndex = 1;
   request.lpstrFile = file.data();
   request.nMaxFile = static_cast<DWORD>(file.size());
-  request.lpstrInitialDir = m_strInitialDirectory.empty() ? nullptr : m_strInitialDirectory.c_str();
   request.lpstrTitle = m_strTitle.empty() ? nullptr : m_strTitle.c_str();
   request.lpstrDefExt = m_strDefaultExtension.empty() ? nullptr : m_strDefaultExtension.c_str();
   request.Flags = m_dwFlags | OFN_EXPLORER | OFN_NOCHANGEDIR;
 
   char savedDirectory[MAX_PATH * 4];
   const DWORD savedLength = GetCurrentDirectoryA(sizeof savedDirectory, savedDirectory);
+  const bool saved = savedLength > 0 && savedLength < sizeof savedDirectory;
+  // Given no folder, the platform opens the folder it last used, or the
+  // user's documents, rather than the current directory: name it.
+  if (!m_strInitialDirectory.empty()) {
+    request.lpstrInitialDir = m_strInitialDirectory.c_str();
+  } else if (saved) {
+    request.lpstrInitialDir = savedDirectory;
+  }
   const BOOL chosen = m_bOpenFileDialog ? GetOpenFileNameA(&request) : GetSaveFileNameA(&request);
-  if (savedLength > 0 && savedLength < sizeof savedDirectory) SetCurrentDirectoryA(savedDirectory);
+  if (saved) SetCurrentDirectoryA(savedDirectory);
 
   if (!chosen) return IDCANCEL;
   m_strPathName = file.data();

@@ -19,7 +19,7 @@ class FileDialog {
              DWORD flags, std::string_view filter, HWND owner);
 
   std::string m_strTitle;             // empty: the platform's default title
-  std::string m_strInitialDirectory;  // empty: the current directory
+  std::string m_strInitialDirectory;  // empty: the current directory, named to the platform
 
   INT_PTR DoModal();  // IDOK or IDCANCEL
   const std::string& GetPathName() const { return m_strPathName; }

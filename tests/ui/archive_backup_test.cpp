@@ -219,6 +219,15 @@ TEST_F(ArchiveBackupTest, RefusesFilesTheArchiveCannotHoldAndStoresTheOthers) {
   EXPECT_FALSE(listing.damage.has_value());
 }
 
+TEST_F(ArchiveBackupTest, TheSaveDialogOpensInTheShownFolder) {
+  m_desktop.Write("one.txt", "1");
+  RunMainWindow([&](User& user, HWND main) {
+    BackUpAs(user, main, "typed.Backup");
+    user.Click(main, IDCANCEL);
+  });
+  EXPECT_EQ(ListingOf(m_desktop.Read("typed.Backup")).items.size(), 1u);
+}
+
 TEST_F(ArchiveBackupTest, FileDialogsLeaveBareNamesActingOnTheShownFolder) {
   TempFolder elsewhere;
   m_desktop.Write("victim.txt", "shown");
