@@ -55,7 +55,7 @@ void MainDialog::OnBackup() {
     return;
   }
 
-  const std::string folder = CurrentDrive + CurrentFolder;
+  const std::string folder = ListedFolder();
   const auto emptyHeader = EncodeHeader(folder, 0);
   if (!emptyHeader) {
     MessageBox(FolderTooLongText(folder), kBackupErrorCaption, MB_ICONSTOP);

@@ -85,12 +85,11 @@ ListingRow MakeListingRow(std::string_view name, const std::optional<ListedFile>
   return row;
 }
 
-std::string ListingPathText(std::string_view drive, std::string_view folder, std::string_view pattern) {
+std::string ListingPathText(std::string_view folder, std::string_view pattern) {
   // A listing that failed leaves the folder in front of the pattern.
   const auto separator = pattern.find_last_of("\\:");
   if (separator != std::string_view::npos) pattern.remove_prefix(separator + 1);
-  std::string text(drive);
-  text += folder;
+  std::string text(folder);
   text += pattern;
   return ToLowerAnsi(text);
 }

@@ -98,6 +98,6 @@ inline constexpr std::string_view kMissingFileMark = "(file not found)";
 // The row of the list item `name`; nullopt for a file whose status could not be read.
 ListingRow MakeListingRow(std::string_view name, const std::optional<ListedFile>& file);
 
-// What is listed, lower-cased: "c:" + "\windows\" + "*.TXT" gives "c:\windows\*.txt".
+// What is listed, lower-cased: "C:\WINDOWS\" + "*.TXT" gives "c:\windows\*.txt".
 // Only the last component of the pattern counts.
-std::string ListingPathText(std::string_view drive, std::string_view folder, std::string_view pattern);
+std::string ListingPathText(std::string_view folder, std::string_view pattern);

@@ -42,11 +42,11 @@ std::optional<LocalTime> ToLocalTime(const FILETIME& time) {
                    local.wMinute, local.wSecond, local.wDayOfWeek};
 }
 
-// The listed file as it is now, looked up in the shown folder itself so that
+// The listed file as it is now, looked up in the listed folder itself so that
 // a file of the same name elsewhere can never stand in for it.
 std::optional<ListedFile> ReadListedFile(const std::string& name) {
   FileStatus status;
-  if (!File::GetStatus(ShownFolder() + name, status)) return std::nullopt;
+  if (!File::GetStatus(ListedFolder() + name, status)) return std::nullopt;
   const FILETIME& created = IsZeroFileTime(status.created) ? status.lastWrite : status.created;
   const std::optional<LocalTime> createdLocal = ToLocalTime(created);
   if (!createdLocal) return std::nullopt;
@@ -81,7 +81,7 @@ void MainDialog::OnPrint() {
   UniqueCreatedDC printer = ChoosePrinter(GetSafeHwnd());
   if (!printer) return;
 
-  const std::string pathText = ListingPathText(CurrentDrive, CurrentFolder, PathSpec);
+  const std::string pathText = ListingPathText(ListedFolder(), PathSpec);
 
   HWND fileList = GetDlgItem(IDC_FILE_LIST);
   const LRESULT itemCount = SendMessageA(fileList, LB_GETCOUNT, 0, 0);

@@ -11,3 +11,14 @@ extern std::string PathSpec;       // CurrentDrive + CurrentFolder + FileSpec; t
 
 // CurrentDrive + CurrentFolder.
 std::string ShownFolder();
+
+// The process's current directory; empty if it cannot be read.
+std::string CurrentDirectory();
+
+// The folder whose files the file list holds, ending in a backslash. Usually
+// the one ShownFolder() names, spelled as it spells it. But a specification
+// that names a folder of its own ("sub\*.txt") makes the listing enter that
+// folder, and a folder that cannot be entered leaves the lists where they
+// were; then the current directory, which every listing leaves at the listed
+// folder, is the one that knows.
+std::string ListedFolder();

@@ -27,12 +27,6 @@ std::string EnvironmentValue(const char* name) {
   return std::string(buffer.data(), length);
 }
 
-std::string CurrentDirectory() {
-  std::vector<char> buffer(kListingBufferSize, '\0');
-  const DWORD length = GetCurrentDirectoryA(static_cast<DWORD>(buffer.size()), buffer.data());
-  return length > 0 && length < buffer.size() ? std::string(buffer.data(), length) : std::string();
-}
-
 std::string SelectedListText(HWND list) {
   const LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
   if (selected == LB_ERR) return {};

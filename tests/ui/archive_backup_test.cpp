@@ -228,6 +228,29 @@ TEST_F(ArchiveBackupTest, TheSaveDialogOpensInTheShownFolder) {
   EXPECT_EQ(ListingOf(m_desktop.Read("typed.Backup")).items.size(), 1u);
 }
 
+// A specification that names a folder of its own lists that folder: Backup
+// stores the files listed, not the same-named ones of the browsed folder.
+TEST_F(ArchiveBackupTest, StoresTheFilesOfTheFolderTheSpecificationLists) {
+  m_desktop.Write("a.txt", "DESKTOP-CONTENT");
+  m_desktop.MakeFolder("sub");
+  m_desktop.Write("sub\\a.txt", "SUB-CONTENT");
+  m_desktop.Write("sub\\b.txt", "b");
+  const std::string archivePath = OnDesktop("sub.Backup");
+  RunMainWindow([&](User& user, HWND main) {
+    user.SetText(main, IDC_FILE_SPEC, "sub\\*.txt");
+    EXPECT_THAT(user.ListItems(main, IDC_FILE_LIST), ElementsAre("a.txt", "b.txt"));
+    const auto summary = BackUpAs(user, main, archivePath);
+    EXPECT_EQ(summary.text, "operation complete.\n2 of 2 processed\ndata copied successfully");
+    user.Click(main, IDCANCEL);
+  });
+  const std::string written = ReadWholeFile(archivePath);
+  const auto listing = ListingOf(written);
+  EXPECT_EQ(ToLowerAnsi(listing.sourceFolder), ToLowerAnsi(m_desktop.WindowsPath() + "sub\\"));
+  EXPECT_THAT(ItemNames(listing), ElementsAre("a.txt", "b.txt"));
+  EXPECT_NE(written.find("SUB-CONTENT"), std::string::npos);
+  EXPECT_EQ(written.find("DESKTOP-CONTENT"), std::string::npos);
+}
+
 TEST_F(ArchiveBackupTest, FileDialogsLeaveBareNamesActingOnTheShownFolder) {
   TempFolder elsewhere;
   m_desktop.Write("victim.txt", "shown");

@@ -352,6 +352,21 @@ TEST_F(PrintListing, PrintsTheHeaderHeadsAndARowPerListedFileInListOrder) {
                   MatchesRegex(RowPattern("beta.txt", "5")), MatchesRegex(RowPattern("gamma.txt", "2000"))));
 }
 
+TEST_F(PrintListing, DescribesTheFilesOfTheFolderTheSpecificationLists) {
+  m_profile.Write("a.txt", "not the listed one");
+  m_profile.Profile().MakeFolder("Desktop\\sub");
+  m_profile.Write("sub\\a.txt", "abc");
+
+  const auto listed = PrintShownListing(Language::English, "sub\\*.txt");
+  ASSERT_THAT(listed, ElementsAre("a.txt"));
+
+  const auto pages = Pages(PrintedText());
+  ASSERT_THAT(pages, SizeIs(1));
+  EXPECT_THAT(pages[0],
+              ElementsAre("page 1 of directory listing of " + m_profile.PathText("sub\\*.txt"),
+                          MatchesRegex("filename +size +created"), MatchesRegex(RowPattern("a.txt", "3"))));
+}
+
 TEST_F(PrintListing, LandscapePagesAddTheAttributes) {
   UseLandscape();
   m_profile.Write("plain.txt", "abc");

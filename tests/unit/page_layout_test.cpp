@@ -137,9 +137,9 @@ TEST(ListingRows, AVanishedFileKeepsItsNameAndIsMarked) {
 }
 
 TEST(ListingTexts, PathTextIsTheShownFolderAndPatternLowerCased) {
-  EXPECT_EQ(ListingPathText("C:", "\\WINDOWS\\", "*.TXT"), "c:\\windows\\*.txt");
+  EXPECT_EQ(ListingPathText("C:\\WINDOWS\\", "*.TXT"), "c:\\windows\\*.txt");
   // The pattern still carries the folder when the list could not be filled.
-  EXPECT_EQ(ListingPathText("C:", "\\WINDOWS\\", "C:\\WINDOWS\\*.TXT"), "c:\\windows\\*.txt");
-  EXPECT_EQ(PageHeaderText(1, ListingPathText("C:", "\\WINDOWS\\", "*.TXT")),
+  EXPECT_EQ(ListingPathText("C:\\WINDOWS\\", "C:\\WINDOWS\\*.TXT"), "c:\\windows\\*.txt");
+  EXPECT_EQ(PageHeaderText(1, ListingPathText("C:\\WINDOWS\\", "*.TXT")),
             "page 1 of directory listing of c:\\windows\\*.txt");
 }
