@@ -141,7 +141,8 @@ void RestoreDialog::RestoreItem(BOOL bAskTarget) {
   }
 
   File target;
-  if (!target.Open(targetPath, File::Mode::CreateReadWrite, nullptr)) {
+  if ((!bAskTarget && !IsRestorableFolder(listing->sourceFolder)) ||
+      !target.Open(targetPath, File::Mode::CreateReadWrite, nullptr)) {
     MessageBox(Text(LocalizedText::ArchiveReadError, language), targetPath, MB_OK);
     return;
   }
@@ -206,7 +207,7 @@ void RestoreDialog::RestoreAllItems(BOOL bAskTarget) {
     if (IsRestorable(item)) {
       const std::string targetPath = PathInFolder(folder, item.name);
       File target;
-      if (target.Open(targetPath, File::Mode::CreateReadWrite, nullptr)) {
+      if (IsRestorableFolder(folder) && target.Open(targetPath, File::Mode::CreateReadWrite, nullptr)) {
         progress.SetStatusText(targetPath.c_str());
         archive_format::CopyItemData(
             source, item, [&](std::span<const std::uint8_t> chunk) { WriteChunkTo(target, chunk); }, buffer);

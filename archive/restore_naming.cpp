@@ -19,3 +19,13 @@ std::string PathInFolder(std::string_view folder, std::string_view name) {
   path += name;
   return path;
 }
+
+bool IsRestorableFolder(std::string_view folder) {
+  if (folder.size() < 4) return true;
+  const auto isSlash = [](char c) { return c == '\\' || c == '/'; };
+  const bool deviceNamespace = isSlash(folder[0]) && isSlash(folder[1]) &&
+                               (folder[2] == '.' || folder[2] == '?') && isSlash(folder[3]);
+  const bool objectNamespace =
+      isSlash(folder[0]) && folder[1] == '?' && folder[2] == '?' && isSlash(folder[3]);
+  return !deviceNamespace && !objectNamespace;
+}

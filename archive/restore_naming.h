@@ -13,3 +13,8 @@ std::string RestoreFilterFor(std::string_view extension);
 // The folder followed by the name, with a backslash put between them when
 // the folder ends in none (an archive made elsewhere may lack it).
 std::string PathInFolder(std::string_view folder, std::string_view name);
+
+// Whether an archive's folder may take restored files: a folder in the
+// device namespace ("\\.\", "\\?\") would make an item name such as
+// "PhysicalDrive0" a raw device, which no backup ever stores.
+bool IsRestorableFolder(std::string_view folder);

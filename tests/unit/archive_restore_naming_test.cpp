@@ -24,6 +24,13 @@ TEST(ArchiveRestoreNaming, TargetsJoinFolderAndNameWithOneBackslash) {
   EXPECT_EQ(PathInFolder("", "a.txt"), "a.txt");
 }
 
+TEST(ArchiveRestoreNaming, FoldersInTheDeviceNamespacesTakeNoFiles) {
+  for (const char* folder : {"c:\\data\\", "C:\\", "\\\\server\\share\\", "", "data"})
+    EXPECT_TRUE(IsRestorableFolder(folder)) << folder;
+  for (const char* folder : {"\\\\.\\", "\\\\?\\c:\\data\\", "//./", "\\??\\c:\\", "\\\\.\\c:\\"})
+    EXPECT_FALSE(IsRestorableFolder(folder)) << folder;
+}
+
 TEST(ArchiveDefaultName, IsTheLocalTimeWithEnglishNamesAndTwelveHours) {
   EXPECT_EQ(DefaultArchiveName({2026, 12, 7, 23, 32, 24, 1}), "Mon-Dec-07-26 at 11-32-24 PM");
   EXPECT_EQ(DefaultArchiveName({2009, 3, 1, 0, 5, 9, 0}), "Sun-Mar-01-09 at 12-05-09 AM");
