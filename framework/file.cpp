@@ -4,13 +4,6 @@
 
 namespace {
 
-std::string FullPathOf(const std::string& path) {
-  char buffer[MAX_PATH * 4];
-  const DWORD length = GetFullPathNameA(path.c_str(), sizeof buffer, buffer, nullptr);
-  if (length == 0 || length >= sizeof buffer) return path;
-  return std::string(buffer, length);
-}
-
 // The handle's information and a search's find data name these fields alike.
 template <typename Info>
 void CopyStatus(const Info& info, FileStatus& status) {
@@ -22,6 +15,13 @@ void CopyStatus(const Info& info, FileStatus& status) {
 }
 
 }  // namespace
+
+std::string FullPathOf(const std::string& path) {
+  char buffer[MAX_PATH * 4];
+  const DWORD length = GetFullPathNameA(path.c_str(), sizeof buffer, buffer, nullptr);
+  if (length == 0 || length >= sizeof buffer) return path;
+  return std::string(buffer, length);
+}
 
 bool File::Open(std::string_view path, Mode mode, FileException* error) {
   m_handle.reset();

@@ -16,6 +16,10 @@ struct FileStatus {
   DWORD attributes = 0;
 };
 
+// The full path of a possibly relative path; the path itself when the
+// platform cannot make one.
+std::string FullPathOf(const std::string& path);
+
 class File {
  public:
   enum class Mode {

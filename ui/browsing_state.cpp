@@ -1,5 +1,6 @@
 #include "ui/browsing_state.h"
 
+#include "framework/file.h"
 #include "framework/win32.h"
 
 #include <vector>
@@ -16,13 +17,6 @@ namespace {
 std::string WithTrailingBackslash(std::string folder) {
   if (!folder.empty() && folder.back() != '\\') folder += '\\';
   return folder;
-}
-
-std::string FullPathOf(const std::string& path) {
-  std::vector<char> buffer(MAX_PATH * 4, '\0');
-  const DWORD length =
-      GetFullPathNameA(path.c_str(), static_cast<DWORD>(buffer.size()), buffer.data(), nullptr);
-  return length > 0 && length < buffer.size() ? std::string(buffer.data(), length) : std::string();
 }
 
 }  // namespace
