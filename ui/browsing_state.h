@@ -16,7 +16,7 @@ std::string ShownFolder();
 std::string CurrentDirectory();
 
 // The folder whose files the file list holds, ending in a backslash. Usually
-// the one ShownFolder() names, spelled as it spells it. But a specification
+// the one ShownFolder() names, spelled as it spells it. But a file pattern
 // that names a folder of its own ("sub\*.txt") makes the listing enter that
 // folder, and a folder that cannot be entered leaves the lists where they
 // were; then the current directory, which every listing leaves at the listed

@@ -228,9 +228,9 @@ TEST_F(ArchiveBackupTest, TheSaveDialogOpensInTheShownFolder) {
   EXPECT_EQ(ListingOf(m_desktop.Read("typed.Backup")).items.size(), 1u);
 }
 
-// A specification that names a folder of its own lists that folder: Backup
+// A file pattern that names a folder of its own lists that folder: Backup
 // stores the files listed, not the same-named ones of the browsed folder.
-TEST_F(ArchiveBackupTest, StoresTheFilesOfTheFolderTheSpecificationLists) {
+TEST_F(ArchiveBackupTest, StoresTheFilesOfTheFolderThePatternLists) {
   m_desktop.Write("a.txt", "DESKTOP-CONTENT");
   m_desktop.MakeFolder("sub");
   m_desktop.Write("sub\\a.txt", "SUB-CONTENT");

@@ -352,7 +352,7 @@ TEST_F(PrintListing, PrintsTheHeaderHeadsAndARowPerListedFileInListOrder) {
                   MatchesRegex(RowPattern("beta.txt", "5")), MatchesRegex(RowPattern("gamma.txt", "2000"))));
 }
 
-TEST_F(PrintListing, DescribesTheFilesOfTheFolderTheSpecificationLists) {
+TEST_F(PrintListing, DescribesTheFilesOfTheFolderThePatternLists) {
   m_profile.Write("a.txt", "not the listed one");
   m_profile.Profile().MakeFolder("Desktop\\sub");
   m_profile.Write("sub\\a.txt", "abc");
