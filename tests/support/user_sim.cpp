@@ -1,5 +1,6 @@
 #include "user_sim.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -579,6 +580,14 @@ MessageBoxInfo User::ExpectMessageBox(std::string_view title, std::string_view t
   EXPECT_EQ(box.text, text) << "in the message box " << Quoted(title);
   Answer(box, answer);
   return box;
+}
+
+void User::AnswerQuestion(std::string_view title, std::string_view text, int answer) const {
+  const MessageBoxInfo box = WaitForMessageBox(title);
+  EXPECT_EQ(box.text, text) << "in the message box " << Quoted(title);
+  EXPECT_EQ(box.icon, MessageBoxIcon::Question) << "in the message box " << Quoted(title);
+  EXPECT_THAT(box.buttons, testing::ElementsAre(IDYES, IDNO)) << "in the message box " << Quoted(title);
+  Answer(box, answer);
 }
 
 HWND User::FileNameBox(HWND dialog) const {

@@ -131,6 +131,8 @@ class User {
   void Answer(const MessageBoxInfo& box, int buttonId) const;
   // Waits for the box titled `title`, expects its text, answers it.
   MessageBoxInfo ExpectMessageBox(std::string_view title, std::string_view text, int answer = IDOK) const;
+  // The same for a question: the question icon and the buttons Yes and No.
+  void AnswerQuestion(std::string_view title, std::string_view text, int answer) const;
 
   // --- Open and save dialogs (Explorer style, as Wine and Windows show them).
   HWND FileNameBox(HWND dialog) const;

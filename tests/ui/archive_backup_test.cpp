@@ -168,11 +168,7 @@ TEST_F(ArchiveBackupTest, CancelConfirmedAfterTheFirstStoredFileKeepsThatOneItem
     user.Click(progress, IDCANCEL);
     user.Answer(error, IDOK);
 
-    const auto question = user.WaitForMessageBox("Backup");
-    EXPECT_EQ(question.text, "Cancel?");
-    EXPECT_EQ(question.icon, MessageBoxIcon::Question);
-    EXPECT_THAT(question.buttons, ElementsAre(IDYES, IDNO));
-    user.Answer(question, IDYES);
+    user.AnswerQuestion("Backup", "Cancel?", IDYES);
     user.ExpectMessageBox("Backup", "operation complete.\n1 of 4 processed\ndata copied successfully");
     EXPECT_FALSE(IsWindow(progress));
     EXPECT_TRUE(IsWindowEnabled(main));
@@ -270,7 +266,7 @@ TEST_F(ArchiveBackupTest, FileDialogsLeaveBareNamesActingOnTheShownFolder) {
     // Delete works on the bare listed name.
     user.ClickListItem(main, IDC_FILE_LIST, "victim.txt");
     user.Click(main, IDC_DELETE);
-    user.ExpectMessageBox("Delete file", "Do you want to delete the selected files?", IDYES);
+    user.AnswerQuestion("Delete file", "Do you want to delete the selected files?", IDYES);
     WaitUntilEnabled(user, main);
     EXPECT_THAT(user.ListItems(main, IDC_FILE_LIST), testing::Not(Contains("victim.txt")));
     user.Click(main, IDCANCEL);

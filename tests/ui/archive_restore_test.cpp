@@ -369,10 +369,7 @@ TEST_F(ArchiveRestoreTest, CancelConfirmedDuringRestoreAllReportsTheItemsRestore
     EXPECT_FALSE(IsWindowEnabled(dialog));
     user.Click(progress, IDCANCEL);
     user.Answer(error, IDOK);
-    const auto question = user.WaitForMessageBox("Restore");
-    EXPECT_EQ(question.text, "Cancel?");
-    EXPECT_THAT(question.buttons, ElementsAre(IDYES, IDNO));
-    user.Answer(question, IDYES);
+    user.AnswerQuestion("Restore", "Cancel?", IDYES);
     user.ExpectMessageBox("Result", "Items restored: 2");
     EXPECT_FALSE(IsWindow(progress));
     EXPECT_TRUE(IsWindowEnabled(dialog));

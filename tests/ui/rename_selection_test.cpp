@@ -132,16 +132,12 @@ TEST_F(SelectionOperationsTest, CancelAnsweredNoGoesOnAndYesStopsBeforeTheCurren
     EXPECT_EQ(user.Text(progress, IDC_PROGRESS_STATUS), "a2");
     user.ClickCancel(progress);
     user.Answer(box, IDOK);
-    auto question = user.WaitForMessageBox("ToUpper");
-    EXPECT_EQ(question.text, "Cancel?");
-    EXPECT_EQ(question.icon, MessageBoxIcon::Question);
-    EXPECT_THAT(question.buttons, ElementsAre(IDYES, IDNO));
-    user.Answer(question, IDNO);
+    user.AnswerQuestion("ToUpper", "Cancel?", IDNO);
 
     box = user.WaitForMessageBox("Error");
     user.ClickCancel(progress);
     user.Answer(box, IDOK);
-    user.ExpectMessageBox("ToUpper", "Cancel?", IDYES);
+    user.AnswerQuestion("ToUpper", "Cancel?", IDYES);
     WaitForCommandEnd(user, window);
     EXPECT_FALSE(user.FindWindowTitled("ToUpper"));
     EXPECT_THAT(user.ListItems(window, IDC_FILE_LIST), ElementsAre("A1", "A2", "a3", "A4", "a5", "a6", "a7"));
@@ -154,11 +150,7 @@ TEST_F(SelectionOperationsTest, DeleteAnsweredNoDeletesNothing) {
   RunMainWindow([&](User& user, HWND window) {
     user.Click(window, IDC_SELECT_ALL);
     user.Click(window, IDC_DELETE);
-    const auto question = user.WaitForMessageBox("Delete file");
-    EXPECT_EQ(question.text, "Do you want to delete the selected files?");
-    EXPECT_EQ(question.icon, MessageBoxIcon::Question);
-    EXPECT_THAT(question.buttons, ElementsAre(IDYES, IDNO));
-    user.Answer(question, IDNO);
+    user.AnswerQuestion("Delete file", "Do you want to delete the selected files?", IDNO);
     WaitForCommandEnd(user, window);
     ExpectSelectionCommandsDisabled(user, window);
     user.Click(window, IDCANCEL);
@@ -186,7 +178,7 @@ TEST_F(SelectionOperationsTest, AFileThatCannotBeDeletedIsReportedUnderTheDelete
   RunMainWindow([&](User& user, HWND window) {
     user.Click(window, IDC_SELECT_ALL);
     user.Click(window, IDC_DELETE);
-    user.ExpectMessageBox("Delete file", "Do you want to delete the selected files?", IDYES);
+    user.AnswerQuestion("Delete file", "Do you want to delete the selected files?", IDYES);
     const auto box = user.ExpectMessageBox("Delete file", FileErrorMessage("locked.txt", kAccessReason));
     EXPECT_EQ(box.icon, MessageBoxIcon::Stop);
     WaitForCommandEnd(user, window);
@@ -209,7 +201,7 @@ TEST_F(SelectionOperationsTest, FilesThatCannotBeOpenedAreReportedBeforeTheDelet
       EXPECT_FALSE(user.FindWindowTitled("Delete file"));
       user.Answer(box, IDOK);
     }
-    user.ExpectMessageBox("Delete file", "Do you want to delete the selected files?", IDYES);
+    user.AnswerQuestion("Delete file", "Do you want to delete the selected files?", IDYES);
     WaitForCommandEnd(user, window);
     user.Click(window, IDCANCEL);
   });
@@ -265,7 +257,7 @@ TEST_F(SelectionOperationsTest, ASelectionOfMoreThan1024FilesIsProcessedWhole) {
     user.Click(window, IDC_SELECT_ALL);
     SelectFiles(user, window, {"keep.txt"});  // the one file left out
     user.Click(window, IDC_DELETE);
-    user.ExpectMessageBox("Delete file", "Do you want to delete the selected files?", IDYES);
+    user.AnswerQuestion("Delete file", "Do you want to delete the selected files?", IDYES);
     WaitForCommandEnd(user, window);
     EXPECT_THAT(user.ListItems(window, IDC_FILE_LIST), ElementsAre("keep.txt"));
     user.Click(window, IDCANCEL);
