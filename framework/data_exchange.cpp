@@ -1,5 +1,6 @@
 #include "framework/data_exchange.h"
 
+#include "framework/ansi_text.h"
 #include "framework/application.h"
 #include "framework/parse_number.h"
 
@@ -11,12 +12,13 @@ std::string ReplacePlaceholder(std::string text, std::string_view placeholder, c
   return text;
 }
 
-std::string WindowText(HWND control) {
-  const int length = GetWindowTextLengthA(control);
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  const int copied = GetWindowTextA(control, text.data(), length + 1);
-  text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-  return text;
+std::wstring Widened(const std::string& ansi) {
+  if (ansi.empty()) return {};
+  const int size = static_cast<int>(ansi.size());
+  const int length = MultiByteToWideChar(CP_ACP, 0, ansi.data(), size, nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(length > 0 ? length : 0), L'\0');
+  if (length > 0) MultiByteToWideChar(CP_ACP, 0, ansi.data(), size, wide.data(), length);
+  return wide;
 }
 
 bool IsRadioButton(HWND control) {
@@ -41,8 +43,10 @@ HWND DataExchange::PrepareEdit(int controlId) {
   return m_lastControl;
 }
 
-void DataExchange::Fail(const std::string& message) {
-  MessageBoxA(m_dialog, message.c_str(), ApplicationName().c_str(), MB_OK | MB_ICONEXCLAMATION);
+void DataExchange::Fail(const std::string& message) { Fail(Widened(message)); }
+
+void DataExchange::Fail(const std::wstring& message) {
+  MessageBoxW(m_dialog, message.c_str(), Widened(ApplicationName()).c_str(), MB_OK | MB_ICONEXCLAMATION);
   throw DataExchangeFailed{};
 }
 
@@ -55,7 +59,14 @@ void DataExchange::FocusFailedControl() const {
 void DDX_Text(DataExchange& exchange, int controlId, std::string& value) {
   HWND control = exchange.PrepareEdit(controlId);
   if (exchange.Saving()) {
-    value = WindowText(control);
+    AnsiText text = ReadWindowText(control);
+    // Read with a look-alike in its place, the character would name another
+    // file than the one the user typed.
+    if (!text.IsExact())
+      exchange.Fail(L"The character \"" + text.unmappable +
+                    L"\" cannot be used here: file names can only hold the characters of the "
+                    L"system's code page.");
+    value = std::move(text.text);
   } else {
     SetWindowTextA(control, value.c_str());
   }
@@ -64,7 +75,7 @@ void DDX_Text(DataExchange& exchange, int controlId, std::string& value) {
 void DDX_Text(DataExchange& exchange, int controlId, std::uint32_t& value) {
   HWND control = exchange.PrepareEdit(controlId);
   if (exchange.Saving()) {
-    const std::optional<std::uint32_t> parsed = ParseUnsignedField(WindowText(control));
+    const std::optional<std::uint32_t> parsed = ParseUnsignedField(ReadWindowText(control).text);
     if (!parsed) exchange.Fail("Please enter a positive integer.");
     value = *parsed;
   } else {

@@ -19,6 +19,7 @@ class DataExchange {
   HWND PrepareEdit(int controlId);
   HWND LastControl() const { return m_lastControl; }
   [[noreturn]] void Fail(const std::string& message);
+  [[noreturn]] void Fail(const std::wstring& message);
   void FocusFailedControl() const;
 
  private:

@@ -1,5 +1,6 @@
 #include "framework/dialog.h"
 
+#include "framework/ansi_text.h"
 #include "framework/application.h"
 #include "framework/data_exchange.h"
 #include "framework/file_exception.h"
@@ -78,14 +79,7 @@ void Dialog::DestroyWindow() {
   if (m_hWnd) ::DestroyWindow(m_hWnd);
 }
 
-std::string Dialog::GetDlgItemText(int controlId) const {
-  HWND control = GetDlgItem(controlId);
-  const int length = GetWindowTextLengthA(control);
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  const int copied = GetWindowTextA(control, text.data(), length + 1);
-  text.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
-  return text;
-}
+std::string Dialog::GetDlgItemText(int controlId) const { return ReadWindowText(GetDlgItem(controlId)).text; }
 
 void Dialog::SetDlgItemText(int controlId, std::string_view text) {
   ::SetDlgItemTextA(m_hWnd, controlId, std::string(text).c_str());

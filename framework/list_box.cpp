@@ -1,5 +1,7 @@
 #include "framework/list_box.h"
 
+#include "framework/ansi_text.h"
+
 int ListBoxCount(HWND list) {
   const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
   return count == LB_ERR ? 0 : static_cast<int>(count);
@@ -13,15 +15,9 @@ std::string ListBoxText(HWND list, int index) {
   std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
   const LRESULT copied = SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(wide.data()));
   if (copied == LB_ERR || copied <= 0) return {};
-  // Without best-fit, a letter the code page lacks becomes "?" instead of a
-  // look-alike ("\u0101.txt" would read "a.txt"), so a command can never act
-  // on another file than the listed one: a name with "?" opens nothing.
-  const int size = static_cast<int>(copied);
-  constexpr DWORD kFlags = WC_NO_BEST_FIT_CHARS;
-  const int bytes = WideCharToMultiByte(CP_ACP, kFlags, wide.data(), size, nullptr, 0, nullptr, nullptr);
-  std::string text(static_cast<std::size_t>(bytes > 0 ? bytes : 0), '\0');
-  if (bytes > 0) WideCharToMultiByte(CP_ACP, kFlags, wide.data(), size, text.data(), bytes, nullptr, nullptr);
-  return text;
+  // A name the code page lacks reads with "?" in its place, which opens no
+  // file, instead of as a look-alike that is another file.
+  return ToAnsiText(std::wstring_view(wide.data(), static_cast<std::size_t>(copied))).text;
 }
 
 ListRedrawPause::ListRedrawPause(HWND list) : m_list(list) { SendMessageA(m_list, WM_SETREDRAW, FALSE, 0); }
