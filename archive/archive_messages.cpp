@@ -51,3 +51,19 @@ std::string DamagedArchiveText(std::string_view archivePath, std::size_t readabl
   }
   return text;
 }
+
+std::string NoOriginalFolderText(std::string_view archivePath) {
+  std::string text = "The backup file ";
+  text += archivePath;
+  text += " names no original folder:\nits items can only be restored to a folder you choose.";
+  return text;
+}
+
+std::string CaseTwinText(std::string_view itemName, std::string_view otherItemName) {
+  std::string text = "The item \"";
+  text += itemName;
+  text += "\" was not restored because\nthe folder holds \"";
+  text += otherItemName;
+  text += "\", another item of this archive whose name differs only in case.";
+  return text;
+}

@@ -17,3 +17,8 @@ std::string FolderTooLongText(std::string_view folder);
 std::string UnsafeItemNameText(std::string_view name);
 // Restore: the archive breaks off after `readableItems` items.
 std::string DamagedArchiveText(std::string_view archivePath, std::size_t readableItems);
+// Restore into the original folder: the archive names none of its own.
+std::string NoOriginalFolderText(std::string_view archivePath);
+// Restore: the folder holds another item of the archive under the same name
+// in other case.
+std::string CaseTwinText(std::string_view itemName, std::string_view otherItemName);

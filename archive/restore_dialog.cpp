@@ -8,8 +8,10 @@
 #include "archive/progress_dialog.h"
 #include "archive/restore_naming.h"
 #include "framework/file_dialog.h"
+#include "framework/folder_listing.h"
 #include "framework/plain_file_name.h"
 #include "framework/string_format.h"
+#include "rename/name_transforms.h"
 #include "res/resource.h"
 
 #include <algorithm>
@@ -100,6 +102,32 @@ void RestoreDialog::ReportDamage(const ArchiveListing& listing) {
              Text(LocalizedText::ErrorTitle, CurrentLanguage()), MB_ICONEXCLAMATION);
 }
 
+bool RestoreDialog::HasOriginalFolder(const ArchiveListing& listing) {
+  // A folder in a device namespace is refused where the target is opened.
+  if (!IsRestorableFolder(listing.sourceFolder) || NamesAbsoluteFolder(listing.sourceFolder)) return true;
+  MessageBox(NoOriginalFolderText(m_strArchivePath), Text(LocalizedText::RestoreTitle, CurrentLanguage()),
+             MB_ICONSTOP);
+  return false;
+}
+
+bool RestoreDialog::IsTakenByCaseTwin(const ArchiveListing& listing, const std::string& folder,
+                                      const ArchiveItem& item, const std::string& targetPath) {
+  // Only an archive that holds another spelling of the name pays for a look
+  // at the folder.
+  const bool hasTwin = std::ranges::any_of(listing.items, [&](const ArchiveItem& other) {
+    return other.name != item.name && ToUpperAnsi(other.name) == ToUpperAnsi(item.name);
+  });
+  if (!hasTwin || item.name.empty()) return false;
+  std::vector<std::string> itemNames;
+  for (const ArchiveItem& other : listing.items) itemNames.push_back(other.name);
+  // A wildcard in place of the first letter finds every stored spelling.
+  const std::vector<std::string> stored = NamesMatching(PathInFolder(folder, "?" + item.name.substr(1)));
+  const std::optional<std::string> twin = CaseTwinInTheWay(item.name, stored, itemNames);
+  if (!twin) return false;
+  MessageBox(CaseTwinText(item.name, *twin), targetPath, MB_ICONSTOP);
+  return true;
+}
+
 bool RestoreDialog::IsRestorable(const ArchiveItem& item) {
   if (IsPlainFileName(item.name)) return true;
   MessageBox(UnsafeItemNameText(item.name), Text(LocalizedText::ErrorTitle, CurrentLanguage()), MB_ICONSTOP);
@@ -130,6 +158,7 @@ void RestoreDialog::RestoreItem(BOOL bAskTarget) {
   }
   const ArchiveItem& item = listing->items[itemIndex];
   if (!IsRestorable(item)) return;
+  if (!bAskTarget && !HasOriginalFolder(*listing)) return;
 
   std::string targetPath;
   if (bAskTarget) {
@@ -140,6 +169,8 @@ void RestoreDialog::RestoreItem(BOOL bAskTarget) {
     targetPath = PathInFolder(listing->sourceFolder, item.name);
   }
 
+  // A path chosen in the save dialog was confirmed there, over any spelling.
+  if (!bAskTarget && IsTakenByCaseTwin(*listing, listing->sourceFolder, item, targetPath)) return;
   File target;
   if ((!bAskTarget && !IsRestorableFolder(listing->sourceFolder)) ||
       !target.Open(targetPath, File::Mode::CreateReadWrite, nullptr)) {
@@ -179,6 +210,7 @@ void RestoreDialog::RestoreAllItems(BOOL bAskTarget) {
   const std::vector<ArchiveItem>& items = listing->items;
 
   std::string folder = listing->sourceFolder;
+  if (!bAskTarget && !HasOriginalFolder(*listing)) return;
   if (bAskTarget) {
     // The first item that can be written is offered; with none there is
     // nothing to ask about.
@@ -206,9 +238,11 @@ void RestoreDialog::RestoreAllItems(BOOL bAskTarget) {
     const ArchiveItem& item = items[i];
     if (IsRestorable(item)) {
       const std::string targetPath = PathInFolder(folder, item.name);
+      progress.SetStatusText(targetPath.c_str());
       File target;
-      if (IsRestorableFolder(folder) && target.Open(targetPath, File::Mode::CreateReadWrite, nullptr)) {
-        progress.SetStatusText(targetPath.c_str());
+      if (IsTakenByCaseTwin(*listing, folder, item, targetPath)) {
+        // Reported; the item stays unwritten.
+      } else if (IsRestorableFolder(folder) && target.Open(targetPath, File::Mode::CreateReadWrite, nullptr)) {
         archive_format::CopyItemData(
             source, item, [&](std::span<const std::uint8_t> chunk) { WriteChunkTo(target, chunk); }, buffer);
         target.Close();

@@ -3,6 +3,8 @@
 #include "framework/string_format.h"
 #include "rename/name_transforms.h"
 
+#include <cctype>
+
 std::string DerivedExtension(std::string_view itemName) {
   const auto dot = itemName.rfind('.');
   return std::string(dot == std::string_view::npos ? itemName : itemName.substr(dot + 1));
@@ -28,4 +30,37 @@ bool IsRestorableFolder(std::string_view folder) {
   const bool objectNamespace =
       isSlash(folder[0]) && folder[1] == '?' && folder[2] == '?' && isSlash(folder[3]);
   return !deviceNamespace && !objectNamespace;
+}
+
+namespace {
+
+bool IsSlash(char c) { return c == '\\' || c == '/'; }
+
+bool SameIgnoringCase(std::string_view a, std::string_view b) { return ToUpperAnsi(a) == ToUpperAnsi(b); }
+
+}  // namespace
+
+bool NamesAbsoluteFolder(std::string_view folder) {
+  const bool driveRoot = folder.size() >= 3 && std::isalpha(static_cast<unsigned char>(folder[0])) &&
+                         folder[1] == ':' && IsSlash(folder[2]);
+  if (driveRoot) return true;
+  // \\server\share: both parts present.
+  if (folder.size() < 5 || !IsSlash(folder[0]) || !IsSlash(folder[1]) || IsSlash(folder[2])) return false;
+  const std::string_view rest = folder.substr(2);
+  const auto separator = rest.find_first_of("\\/");
+  return separator != std::string_view::npos && separator + 1 < rest.size() && !IsSlash(rest[separator + 1]);
+}
+
+std::optional<std::string> CaseTwinInTheWay(std::string_view itemName, const std::vector<std::string>& stored,
+                                            const std::vector<std::string>& itemNames) {
+  // The exact spelling on disk is this item's own file: replacing it is what
+  // restoring means.
+  for (const std::string& spelling : stored)
+    if (spelling == itemName) return std::nullopt;
+  for (const std::string& spelling : stored) {
+    if (!SameIgnoringCase(spelling, itemName)) continue;
+    for (const std::string& other : itemNames)
+      if (other == spelling) return spelling;
+  }
+  return std::nullopt;
 }

@@ -2,6 +2,8 @@
 #pragma once
 #include <string>
 #include <string_view>
+#include <optional>
+#include <vector>
 
 // The part of the name after its last "."; a name without "." is its own
 // extension.
@@ -18,3 +20,17 @@ std::string PathInFolder(std::string_view folder, std::string_view name);
 // device namespace ("\\.\", "\\?\") would make an item name such as
 // "PhysicalDrive0" a raw device, which no backup ever stores.
 bool IsRestorableFolder(std::string_view folder);
+
+// Whether an archive's folder names a folder by itself: a drive letter, ":"
+// and a backslash, or a \\server\share. Anything else (empty, "docs\",
+// "c:docs\") would be resolved against whatever folder happens to be current.
+// Says nothing about the device namespaces: see IsRestorableFolder.
+bool NamesAbsoluteFolder(std::string_view folder);
+
+// The other spelling that keeps an item from being written: on a disk that
+// does not tell names apart by case, writing "a.txt" over a stored "A.txt"
+// that is another item of the same archive would silently replace that item.
+// `stored` are the folder's spellings of the item's name, `itemNames` every
+// name the archive holds. Nothing when the item may be written.
+std::optional<std::string> CaseTwinInTheWay(std::string_view itemName, const std::vector<std::string>& stored,
+                                            const std::vector<std::string>& itemNames);

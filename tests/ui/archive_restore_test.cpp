@@ -367,6 +367,7 @@ TEST_F(ArchiveRestoreTest, CancelConfirmedDuringRestoreAllReportsTheItemsRestore
     HWND progress = user.WaitForDialog("Restore");
     EXPECT_NE(progress, dialog);
     EXPECT_FALSE(IsWindowEnabled(dialog));
+    EXPECT_EQ(user.Text(progress, IDC_PROGRESS_STATUS), InSource("c.txt"));  // not the file before it
     user.Click(progress, IDCANCEL);
     user.Answer(error, IDOK);
     user.AnswerQuestion("Restore", "Cancel?", IDYES);
@@ -376,6 +377,52 @@ TEST_F(ArchiveRestoreTest, CancelConfirmedDuringRestoreAllReportsTheItemsRestore
     user.Click(dialog, IDCANCEL);
   });
   EXPECT_THAT(FolderContents(m_source), ElementsAre("a.txt", "b.txt", "c.txt"));
+}
+
+TEST_F(ArchiveRestoreTest, AnArchiveThatNamesNoFolderRestoresOnlyWhereTheUserSays) {
+  TempFolder current;  // where such items used to land
+  SetCurrentDirectoryA(current.WindowsPath().c_str());
+  for (const char* folder : {"", "docs\\", "c:docs\\"}) {
+    SCOPED_TRACE(folder);
+    const std::string path = Save("nofolder.Backup", ArchiveOf(folder, {{"a.txt", "a"}}));
+    const std::string refusal = "The backup file " + path +
+                                " names no original folder:\nits items can only be restored to a folder you choose.";
+    Run(path, [&](User& user, HWND dialog) {
+      for (int command : {IDC_RESTORE_ALL_ORIGINAL, IDC_RESTORE_FILE_ORIGINAL}) {
+        user.Click(dialog, command);
+        const auto box = user.ExpectMessageBox("Restore", refusal);
+        EXPECT_EQ(box.icon, MessageBoxIcon::Stop);
+      }
+      user.Click(dialog, IDC_RESTORE_FILE_NEW);
+      user.ChooseFile(kSaveTitle, InSource("chosen.txt"));
+      user.Click(dialog, IDCANCEL);
+    });
+    EXPECT_THAT(FolderContents(current), IsEmpty());
+    EXPECT_EQ(m_source.Read("chosen.txt"), "a");
+    DeleteFileA(InSource("chosen.txt").c_str());
+  }
+  SetCurrentDirectoryA(m_archives.WindowsPath().c_str());
+}
+
+// Two items whose names differ only in case are one file name to the disk.
+TEST_F(ArchiveRestoreTest, ItemsWhoseNamesDifferOnlyInCaseNeverReplaceEachOther) {
+  const std::string path =
+      Save("twins.Backup", ArchiveOf(m_source.WindowsPath(), {{"a.txt", "lower"}, {"A.TXT", "upper"}}));
+  const std::string refusal =
+      "The item \"A.TXT\" was not restored because\nthe folder holds \"a.txt\", another item of this "
+      "archive whose name differs only in case.";
+  Run(path, [&](User& user, HWND dialog) {
+    user.Click(dialog, IDC_RESTORE_ALL_ORIGINAL);
+    EXPECT_EQ(user.ExpectMessageBox(InSource("A.TXT"), refusal).icon, MessageBoxIcon::Stop);
+    user.ExpectMessageBox("Result", "Items restored: 1");
+
+    user.ClickListItem(dialog, IDC_RESTORE_ITEMS, "A.TXT");
+    user.Click(dialog, IDC_RESTORE_FILE_ORIGINAL);
+    user.ExpectMessageBox(InSource("A.TXT"), refusal);
+    user.Click(dialog, IDCANCEL);
+  });
+  EXPECT_THAT(FolderContents(m_source), ElementsAre("a.txt"));
+  EXPECT_EQ(m_source.Read("a.txt"), "lower");
 }
 
 TEST_F(ArchiveRestoreTest, RetrieveAsksForTheArchiveAndOffersNoExit) {

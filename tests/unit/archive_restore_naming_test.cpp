@@ -31,6 +31,32 @@ TEST(ArchiveRestoreNaming, FoldersInTheDeviceNamespacesTakeNoFiles) {
     EXPECT_FALSE(IsRestorableFolder(folder)) << folder;
 }
 
+TEST(ArchiveRestoreNaming, OnlyADriveRootOrAShareNamesAFolderByItself) {
+  for (const char* folder : {"c:\\data\\", "Z:\\", "c:/data/", "\\\\server\\share\\", "\\\\server\\share\\sub\\"})
+    EXPECT_TRUE(NamesAbsoluteFolder(folder)) << folder;
+  for (const char* folder : {"", "docs\\", "c:", "c:docs\\", "\\data\\", "\\\\server", "\\\\server\\",
+                             "\\\\\\share\\", "1:\\"})
+    EXPECT_FALSE(NamesAbsoluteFolder(folder)) << folder;
+}
+
+TEST(ArchiveRestoreNaming, AnotherItemStoredInOtherCaseKeepsAnItemFromBeingWritten) {
+  const std::vector<std::string> items = {"a.txt", "A.TXT", "b.txt"};
+  struct Case {
+    const char* item;
+    std::vector<std::string> stored;
+    std::optional<std::string> twin;
+  };
+  const Case cases[] = {
+      {"A.TXT", {"a.txt"}, "a.txt"},          // the other item is there under this name
+      {"A.TXT", {"a.txt", "A.TXT"}, {}},      // its own spelling is there too: that file is replaced
+      {"A.TXT", {}, {}},                      // nothing there yet
+      {"b.txt", {"B.TXT"}, {}},               // B.TXT is no item: the same file, renamed since
+      {"\xE9.txt", {"\xC9.TXT"}, {}},
+  };
+  for (const Case& c : cases) EXPECT_EQ(CaseTwinInTheWay(c.item, c.stored, items), c.twin) << c.item;
+  EXPECT_EQ(CaseTwinInTheWay("\xE9.txt", {"\xC9.TXT"}, {"\xE9.txt", "\xC9.TXT"}), "\xC9.TXT");
+}
+
 TEST(ArchiveDefaultName, IsTheLocalTimeWithEnglishNamesAndTwelveHours) {
   EXPECT_EQ(DefaultArchiveName({2026, 12, 7, 23, 32, 24, 1}), "Mon-Dec-07-26 at 11-32-24 PM");
   EXPECT_EQ(DefaultArchiveName({2009, 3, 1, 0, 5, 9, 0}), "Sun-Mar-01-09 at 12-05-09 AM");
