@@ -121,7 +121,9 @@ bool RestoreDialog::IsTakenByCaseTwin(const ArchiveListing& listing, const std::
   std::vector<std::string> itemNames;
   for (const ArchiveItem& other : listing.items) itemNames.push_back(other.name);
   // A wildcard in place of the first letter finds every stored spelling.
-  const std::vector<std::string> stored = NamesMatching(PathInFolder(folder, "?" + item.name.substr(1)));
+  std::string pattern = item.name;
+  pattern.front() = '?';
+  const std::vector<std::string> stored = NamesMatching(PathInFolder(folder, pattern));
   const std::optional<std::string> twin = CaseTwinInTheWay(item.name, stored, itemNames);
   if (!twin) return false;
   MessageBox(CaseTwinText(item.name, *twin), targetPath, MB_ICONSTOP);
