@@ -2,8 +2,10 @@
 
 #include "app/current_language.h"
 #include "app/localized_text.h"
+#include "filetypes/icon_area.h"
 #include "filetypes/icon_file.h"
 #include "framework/data_exchange.h"
+#include "framework/display_scale.h"
 #include "framework/file_dialog.h"
 #include "framework/string_format.h"
 #include "framework/unique_handles.h"
@@ -22,11 +24,6 @@ constexpr char kApplicationFilter[] =
     "*.cmd; *.bat||";
 constexpr char kApplicationTitle[] = "Get A Program File";
 
-// The icon frame and the icon, in pixels of the client area: inside the Icon
-// group box, between Next and Previous.
-constexpr RECT kIconFrame{362, 56, 404, 98};
-constexpr POINT kIconOrigin{367, 61};
-
 std::string WindowsDirectory() {
   std::array<char, kMaxWindowsDirectory + 1> buffer{};
   const UINT length = GetWindowsDirectoryA(buffer.data(), kMaxWindowsDirectory);
@@ -41,6 +38,15 @@ std::string ChooseFile(HWND owner, const char* title, const char* filter) {
   dialog.m_strInitialDirectory = WindowsDirectory();
   if (dialog.DoModal() != IDOK) return {};
   return dialog.GetPathName();
+}
+
+// A control's rectangle in the dialog's client pixels.
+RECT ClientRectOf(HWND dialog, int controlId) {
+  RECT rect{};
+  HWND control = ::GetDlgItem(dialog, controlId);
+  if (control == nullptr || !GetWindowRect(control, &rect)) return rect;
+  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
 }
 
 class DrawDepthGuard {
@@ -103,8 +109,17 @@ void PropertiesDialog::DrawIconArea(HDC dc) {
 
   const UniqueIcon icon = ExtractIconAt(m_strIconFile, m_nIconIndex);
   SetDlgItemText(IDC_PROPERTIES_ICON_GROUP, FormatString("%d of %d", m_nIconIndex + 1, m_nIconCount));
-  Rectangle(dc, kIconFrame.left, kIconFrame.top, kIconFrame.right, kIconFrame.bottom);
-  if (icon) DrawIcon(dc, kIconOrigin.x, kIconOrigin.y, icon.get());
+
+  const HWND dialog = GetSafeHwnd();
+  const int dpi = WindowDpi(dialog);
+  const IconAreaPlace place = PlaceIconArea(
+      ClientRectOf(dialog, IDC_PROPERTIES_ICON_GROUP), ClientRectOf(dialog, IDC_PROPERTIES_NEXT_ICON),
+      ClientRectOf(dialog, IDC_PROPERTIES_PREVIOUS_ICON), IconSizeForDpi(dpi),
+      ScaleFrom96Dpi(kIconMarginAt96Dpi, dpi));
+  Rectangle(dc, place.frame.left, place.frame.top, place.frame.right, place.frame.bottom);
+  if (icon)
+    DrawIconEx(dc, place.iconOrigin.x, place.iconOrigin.y, icon.get(), place.iconSize, place.iconSize, 0,
+               nullptr, DI_NORMAL);
 }
 
 void PropertiesDialog::RedrawIconArea() {
