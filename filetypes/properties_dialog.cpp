@@ -3,15 +3,17 @@
 #include "app/current_language.h"
 #include "app/localized_text.h"
 #include "filetypes/icon_area.h"
+#include "filetypes/icon_browsing.h"
 #include "filetypes/icon_file.h"
+#include "filetypes/icon_source.h"
 #include "framework/data_exchange.h"
 #include "framework/display_scale.h"
 #include "framework/file_dialog.h"
-#include "framework/string_format.h"
 #include "framework/unique_handles.h"
 #include "res/resource.h"
 
 #include <array>
+#include <optional>
 
 namespace {
 
@@ -100,15 +102,18 @@ void PropertiesDialog::DrawIconArea(HDC dc) {
   const DrawDepthGuard guard;
   if (guard.Nested()) return;
 
-  m_nIconCount = CountIcons(m_strIconFile);
+  // The text shows the icon file as registered; the icons come from where
+  // the shell would find it, never from the folder that is shown.
+  const std::optional<std::string> source = IconSourceFile(m_strIconFile);
+  m_nIconCount = source ? CountIcons(*source) : 0;
   if (m_nIconCount == 0) {
     MessageBox(Text(LocalizedText::NoIconsInFile, CurrentLanguage()),
                Text(LocalizedText::ErrorTitle, CurrentLanguage()), MB_OK | MB_ICONERROR);
     return;
   }
 
-  const UniqueIcon icon = ExtractIconAt(m_strIconFile, m_nIconIndex);
-  SetDlgItemText(IDC_PROPERTIES_ICON_GROUP, FormatString("%d of %d", m_nIconIndex + 1, m_nIconCount));
+  const UniqueIcon icon = ExtractIconAt(*source, m_nIconIndex);
+  SetDlgItemText(IDC_PROPERTIES_ICON_GROUP, IconCaption(m_nIconIndex, m_nIconCount));
 
   const HWND dialog = GetSafeHwnd();
   const int dpi = WindowDpi(dialog);
@@ -134,20 +139,12 @@ std::optional<LRESULT> PropertiesDialog::OnPaint(WPARAM, LPARAM) {
 }
 
 void PropertiesDialog::OnNextIcon() {
-  if (m_nIconIndex < m_nIconCount - 1) {
-    ++m_nIconIndex;
-  } else {
-    m_nIconIndex = 0;
-  }
+  m_nIconIndex = NextIconIndex(m_nIconIndex, m_nIconCount);
   RedrawIconArea();
 }
 
 void PropertiesDialog::OnPreviousIcon() {
-  if (m_nIconIndex == 0) {
-    m_nIconIndex = m_nIconCount - 1;
-  } else {
-    --m_nIconIndex;
-  }
+  m_nIconIndex = PreviousIconIndex(m_nIconIndex, m_nIconCount);
   RedrawIconArea();
 }
 

@@ -81,7 +81,8 @@ int VisibleErrorBoxes(const User& user) {
 constexpr const char* kTestClassKeys[] = {".dvxknown",   "dvxknownfile",  ".dvxnone",      "dvxnonefile",
                                           ".dvxbrowse",  "DvxBrowseType", "dvxbrowsefile", ".dvxboth",
                                           "dvxbothfile", ".dvxcancel",    "dvxcancelfile", "README",
-                                          "EADMEfile",   ".dvxdpi",       "dvxdpifile"};
+                                          "EADMEfile",   ".dvxdpi",       "dvxdpifile",    ".dvxhere",
+                                          "dvxherefile", ".dvxsystem",    "dvxsystemfile"};
 
 class PropertiesTest : public testing::Test {
  protected:
@@ -345,6 +346,8 @@ TEST_F(PropertiesTest, ASizeBeyondTwoGigabytesShowsItsLowBitsSigned) {
 
 TEST_F(PropertiesTest, AnUnregisteredTypeShowsTheFallbacksAndOneNoIconsMessagePerPaint) {
   m_desktop.Write("plain.dvxnone", "text");
+  // The fallback text names no file, not even a program called so in the shown folder.
+  ASSERT_TRUE(CopyFileA(m_program.c_str(), (m_desktop.WindowsPath() + "none").c_str(), FALSE));
   RunOnListedFile("plain.dvxnone", [&](User& user, HWND) {
     const usersim::MessageBoxInfo box = user.WaitForMessageBox("Error");
     EXPECT_EQ(box.text, kNoIcons);
@@ -369,6 +372,34 @@ TEST_F(PropertiesTest, AnUnregisteredTypeShowsTheFallbacksAndOneNoIconsMessagePe
     user.WaitUntilGone(dialog);
   });
   EXPECT_FALSE(ClassKeyExists(".dvxnone"));
+}
+
+TEST_F(PropertiesTest, ARelativeIconFileIsLookedForInTheSystemFoldersNeverInTheShownOne) {
+  ASSERT_TRUE(CopyFileA(m_program.c_str(), (m_desktop.WindowsPath() + "dvxicons.exe").c_str(), FALSE));
+  m_desktop.Write("here.dvxhere");
+  SetClassValue(".dvxhere", "dvxherefile");
+  SetClassValue("dvxherefile\\DefaultIcon", "dvxicons.exe,1");
+  m_desktop.Write("system.dvxsystem");
+  SetClassValue(".dvxsystem", "dvxsystemfile");
+  SetClassValue("dvxsystemfile\\DefaultIcon", "notepad.exe,0");
+  const int notepadIcons = PlatformIconCount("C:\\windows\\system32\\notepad.exe");
+  ASSERT_GE(notepadIcons, 1);
+
+  RunOnListedFile("here.dvxhere", [&](User& user, HWND) {
+    user.ExpectMessageBox("Error", kNoIcons);
+    HWND dialog = user.WaitForDialog("Properties");
+    EXPECT_EQ(user.Text(dialog, IDC_PROPERTIES_ICON_FILE), "dvxicons.exe");
+    EXPECT_EQ(user.Text(dialog, IDC_PROPERTIES_ICON_GROUP), "Icon");
+    user.Click(dialog, IDCANCEL);
+    user.WaitUntilGone(dialog);
+  });
+  RunOnListedFile("system.dvxsystem", [&](User& user, HWND) {
+    HWND dialog = user.WaitForDialog("Properties");
+    EXPECT_EQ(user.Text(dialog, IDC_PROPERTIES_ICON_FILE), "notepad.exe");
+    EXPECT_EQ(DrawnIconCaption(user, dialog), "1 of " + std::to_string(notepadIcons));
+    user.Click(dialog, IDCANCEL);
+    user.WaitUntilGone(dialog);
+  });
 }
 
 TEST_F(PropertiesTest, NextAndPreviousWrapAndBrowsingAloneWritesNothing) {
