@@ -286,7 +286,7 @@ TEST_F(PropertiesTest, TheIconSitsInItsGroupBetweenNextAndPreviousAtEveryScale) 
   RegisterIcon(".dvxdpi", "dvxdpifile", 0);
   const std::string caption = "1 of " + std::to_string(PlatformIconCount(m_program));
 
-  for (const DWORD dpi : {96u, 144u}) {
+  for (const DWORD dpi : {96u, 120u, 144u}) {
     SCOPED_TRACE(testing::Message() << dpi << " dpi");
     const DisplayScale scale(dpi);
     usersim::ProgramProcess program = usersim::ProgramProcess::Start(m_program);
