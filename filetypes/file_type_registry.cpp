@@ -16,7 +16,6 @@ namespace {
 constexpr DWORD kValueBufferSize = 2047;
 constexpr DWORD kModulePathBufferSize = 1024;
 constexpr char kNotRegistered[] = "not registered";
-constexpr char kNoIconFile[] = "none";
 
 LONG CreateKey(HKEY parent, const char* name, UniqueRegKey& key) {
   char keyClass[] = "REG_SZ";

@@ -10,6 +10,9 @@ struct IconLocation;
 
 namespace FileTypeRegistry {
 
+// The icon file shown when none is registered: a text, not a file name.
+inline constexpr char kNoIconFile[] = "none";
+
 // The open command registered for the extension (".txt"), as stored, or
 // "not registered".
 std::string ReadOpenCommand(std::string_view extension);

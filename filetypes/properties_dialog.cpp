@@ -2,14 +2,18 @@
 
 #include "app/current_language.h"
 #include "app/localized_text.h"
+#include "filetypes/icon_area.h"
+#include "filetypes/icon_browsing.h"
 #include "filetypes/icon_file.h"
+#include "filetypes/icon_source.h"
 #include "framework/data_exchange.h"
+#include "framework/display_scale.h"
 #include "framework/file_dialog.h"
-#include "framework/string_format.h"
 #include "framework/unique_handles.h"
 #include "res/resource.h"
 
 #include <array>
+#include <optional>
 
 namespace {
 
@@ -21,11 +25,6 @@ constexpr char kApplicationFilter[] =
     "Programs (*.exe)|*.exe|Scripts (*.bat; *.cmd)|*.bat; *.cmd|All Executables (*.exe; *.cmd; *.bat)|*.exe; "
     "*.cmd; *.bat||";
 constexpr char kApplicationTitle[] = "Get A Program File";
-
-// The icon frame and the icon, in pixels of the client area: inside the Icon
-// group box, between Next and Previous.
-constexpr RECT kIconFrame{362, 56, 404, 98};
-constexpr POINT kIconOrigin{367, 61};
 
 std::string WindowsDirectory() {
   std::array<char, kMaxWindowsDirectory + 1> buffer{};
@@ -41,6 +40,15 @@ std::string ChooseFile(HWND owner, const char* title, const char* filter) {
   dialog.m_strInitialDirectory = WindowsDirectory();
   if (dialog.DoModal() != IDOK) return {};
   return dialog.GetPathName();
+}
+
+// A control's rectangle in the dialog's client pixels.
+RECT ClientRectOf(HWND dialog, int controlId) {
+  RECT rect{};
+  HWND control = ::GetDlgItem(dialog, controlId);
+  if (control == nullptr || !GetWindowRect(control, &rect)) return rect;
+  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
 }
 
 class DrawDepthGuard {
@@ -94,17 +102,29 @@ void PropertiesDialog::DrawIconArea(HDC dc) {
   const DrawDepthGuard guard;
   if (guard.Nested()) return;
 
-  m_nIconCount = CountIcons(m_strIconFile);
+  // The text shows the icon file as registered; the icons come from where
+  // the shell would find it, never from the folder that is shown.
+  const std::optional<std::string> source = IconSourceFile(m_strIconFile);
+  m_nIconCount = source ? CountIcons(*source) : 0;
   if (m_nIconCount == 0) {
     MessageBox(Text(LocalizedText::NoIconsInFile, CurrentLanguage()),
                Text(LocalizedText::ErrorTitle, CurrentLanguage()), MB_OK | MB_ICONERROR);
     return;
   }
 
-  const UniqueIcon icon = ExtractIconAt(m_strIconFile, m_nIconIndex);
-  SetDlgItemText(IDC_PROPERTIES_ICON_GROUP, FormatString("%d of %d", m_nIconIndex + 1, m_nIconCount));
-  Rectangle(dc, kIconFrame.left, kIconFrame.top, kIconFrame.right, kIconFrame.bottom);
-  if (icon) DrawIcon(dc, kIconOrigin.x, kIconOrigin.y, icon.get());
+  const UniqueIcon icon = ExtractIconAt(*source, m_nIconIndex);
+  SetDlgItemText(IDC_PROPERTIES_ICON_GROUP, IconCaption(m_nIconIndex, m_nIconCount));
+
+  const HWND dialog = GetSafeHwnd();
+  const int dpi = WindowDpi(dialog);
+  const IconAreaPlace place = PlaceIconArea(
+      ClientRectOf(dialog, IDC_PROPERTIES_ICON_GROUP), ClientRectOf(dialog, IDC_PROPERTIES_NEXT_ICON),
+      ClientRectOf(dialog, IDC_PROPERTIES_PREVIOUS_ICON), IconSizeForDpi(dpi),
+      ScaleFrom96Dpi(kIconMarginAt96Dpi, dpi));
+  Rectangle(dc, place.frame.left, place.frame.top, place.frame.right, place.frame.bottom);
+  if (icon)
+    DrawIconEx(dc, place.iconOrigin.x, place.iconOrigin.y, icon.get(), place.iconSize, place.iconSize, 0,
+               nullptr, DI_NORMAL);
 }
 
 void PropertiesDialog::RedrawIconArea() {
@@ -119,20 +139,12 @@ std::optional<LRESULT> PropertiesDialog::OnPaint(WPARAM, LPARAM) {
 }
 
 void PropertiesDialog::OnNextIcon() {
-  if (m_nIconIndex < m_nIconCount - 1) {
-    ++m_nIconIndex;
-  } else {
-    m_nIconIndex = 0;
-  }
+  m_nIconIndex = NextIconIndex(m_nIconIndex, m_nIconCount);
   RedrawIconArea();
 }
 
 void PropertiesDialog::OnPreviousIcon() {
-  if (m_nIconIndex == 0) {
-    m_nIconIndex = m_nIconCount - 1;
-  } else {
-    --m_nIconIndex;
-  }
+  m_nIconIndex = PreviousIconIndex(m_nIconIndex, m_nIconCount);
   RedrawIconArea();
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/current_language.h"
 #include "app/localized_text.h"
+#include "framework/display_scale.h"
 #include "framework/list_box.h"
 #include "framework/unique_handles.h"
 #include "res/resource.h"
@@ -241,9 +242,11 @@ std::optional<LRESULT> MainDialog::OnPaint(WPARAM, LPARAM) {
   SendMessageA(GetSafeHwnd(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(paint.get()), 0);
   RECT client{};
   GetClientRect(GetSafeHwnd(), &client);
-  const int x = (client.right - client.left - GetSystemMetrics(SM_CXICON) + 1) / 2;
-  const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
-  DrawIcon(paint.get(), x, y, m_hIcon);
+  // At the window's own scale: a large icon of its display, not of 96 dpi.
+  const int iconSize = IconSizeForDpi(WindowDpi(GetSafeHwnd()));
+  const int x = (client.right - client.left - iconSize + 1) / 2;
+  const int y = (client.bottom - client.top - iconSize + 1) / 2;
+  DrawIconEx(paint.get(), x, y, m_hIcon, iconSize, iconSize, 0, nullptr, DI_NORMAL);
   return 0;
 }
 

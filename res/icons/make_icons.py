@@ -102,36 +102,44 @@ FLAG_TOP, FLAG_BOTTOM = 6, 24
 FLAG_ROWS = FLAG_BOTTOM - FLAG_TOP + 1
 
 
-def vertical_bands(colours: list[int]) -> Canvas:
+def flag_rows(size: int) -> tuple[int, int]:
+    """The first and last flag row at a size: the 32-pixel rows, scaled."""
+    return FLAG_TOP * size // 32, (FLAG_BOTTOM + 1) * size // 32 - 1
+
+
+def vertical_bands(colours: list[int], size: int = 32) -> Canvas:
     """Bands from left to right."""
-    c = Canvas(32)
-    c.fill_rows(FLAG_TOP, FLAG_BOTTOM, lambda x, _y: colours[x * len(colours) // 32])
+    c = Canvas(size)
+    top, bottom = flag_rows(size)
+    c.fill_rows(top, bottom, lambda x, _y: colours[x * len(colours) // size])
     return c
 
 
-def horizontal_bands(colours: list[int]) -> Canvas:
+def horizontal_bands(colours: list[int], size: int = 32) -> Canvas:
     """Bands from top to bottom."""
-    c = Canvas(32)
-    c.fill_rows(FLAG_TOP, FLAG_BOTTOM,
-                lambda _x, y: colours[(y - FLAG_TOP) * len(colours) // FLAG_ROWS])
+    c = Canvas(size)
+    top, bottom = flag_rows(size)
+    c.fill_rows(top, bottom, lambda _x, y: colours[(y - top) * len(colours) // (bottom - top + 1)])
     return c
 
 
-def stars_and_stripes() -> Canvas:
+def stars_and_stripes(size: int = 32) -> Canvas:
     stripes = 13
-    canton_width = 13
+    canton_width = 13 * size // 32
     canton_stripes = 7
+    top, bottom = flag_rows(size)
+    rows = bottom - top + 1
 
     def colour(x: int, y: int) -> int:
-        stripe = (y - FLAG_TOP) * stripes // FLAG_ROWS
+        stripe = (y - top) * stripes // rows
         if x < canton_width and stripe < canton_stripes:
             # Stars as a sparse pattern of white dots on the canton.
-            row = y - FLAG_TOP
+            row = y - top
             return WHITE if row % 2 == 1 and (x + row // 2) % 3 == 1 and x < canton_width - 1 else NAVY
         return RED if stripe % 2 == 0 else WHITE
 
-    c = Canvas(32)
-    c.fill_rows(FLAG_TOP, FLAG_BOTTOM, colour)
+    c = Canvas(size)
+    c.fill_rows(top, bottom, colour)
     return c
 
 
@@ -173,12 +181,16 @@ def write_icon(path: Path, images: list[Canvas]) -> None:
 
 def main() -> None:
     here = Path(__file__).resolve().parent
-    write_icon(here / "application.ico", [folder_with_arrow(32), folder_with_arrow(16)])
-    write_icon(here / "archive.ico", [archive_box(32), archive_box(16)])
-    write_icon(here / "flag_english.ico", [stars_and_stripes()])
-    write_icon(here / "flag_german.ico", [horizontal_bands([BLACK, RED, YELLOW])])
-    write_icon(here / "flag_french.ico", [vertical_bands([RED, WHITE, NAVY])])
-    write_icon(here / "flag_italian.ico", [vertical_bands([GREEN, WHITE, RED])])
+    # 32 and 16 pixels at 96 dpi; 40/20 at 120 dpi and 48/24 at 144 dpi, so
+    # that the system never stretches a smaller picture on a scaled display.
+    large = [32, 40, 48]
+    small = [16, 20, 24]
+    write_icon(here / "application.ico", [folder_with_arrow(s) for s in large + small])
+    write_icon(here / "archive.ico", [archive_box(s) for s in large + small])
+    write_icon(here / "flag_english.ico", [stars_and_stripes(s) for s in large])
+    write_icon(here / "flag_german.ico", [horizontal_bands([BLACK, RED, YELLOW], s) for s in large])
+    write_icon(here / "flag_french.ico", [vertical_bands([RED, WHITE, NAVY], s) for s in large])
+    write_icon(here / "flag_italian.ico", [vertical_bands([GREEN, WHITE, RED], s) for s in large])
 
 
 if __name__ == "__main__":

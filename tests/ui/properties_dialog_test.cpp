@@ -5,16 +5,23 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdlib>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "app/current_language.h"
 #include "class_registry.h"
 #include "filetypes/properties_dialog.h"
+#include "framework/unique_handles.h"
 #include "local_file_time.h"
+#include "program_process.h"
 #include "res/resource.h"
+#include "stored_language.h"
 #include "temp_folder.h"
 #include "test_environment.h"
 #include "ui/main_dialog.h"
@@ -74,7 +81,8 @@ int VisibleErrorBoxes(const User& user) {
 constexpr const char* kTestClassKeys[] = {".dvxknown",   "dvxknownfile",  ".dvxnone",      "dvxnonefile",
                                           ".dvxbrowse",  "DvxBrowseType", "dvxbrowsefile", ".dvxboth",
                                           "dvxbothfile", ".dvxcancel",    "dvxcancelfile", "README",
-                                          "EADMEfile"};
+                                          "EADMEfile",   ".dvxdpi",       "dvxdpifile",    ".dvxhere",
+                                          "dvxherefile", ".dvxsystem",    "dvxsystemfile"};
 
 class PropertiesTest : public testing::Test {
  protected:
@@ -150,6 +158,172 @@ TEST_F(PropertiesTest, ShowsAKnownFilesAttributesSizeAndTimes) {
   SetFileAttributesA(path.string().c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
+// The display scale of the prefix (Wine reads it when a process starts), put
+// back as it was when the test ends, however it ends.
+class DisplayScale {
+ public:
+  explicit DisplayScale(DWORD dpi) {
+    DWORD value = 0;
+    DWORD size = sizeof value;
+    if (RegGetValueA(HKEY_CURRENT_USER, kKey, kValue, RRF_RT_REG_DWORD, nullptr, &value, &size) == ERROR_SUCCESS)
+      m_previous = value;
+    Store(dpi);
+  }
+  ~DisplayScale() {
+    if (m_previous) {
+      Store(*m_previous);
+    } else {
+      RegDeleteKeyValueA(HKEY_CURRENT_USER, kKey, kValue);
+    }
+  }
+  DisplayScale(const DisplayScale&) = delete;
+  DisplayScale& operator=(const DisplayScale&) = delete;
+
+ private:
+  static constexpr char kKey[] = "Control Panel\\Desktop";
+  static constexpr char kValue[] = "LogPixels";
+  static void Store(DWORD dpi) { RegSetKeyValueA(HKEY_CURRENT_USER, kKey, kValue, REG_DWORD, &dpi, sizeof dpi); }
+  std::optional<DWORD> m_previous;
+};
+
+// A control's rectangle in its dialog's client pixels.
+RECT ClientRectOf(HWND dialog, int id) {
+  RECT rect{};
+  GetWindowRect(GetDlgItem(dialog, id), &rect);
+  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+// The dialog's client area as it is on the screen, one colour per pixel.
+class ClientPicture {
+ public:
+  explicit ClientPicture(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    m_width = client.right;
+    m_height = client.bottom;
+    m_pixels.resize(static_cast<size_t>(m_width) * static_cast<size_t>(m_height));
+    const UniqueWindowDC screen(nullptr);
+    const UniqueCreatedDC memory(CreateCompatibleDC(screen.get()));
+    const std::unique_ptr<std::remove_pointer_t<HBITMAP>, decltype(&DeleteObject)> bitmap(
+        CreateCompatibleBitmap(screen.get(), m_width, m_height), &DeleteObject);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    {
+      const ScopedSelectObject selected(memory.get(), bitmap.get());
+      BitBlt(memory.get(), 0, 0, m_width, m_height, screen.get(), origin.x, origin.y, SRCCOPY);
+    }
+    BITMAPINFO format{};
+    format.bmiHeader = {sizeof(BITMAPINFOHEADER), m_width, -m_height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    GetDIBits(memory.get(), bitmap.get(), 0, static_cast<UINT>(m_height), m_pixels.data(), &format,
+              DIB_RGB_COLORS);
+  }
+
+  // The drawn icon frames: squares at least `minimum` wide with a black line
+  // all round (the pen) and white just inside their top-left corner (the brush).
+  std::vector<RECT> Frames(int minimum) const {
+    std::vector<RECT> frames;
+    for (int y = 0; y + minimum <= m_height; ++y) {
+      for (int x = 0; x + minimum <= m_width; ++x) {
+        if (!Black(x, y) || !WhiteSquare(x + 1, y + 1, 3)) continue;
+        int right = x;
+        while (right < m_width && Black(right, y)) ++right;
+        int bottom = y;
+        while (bottom < m_height && Black(x, bottom)) ++bottom;
+        const RECT frame{x, y, right, bottom};
+        if (right - x >= minimum && std::abs((right - x) - (bottom - y)) <= 1 && Outlined(frame))
+          frames.push_back(frame);
+      }
+    }
+    return frames;
+  }
+
+ private:
+  bool Black(int x, int y) const { return (Pixel(x, y) & 0xFFFFFF) == 0; }
+  bool White(int x, int y) const { return (Pixel(x, y) & 0xFFFFFF) == 0xFFFFFF; }
+  DWORD Pixel(int x, int y) const { return m_pixels[static_cast<size_t>(y) * m_width + x]; }
+  bool WhiteSquare(int left, int top, int side) const {
+    for (int y = top; y < top + side; ++y)
+      for (int x = left; x < left + side; ++x)
+        if (x >= m_width || y >= m_height || !White(x, y)) return false;
+    return true;
+  }
+  bool Outlined(const RECT& frame) const {
+    for (int x = frame.left; x < frame.right; ++x)
+      if (!Black(x, frame.bottom - 1)) return false;
+    for (int y = frame.top; y < frame.bottom; ++y)
+      if (!Black(frame.right - 1, y)) return false;
+    return true;
+  }
+
+  int m_width = 0;
+  int m_height = 0;
+  std::vector<DWORD> m_pixels;
+};
+
+// English stored for the program's run (no first-start question), and put back afterwards.
+class StoredEnglish {
+ public:
+  StoredEnglish() { StoreLanguage(Language::English); }
+  ~StoredEnglish() {
+    if (m_previous) {
+      StoreLanguage(*m_previous);
+    } else {
+      ForgetLanguage();
+    }
+  }
+  StoredEnglish(const StoredEnglish&) = delete;
+  StoredEnglish& operator=(const StoredEnglish&) = delete;
+
+ private:
+  std::optional<LanguageId> m_previous = StoredLanguage();
+};
+
+TEST_F(PropertiesTest, TheIconSitsInItsGroupBetweenNextAndPreviousAtEveryScale) {
+  using namespace std::chrono_literals;
+  const StoredEnglish language;
+  m_desktop.Write("shown.dvxdpi");
+  RegisterIcon(".dvxdpi", "dvxdpifile", 0);
+  const std::string caption = "1 of " + std::to_string(PlatformIconCount(m_program));
+
+  for (const DWORD dpi : {96u, 120u, 144u}) {
+    SCOPED_TRACE(testing::Message() << dpi << " dpi");
+    const DisplayScale scale(dpi);
+    usersim::ProgramProcess program = usersim::ProgramProcess::Start(m_program);
+    User user(program.Id());
+    HWND main = user.WaitForDialog(kMainTitle);
+    user.DoubleClickListItem(main, IDC_FILE_LIST, "shown.dvxdpi");
+    HWND dialog = user.WaitForDialog("Properties");
+    EXPECT_EQ(DrawnIconCaption(user, dialog), caption);
+
+    const RECT group = ClientRectOf(dialog, IDC_PROPERTIES_ICON_GROUP);
+    const RECT next = ClientRectOf(dialog, IDC_PROPERTIES_NEXT_ICON);
+    const RECT previous = ClientRectOf(dialog, IDC_PROPERTIES_PREVIOUS_ICON);
+    if (dpi > 96) EXPECT_GT(group.right - group.left, 75) << "the dialog follows the display scale";
+    std::vector<RECT> frames;
+    for (int attempt = 0; attempt < 50 && frames.size() != 1; ++attempt, Sleep(100))
+      frames = ClientPicture(dialog).Frames(20);
+    ASSERT_EQ(frames.size(), 1u);
+    const RECT& frame = frames[0];
+    EXPECT_GE(frame.left, group.left);
+    EXPECT_LE(frame.right, group.right);
+    EXPECT_GE(frame.top, next.bottom);
+    EXPECT_LE(frame.bottom, previous.top);
+    if (group.right - group.left == 75 && group.bottom - group.top == 130) {
+      // 6x13 dialog base units at 96 dpi: the layout's own pixels.
+      EXPECT_EQ(frame.left, 362);
+      EXPECT_EQ(frame.top, 56);
+      EXPECT_EQ(frame.right, 404);
+      EXPECT_EQ(frame.bottom, 98);
+    }
+
+    user.Click(dialog, IDCANCEL);
+    user.WaitUntilGone(dialog);
+    user.Click(main, IDCANCEL);
+    EXPECT_TRUE(program.WaitForExit(15s).has_value());
+  }
+}
+
 TEST_F(PropertiesTest, ASizeBeyondTwoGigabytesShowsItsLowBitsSigned) {
   const auto path = m_desktop.Write("huge.dvxknown");
   {
@@ -172,6 +346,8 @@ TEST_F(PropertiesTest, ASizeBeyondTwoGigabytesShowsItsLowBitsSigned) {
 
 TEST_F(PropertiesTest, AnUnregisteredTypeShowsTheFallbacksAndOneNoIconsMessagePerPaint) {
   m_desktop.Write("plain.dvxnone", "text");
+  // The fallback text names no file, not even a program called so in the shown folder.
+  ASSERT_TRUE(CopyFileA(m_program.c_str(), (m_desktop.WindowsPath() + "none").c_str(), FALSE));
   RunOnListedFile("plain.dvxnone", [&](User& user, HWND) {
     const usersim::MessageBoxInfo box = user.WaitForMessageBox("Error");
     EXPECT_EQ(box.text, kNoIcons);
@@ -196,6 +372,34 @@ TEST_F(PropertiesTest, AnUnregisteredTypeShowsTheFallbacksAndOneNoIconsMessagePe
     user.WaitUntilGone(dialog);
   });
   EXPECT_FALSE(ClassKeyExists(".dvxnone"));
+}
+
+TEST_F(PropertiesTest, ARelativeIconFileIsLookedForInTheSystemFoldersNeverInTheShownOne) {
+  ASSERT_TRUE(CopyFileA(m_program.c_str(), (m_desktop.WindowsPath() + "dvxicons.exe").c_str(), FALSE));
+  m_desktop.Write("here.dvxhere");
+  SetClassValue(".dvxhere", "dvxherefile");
+  SetClassValue("dvxherefile\\DefaultIcon", "dvxicons.exe,1");
+  m_desktop.Write("system.dvxsystem");
+  SetClassValue(".dvxsystem", "dvxsystemfile");
+  SetClassValue("dvxsystemfile\\DefaultIcon", "notepad.exe,0");
+  const int notepadIcons = PlatformIconCount("C:\\windows\\system32\\notepad.exe");
+  ASSERT_GE(notepadIcons, 1);
+
+  RunOnListedFile("here.dvxhere", [&](User& user, HWND) {
+    user.ExpectMessageBox("Error", kNoIcons);
+    HWND dialog = user.WaitForDialog("Properties");
+    EXPECT_EQ(user.Text(dialog, IDC_PROPERTIES_ICON_FILE), "dvxicons.exe");
+    EXPECT_EQ(user.Text(dialog, IDC_PROPERTIES_ICON_GROUP), "Icon");
+    user.Click(dialog, IDCANCEL);
+    user.WaitUntilGone(dialog);
+  });
+  RunOnListedFile("system.dvxsystem", [&](User& user, HWND) {
+    HWND dialog = user.WaitForDialog("Properties");
+    EXPECT_EQ(user.Text(dialog, IDC_PROPERTIES_ICON_FILE), "notepad.exe");
+    EXPECT_EQ(DrawnIconCaption(user, dialog), "1 of " + std::to_string(notepadIcons));
+    user.Click(dialog, IDCANCEL);
+    user.WaitUntilGone(dialog);
+  });
 }
 
 TEST_F(PropertiesTest, NextAndPreviousWrapAndBrowsingAloneWritesNothing) {

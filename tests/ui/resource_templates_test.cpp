@@ -11,6 +11,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -20,6 +21,7 @@ using ::testing::ElementsAre;
 struct ControlTemplate {
   int id = 0;
   DWORD style = 0;
+  std::array<short, 4> place{};  // x, y, width, height in dialog units
   std::wstring className;
   std::wstring text;
 };
@@ -104,7 +106,7 @@ std::optional<DialogTemplate> LoadDialogTemplate(int id) {
     reader.Read<DWORD>();  // help id
     reader.Read<DWORD>();  // extended style
     control.style = reader.Read<DWORD>();
-    reader.Skip(4 * sizeof(short));
+    for (short& value : control.place) value = reader.Read<short>();
     control.id = reader.Read<int>();
     control.className = ClassName(reader.ReadTextOrOrdinal());
     control.text = reader.ReadTextOrOrdinal();
@@ -161,6 +163,35 @@ TEST(ResourceTemplates, EveryLanguageHasTheSameControlsInTheSameOrder) {
             << "template " << id << ", control " << english->controls[i].id;
       }
     }
+  }
+}
+
+using Place = std::array<short, 4>;
+
+TEST(ResourceTemplates, TranslatedPropertiesAndRestoreKeepTheEnglishPlaces) {
+  // Italian widens the buttons and the group box of the icon column; the
+  // other families keep every place.
+  const std::vector<std::pair<int, Place>> italianProperties = {
+      {IDC_PROPERTIES_CHANGE_APPLICATION, {225, 120, 55, 15}}, {IDC_PROPERTIES_PREVIOUS_ICON, {230, 65, 45, 15}},
+      {IDC_PROPERTIES_NEXT_ICON, {230, 15, 45, 15}},           {IDC_PROPERTIES_ICON_GROUP, {225, 5, 55, 80}},
+      {IDC_PROPERTIES_CHANGE_ICON_FILE, {225, 95, 55, 14}}};
+  const auto english = LoadDialogTemplate(IDD_PROPERTIES_EN);
+  for (int id : kTemplateFamilies[5]) {
+    const auto translated = LoadDialogTemplate(id);
+    for (size_t i = 0; i < translated->controls.size(); ++i) {
+      Place expected = english->controls[i].place;
+      if (id == IDD_PROPERTIES_IT)
+        for (const auto& [control, wider] : italianProperties)
+          if (control == translated->controls[i].id) expected = wider;
+      EXPECT_EQ(translated->controls[i].place, expected) << "template " << id << ", control " << i;
+    }
+  }
+  // Restore: the German and French ones are wider, but the folder line
+  // keeps its place.
+  for (int id : kTemplateFamilies[6]) {
+    const auto restore = LoadDialogTemplate(id);
+    EXPECT_EQ(restore->controls[0].place, (Place{5, 5, 275, 8})) << "template " << id;
+    EXPECT_EQ(FindControl(*restore, IDC_RESTORE_SOURCE_FOLDER)->place, (Place{5, 15, 275, 14})) << id;
   }
 }
 
