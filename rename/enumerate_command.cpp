@@ -6,6 +6,7 @@
 #include "rename/file_list.h"
 #include "rename/name_transforms.h"
 #include "rename/paced_progress.h"
+#include "rename/rename_messages.h"
 #include "rename/safe_rename.h"
 #include "res/resource.h"
 #include "ui/main_dialog.h"
@@ -50,6 +51,10 @@ void MainDialog::OnEnumerate() {
       file.Close();
       try {
         renamer.Rename(oldName, newName);
+      } catch (const RenameLeftUnderTemporaryName& stranded) {
+        pace.FlushStatus();
+        MessageBox(LeftUnderTemporaryNameText(listedName, stranded.m_strNewName, stranded.m_strTemporaryName),
+                   kRenameErrorCaption, MB_OK | MB_ICONSTOP);
       } catch (const FileException& error) {
         pace.FlushStatus();
         ShowFileError(listedName, error, kRenameErrorCaption);

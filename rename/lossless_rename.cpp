@@ -1,6 +1,5 @@
 #include "rename/lossless_rename.h"
 
-#include "framework/file_exception.h"
 #include "framework/plain_file_name.h"
 #include "rename/name_transforms.h"
 
@@ -19,6 +18,8 @@ constexpr int kTemporaryNameAttempts = 64;
   throw FileException::FromSystemError(systemError, std::string(oldName));
 }
 
+bool IsTakenNameError(std::uint32_t error) { return error == kAlreadyExists || error == kFileExists; }
+
 }  // namespace
 
 bool SameNameIgnoringCase(std::string_view a, std::string_view b) { return ToUpperAnsi(a) == ToUpperAnsi(b); }
@@ -36,31 +37,38 @@ void LosslessRenamer::Rename(std::string_view oldName, std::string_view newName)
   }
 }
 
-void LosslessRenamer::ChangeCase(const std::string& oldName, const std::string& newName) {
-  if (!m_bKeepsSpellingOnDirectMove) {
-    if (const std::uint32_t error = m_store.Move(oldName, newName); error != 0) Fail(error, oldName);
-    const std::optional<std::string> stored = m_store.StoredName(newName);
-    if (stored == newName) return;
-    // Reported as done, but the file kept its spelling.
-    if (stored != oldName) Fail(kAlreadyExists, oldName);
-    m_bKeepsSpellingOnDirectMove = true;
-  }
-  ChangeCaseThroughTemporaryName(oldName, newName);
-  if (m_store.StoredName(newName) != newName) Fail(kAlreadyExists, oldName);
+// True when the folder lists exactly one spelling of `name`, and that is `spelling`.
+bool LosslessRenamer::ListedAs(const std::string& name, const std::string& spelling) {
+  const std::vector<std::string> spellings = m_store.Spellings(name);
+  return spellings.size() == 1 && spellings.front() == spelling;
 }
 
-// For a file system that keeps every spelling apart but finds names
-// regardless of case: the file leaves its name, then takes the new one.
-void LosslessRenamer::ChangeCaseThroughTemporaryName(const std::string& oldName, const std::string& newName) {
-  // Another spelling that belongs to another file takes the new name, and it
-  // would bar the way back from the temporary name too.
+void LosslessRenamer::ChangeCase(const std::string& oldName, const std::string& newName) {
+  // Another file that holds the name in another spelling takes it; and on a
+  // disk that ignores case, a refused move could not tell that file from
+  // this one.
   const std::vector<std::string> spellings = m_store.Spellings(newName);
   if (std::ranges::any_of(spellings, [&](const std::string& name) { return name != oldName; }))
     Fail(kAlreadyExists, oldName);
 
+  if (!m_bCaseChangeTakesTwoSteps) {
+    const std::uint32_t error = m_store.Move(oldName, newName);
+    if (error != 0 && !IsTakenNameError(error)) Fail(error, oldName);
+    if (error == 0 && ListedAs(newName, newName)) return;
+    // Refused as taken by the file itself, or "done" with the old spelling kept.
+    if (!ListedAs(newName, oldName)) Fail(error != 0 ? error : kAlreadyExists, oldName);
+    m_bCaseChangeTakesTwoSteps = true;
+  }
+  ChangeCaseThroughTemporaryName(oldName, newName);
+  if (!ListedAs(newName, newName)) Fail(kAlreadyExists, oldName);
+}
+
+// The file leaves its name, then takes the new one.
+void LosslessRenamer::ChangeCaseThroughTemporaryName(const std::string& oldName, const std::string& newName) {
   const std::string temporary = MoveToTemporaryName(oldName);
   if (const std::uint32_t error = m_store.Move(temporary, newName); error != 0) {
-    m_store.Move(temporary, oldName);
+    if (const std::uint32_t backError = m_store.Move(temporary, oldName); backError != 0)
+      throw RenameLeftUnderTemporaryName(backError, oldName, newName, temporary);
     Fail(error, oldName);
   }
 }
@@ -71,7 +79,7 @@ std::string LosslessRenamer::MoveToTemporaryName(const std::string& oldName) {
     const std::string temporary = m_store.TemporaryName(attempt);
     error = m_store.Move(oldName, temporary);
     if (error == 0) return temporary;
-    if (error != kAlreadyExists && error != kFileExists) break;
+    if (!IsTakenNameError(error)) break;
   }
   Fail(error, oldName);
 }

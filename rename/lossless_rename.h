@@ -3,8 +3,9 @@
 // with the case of names. The folder is reached through NameStore, so the
 // steps can be followed on any file system.
 #pragma once
+#include "framework/file_exception.h"
+
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,12 +16,26 @@ class NameStore {
   // Gives the file `from` the name `to` without ever replacing another file;
   // returns 0 or the system's error code.
   virtual std::uint32_t Move(const std::string& from, const std::string& to) = 0;
-  // The name under which the folder stores the file that `name` finds.
-  virtual std::optional<std::string> StoredName(const std::string& name) = 0;
-  // Every stored name that equals `name` but for the case of its letters.
+  // Every stored name that equals `name` but for the case of its letters, as
+  // a listing of the folder shows them. A lookup by the name itself would not
+  // do: on some disks it echoes the spelling asked for.
   virtual std::vector<std::string> Spellings(const std::string& name) = 0;
   // Candidate names for the intermediate step of a change of case.
   virtual std::string TemporaryName(int attempt) = 0;
+};
+
+// A change of case that went through a temporary name and could not come
+// back from it: the file is neither under its old name nor under the new one.
+class RenameLeftUnderTemporaryName : public FileException {
+ public:
+  RenameLeftUnderTemporaryName(std::uint32_t systemError, std::string oldName, std::string newName,
+                               std::string temporaryName)
+      : FileException(FromSystemError(systemError, oldName)),
+        m_strNewName(std::move(newName)),
+        m_strTemporaryName(std::move(temporaryName)) {}
+
+  std::string m_strNewName;
+  std::string m_strTemporaryName;
 };
 
 // Renames files of one folder, one after the other.
@@ -28,20 +43,23 @@ class LosslessRenamer {
  public:
   explicit LosslessRenamer(NameStore& store) : m_store(store) {}
 
-  // Throws FileException, named after oldName, when the new name is taken, is
-  // one that Windows would refuse or silently alter, or the store refuses a
-  // step; the file then keeps its old name.
+  // Throws FileException, named after oldName, when the new name is taken
+  // (in any spelling, by another file), is one that Windows would refuse or
+  // silently alter, or the store refuses a step; the file then keeps its old
+  // name, or, failing even that, RenameLeftUnderTemporaryName says where it is.
   void Rename(std::string_view oldName, std::string_view newName);
 
  private:
   void ChangeCase(const std::string& oldName, const std::string& newName);
   void ChangeCaseThroughTemporaryName(const std::string& oldName, const std::string& newName);
   std::string MoveToTemporaryName(const std::string& oldName);
+  bool ListedAs(const std::string& name, const std::string& spelling);
 
   NameStore& m_store;
-  // Learnt from the first change of case: the folder's file system reports a
-  // direct change of case as done but keeps the old spelling.
-  bool m_bKeepsSpellingOnDirectMove = false;
+  // Learnt from the first change of case: the folder's file system cannot
+  // change the case of a name in one step. Some report such a move as done
+  // but keep the old spelling, others refuse it as a taken name.
+  bool m_bCaseChangeTakesTwoSteps = false;
 };
 
 // True when the names differ at most in the case of their letters (code page 1252).

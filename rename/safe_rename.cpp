@@ -9,16 +9,10 @@ std::uint32_t SafeRenamer::CurrentFolderNames::Move(const std::string& from, con
   return GetLastError();
 }
 
-std::optional<std::string> SafeRenamer::CurrentFolderNames::StoredName(const std::string& name) {
-  WIN32_FIND_DATAA found{};
-  UniqueFindHandle search(FindFirstFileA(name.c_str(), &found));
-  if (!search) return std::nullopt;
-  return std::string(found.cFileName);
-}
-
 std::vector<std::string> SafeRenamer::CurrentFolderNames::Spellings(const std::string& name) {
-  // A lookup by the name reports one spelling; a wildcard in place of its
-  // first letter lists them all, among a few other names.
+  // A lookup by the name reports one spelling, on some disks the one asked
+  // for; a wildcard in place of its first letter lists the stored ones,
+  // among a few other names.
   std::string pattern = name;
   pattern[0] = '?';
   std::vector<std::string> spellings;

@@ -18,7 +18,6 @@ class SafeRenamer {
   class CurrentFolderNames final : public NameStore {
    public:
     std::uint32_t Move(const std::string& from, const std::string& to) override;
-    std::optional<std::string> StoredName(const std::string& name) override;
     std::vector<std::string> Spellings(const std::string& name) override;
     std::string TemporaryName(int attempt) override;
   };

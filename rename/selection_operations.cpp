@@ -5,6 +5,7 @@
 #include "rename/file_list.h"
 #include "rename/name_transforms.h"
 #include "rename/paced_progress.h"
+#include "rename/rename_messages.h"
 #include "rename/safe_rename.h"
 #include "rename/substitute_dialog.h"
 #include "res/resource.h"
@@ -127,6 +128,10 @@ void MainDialog::ProcessSelection(int code) {
           } else {
             renamer.Rename(oldName, *newName);
           }
+        } catch (const RenameLeftUnderTemporaryName& stranded) {
+          pace.FlushStatus();
+          MessageBox(LeftUnderTemporaryNameText(listedName, stranded.m_strNewName, stranded.m_strTemporaryName),
+                     title, MB_OK | MB_ICONSTOP);
         } catch (const FileException& error) {
           pace.FlushStatus();
           ShowFileError(listedName, error, title);

@@ -10,6 +10,7 @@ packages=(
   googletest
   cups cups-bsd printer-driver-cups-pdf poppler-utils
   rename
+  fusefat fuse3 dosfstools
 )
 # Further packages for other tools of the repository (fuzzing, benchmarks...).
 extra_packages=(clang libclang-rt-14-dev)

@@ -31,6 +31,7 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/dorvex-test.XXXXXX")
 xvfb_pid=
 cupsd_pid=
 added_printer=
+fat_mount=
 
 cleanup() {
   local status=$?
@@ -50,6 +51,10 @@ cleanup() {
   if [[ -n $xvfb_pid ]]; then
     kill "$xvfb_pid" 2>/dev/null
     wait "$xvfb_pid" 2>/dev/null
+  fi
+  # Only now that no process of the prefix holds a file on it.
+  if [[ -n $fat_mount ]]; then
+    fusermount -u "$fat_mount" 2>/dev/null || umount -l "$fat_mount" 2>/dev/null
   fi
   # A disk-full test that was killed leaves its small disk mounted in the prefix.
   findmnt -rn -o TARGET 2>/dev/null | grep -F "$work/" | while read -r mounted; do umount -l "$mounted"; done
@@ -137,6 +142,27 @@ wineserver -p </dev/null >/dev/null 2>&1
 # not hold ctest's pipe of the first test open for as long as they live.
 wine rundll32.exe user32.dll,GetDesktopWindow </dev/null >/dev/null 2>&1
 say "Wine prefix ready after $(($(date +%s) - started)) s"
+
+# --- A disk that ignores case but keeps it, as Windows' FAT and NTFS disks
+# do, for the tests that must hold on both kinds: a FAT image of this run
+# through FUSE, as drive f: (the disk-full tests take letters from q down to h).
+if [[ $(id -u) == 0 ]] && command -v fusefat >/dev/null && [[ -e /dev/fuse ]]; then
+  truncate -s 32M "$work/fat.img"
+  mkfs.vfat "$work/fat.img" >/dev/null
+  mkdir -p "$work/fat"
+  # One thread: the image is a single file that fusefat writes in place. No
+  # caching of looked-up names in the kernel: it would keep finding a file
+  # under every spelling it was once looked up by, also after the file left
+  # the name, which no Windows disk does.
+  if fusefat -s -o rw+,entry_timeout=0,negative_timeout=0,attr_timeout=0 "$work/fat.img" "$work/fat" \
+    >/dev/null 2>&1 && mountpoint -q "$work/fat"; then
+    fat_mount=$work/fat
+    ln -sfn "$fat_mount" "$WINEPREFIX/dosdevices/f:"
+    export DORVEX_FAT_DRIVE=f:
+    say "case-ignoring FAT disk as drive $DORVEX_FAT_DRIVE"
+  fi
+fi
+[[ -n $fat_mount ]] || say "no case-ignoring FAT disk (it takes root and FUSE): the tests that need it fail"
 
 failed=0
 ctest --test-dir "$build_dir" --output-on-failure -j2 "$@" || failed=1

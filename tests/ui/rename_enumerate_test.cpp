@@ -18,6 +18,8 @@ namespace {
 
 class EnumerateTest : public RenameCommandTest {
  protected:
+  using RenameCommandTest::RenameCommandTest;
+
   // Clicks Enumerate, fills in the fields given and presses OK; `during`
   // answers what the run shows.
   void Enumerate(std::optional<std::string_view> stem, std::optional<std::string_view> number,
@@ -37,6 +39,9 @@ class EnumerateTest : public RenameCommandTest {
     });
   }
 };
+
+using EnumerateTestOnEveryDisk = OnEveryDisk<EnumerateTest>;
+INSTANTIATE_TEST_SUITE_P(Disks, EnumerateTestOnEveryDisk, kEveryDisk, DiskName);
 
 // Runs the dialog alone with the handler's defaults.
 struct DialogRun {
@@ -94,7 +99,7 @@ TEST_F(EnumerateTest, AFileThatCannotBeOpenedKeepsItsNameAndLeavesAGap) {
   EXPECT_THAT(Names(), ElementsAre("NewFile0000.jpg", "NewFile0002.jpg", "b.txt"));
 }
 
-TEST_F(EnumerateTest, ANameTakenByAFileOutsideTheListFailsUnderSequence) {
+TEST_P(EnumerateTestOnEveryDisk, ANameTakenByAFileOutsideTheListFailsUnderSequence) {
   Add("a.txt", "a");
   Add("b.txt", "b");
   Add("NewFile0000.jpg", "hidden by the file pattern");
@@ -110,7 +115,7 @@ TEST_F(EnumerateTest, ANameTakenByAFileOutsideTheListFailsUnderSequence) {
   EXPECT_EQ(Content("NewFile0001.jpg"), "b");
 }
 
-TEST_F(EnumerateTest, NamesOfLaterEntriesAreNeverOverwritten) {
+TEST_P(EnumerateTestOnEveryDisk, NamesOfLaterEntriesAreNeverOverwritten) {
   // a.jpg wants NewFile0000.jpg, which the next entry still holds; that one
   // wants the name of the third, which differs only in case.
   Add("a.jpg", "a");
@@ -126,7 +131,7 @@ TEST_F(EnumerateTest, NamesOfLaterEntriesAreNeverOverwritten) {
   EXPECT_EQ(Content("NewFile0002.jpg"), "one");
 }
 
-TEST_F(EnumerateTest, AnEntryWhoseNewNameDiffersOnlyInCaseTakesIt) {
+TEST_P(EnumerateTestOnEveryDisk, AnEntryWhoseNewNameDiffersOnlyInCaseTakesIt) {
   Add("b.jpg", "b");
   Add("newfile0001.jpg", "one");
   Enumerate(std::nullopt, std::nullopt, std::nullopt);

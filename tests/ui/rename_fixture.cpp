@@ -22,6 +22,13 @@ bool IsProgressWindowUp(DWORD process) {
 
 }  // namespace
 
+std::string DiskName(const testing::TestParamInfo<Disk>& disk) {
+  return disk.param == Disk::Fat ? "FatDisk" : "LinuxDisk";
+}
+
+RenameCommandTest::RenameCommandTest(Disk disk)
+    : m_profile(disk == Disk::Fat ? FatDiskFolderPath() : UniqueFolderPath(std::filesystem::temp_directory_path())) {}
+
 void RenameCommandTest::SetUp() { SetCurrentLanguage(Language::English); }
 
 std::string RenameCommandTest::PathOf(std::string_view name) const {

@@ -16,8 +16,16 @@
 #include "temp_folder.h"
 #include "user_sim.h"
 
+// The disks whose files the commands rename: the run's own (Linux, where
+// every spelling of a name is a name of its own) and one that ignores case
+// but keeps it, as Windows' disks do (see FatDiskFolderPath).
+enum class Disk { Linux, Fat };
+std::string DiskName(const testing::TestParamInfo<Disk>& disk);
+
 class RenameCommandTest : public testing::Test {
  protected:
+  RenameCommandTest() : RenameCommandTest(Disk::Linux) {}
+  explicit RenameCommandTest(Disk disk);
   void SetUp() override;
 
   // A file of the shown folder; names are code page 1252 bytes.
@@ -30,6 +38,15 @@ class RenameCommandTest : public testing::Test {
   FakeProfile m_profile;
   TempFolder m_folder{m_profile.Desktop()};
 };
+
+// A suite of rename tests whose TEST_P cases run on every disk; instantiate
+// with INSTANTIATE_TEST_SUITE_P(Disks, Name, kEveryDisk, DiskName).
+template <class Suite>
+class OnEveryDisk : public Suite, public testing::WithParamInterface<Disk> {
+ protected:
+  OnEveryDisk() : Suite(GetParam()) {}
+};
+inline const auto kEveryDisk = testing::Values(Disk::Linux, Disk::Fat);
 
 // Clicks the named entries of the file list (each click toggles one).
 void SelectFiles(const usersim::User& user, HWND window, std::initializer_list<std::string_view> names);

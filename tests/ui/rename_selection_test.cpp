@@ -18,7 +18,12 @@ using usersim::User;
 
 namespace {
 
-class SelectionOperationsTest : public RenameCommandTest {};
+class SelectionOperationsTest : public RenameCommandTest {
+ protected:
+  using RenameCommandTest::RenameCommandTest;
+};
+using SelectionOperationsTestOnEveryDisk = OnEveryDisk<SelectionOperationsTest>;
+INSTANTIATE_TEST_SUITE_P(Disks, SelectionOperationsTestOnEveryDisk, kEveryDisk, DiskName);
 
 void ExpectSelectionCommandsDisabled(const User& user, HWND window) {
   for (int id : {IDC_LOWER_CASE, IDC_UPPER_CASE, IDC_SUBSTITUTE, IDC_DELETE})
@@ -27,7 +32,7 @@ void ExpectSelectionCommandsDisabled(const User& user, HWND window) {
 
 }  // namespace
 
-TEST_F(SelectionOperationsTest, CaseChangesEveryLetterOfTheSelectedNamesOnly) {
+TEST_P(SelectionOperationsTestOnEveryDisk, CaseChangesEveryLetterOfTheSelectedNamesOnly) {
   Add("Photo.Old.JPG", "photo");
   Add("Keep.Me.TXT", "keep");
   RunMainWindow([&](User& user, HWND window) {
@@ -71,7 +76,7 @@ TEST_F(SelectionOperationsTest, AccentedCapitalsOfTheCodePageChangeCaseToo) {
   EXPECT_EQ(Content("\xE9t\xE9.txt"), "summer");
 }
 
-TEST_F(SelectionOperationsTest, ChangeOfCaseLeavesNoSecondFileAndNoTemporaryName) {
+TEST_P(SelectionOperationsTestOnEveryDisk, ChangeOfCaseLeavesNoSecondFileAndNoTemporaryName) {
   for (const char* name : {"Photo.JPG", "a.TXT", "B.txt"}) Add(name, name);
   RunMainWindow([&](User& user, HWND window) {
     user.Click(window, IDC_SELECT_ALL);

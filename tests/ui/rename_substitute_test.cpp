@@ -18,6 +18,8 @@ namespace {
 
 class SubstituteTest : public RenameCommandTest {
  protected:
+  using RenameCommandTest::RenameCommandTest;
+
   // Selects every listed file and substitutes `original` by `replacement`.
   void SubstituteInAll(std::string_view original, std::string_view replacement,
                        const std::function<void(User&, HWND)>& afterOk = {}) {
@@ -34,6 +36,9 @@ class SubstituteTest : public RenameCommandTest {
     });
   }
 };
+
+using SubstituteTestOnEveryDisk = OnEveryDisk<SubstituteTest>;
+INSTANTIATE_TEST_SUITE_P(Disks, SubstituteTestOnEveryDisk, kEveryDisk, DiskName);
 
 }  // namespace
 
@@ -62,17 +67,24 @@ TEST_F(SubstituteTest, MatchesInTheExtensionAndReplacesOnlyTheFirstDot) {
   EXPECT_THAT(Names(), ElementsAre("a_jpeg", "x_y.z"));
 }
 
-TEST_F(SubstituteTest, ATakenNameFailsUnderTheSubstituteTitleAndTheRunGoesOn) {
+TEST_P(SubstituteTestOnEveryDisk, ATakenNameFailsUnderTheSubstituteTitleAndTheRunGoesOn) {
+  // Taken as it is, and in another case.
   Add("image7.jpg", "mine");
   Add("img7.jpg", "already there");
   Add("image8.jpg", "eight");
+  Add("image9.jpg", "nine");
+  Add("IMG9.JPG", "taken in capitals");
   SubstituteInAll("image", "img", [&](User& user, HWND) {
-    const auto box = user.ExpectMessageBox("Substitute", FileErrorMessage("image7.jpg", kTakenReason));
-    EXPECT_EQ(box.icon, MessageBoxIcon::Stop);
+    for (const char* name : {"image7.jpg", "image9.jpg"}) {
+      const auto box = user.ExpectMessageBox("Substitute", FileErrorMessage(name, kTakenReason));
+      EXPECT_EQ(box.icon, MessageBoxIcon::Stop);
+    }
   });
-  EXPECT_THAT(Names(), ElementsAre("image7.jpg", "img7.jpg", "img8.jpg"));
+  EXPECT_THAT(Names(), ElementsAre("IMG9.JPG", "image7.jpg", "image9.jpg", "img7.jpg", "img8.jpg"));
   EXPECT_EQ(Content("image7.jpg"), "mine");
   EXPECT_EQ(Content("img7.jpg"), "already there");
+  EXPECT_EQ(Content("image9.jpg"), "nine");
+  EXPECT_EQ(Content("IMG9.JPG"), "taken in capitals");
 }
 
 TEST_F(SubstituteTest, NamesWindowsWouldRefuseOrAlterFailAndNothingIsCreated) {

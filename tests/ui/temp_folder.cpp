@@ -3,17 +3,16 @@
 #include <atomic>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 
 namespace fs = std::filesystem;
 
 namespace {
 
 fs::path UniqueTempPath() {
-  static std::atomic<int> counter{0};
   char base[MAX_PATH];
   GetTempPathA(MAX_PATH, base);
-  return fs::path(base) /
-         ("dorvex-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++));
+  return UniqueFolderPath(base);
 }
 
 std::string Lowered(std::string text) {
@@ -22,6 +21,23 @@ std::string Lowered(std::string text) {
 }
 
 }  // namespace
+
+fs::path UniqueFolderPath(const fs::path& parent) {
+  static std::atomic<int> counter{0};
+  return parent / ("dorvex-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++));
+}
+
+fs::path FatDiskFolderPath() {
+  char drive[16];
+  const DWORD length = GetEnvironmentVariableA("DORVEX_FAT_DRIVE", drive, sizeof drive);
+  if (length == 0 || length >= sizeof drive)
+    throw std::runtime_error("this test needs the case-ignoring FAT disk that scripts/test.sh mounts as root "
+                             "(DORVEX_FAT_DRIVE is not set)");
+  const std::string root = std::string(drive, length) + "\\";
+  if (GetDriveTypeA(root.c_str()) == DRIVE_NO_ROOT_DIR)
+    throw std::runtime_error("the case-ignoring FAT disk " + root + " named by DORVEX_FAT_DRIVE is not there");
+  return UniqueFolderPath(root);
+}
 
 TempFolder::TempFolder() : TempFolder(UniqueTempPath()) {}
 

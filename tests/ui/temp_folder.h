@@ -7,6 +7,16 @@
 #include <string>
 #include <string_view>
 
+// A fresh path for a folder of the test's own under `parent`.
+std::filesystem::path UniqueFolderPath(const std::filesystem::path& parent);
+
+// The test run's disk that ignores case but keeps it, as Windows' disks do:
+// scripts/test.sh mounts a FAT image and names its drive in DORVEX_FAT_DRIVE
+// (e.g. "f:"). A fresh path for a folder of the test's own there, for
+// TempFolder or FakeProfile to make. Throws, saying what is missing, when the
+// run has no such disk: a test that needs it fails rather than passing unseen.
+std::filesystem::path FatDiskFolderPath();
+
 class TempFolder {
  public:
   TempFolder();
