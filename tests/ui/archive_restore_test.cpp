@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
 
 #include "app/current_language.h"
 #include "app/localized_text.h"
@@ -12,6 +13,7 @@
 #include "archive_test_support.h"
 #include "framework/application.h"
 #include "main_window.h"
+#include "rename_fixture.h"
 #include "framework/string_format.h"
 #include "res/resource.h"
 #include "temp_folder.h"
@@ -404,25 +406,41 @@ TEST_F(ArchiveRestoreTest, AnArchiveThatNamesNoFolderRestoresOnlyWhereTheUserSay
   SetCurrentDirectoryA(m_archives.WindowsPath().c_str());
 }
 
-// Two items whose names differ only in case are one file name to the disk.
-TEST_F(ArchiveRestoreTest, ItemsWhoseNamesDifferOnlyInCaseNeverReplaceEachOther) {
+// Two items whose names differ only in case are one file name to a disk that
+// ignores case, and to Wine on any disk.
+class ArchiveRestoreOnEveryDisk : public ArchiveRestoreTest, public testing::WithParamInterface<Disk> {
+ protected:
+  ArchiveRestoreOnEveryDisk() {
+    if (GetParam() == Disk::Fat) {
+      m_target.emplace(FatDiskFolderPath());
+    } else {
+      m_target.emplace();
+    }
+  }
+  std::optional<TempFolder> m_target;
+};
+INSTANTIATE_TEST_SUITE_P(Disks, ArchiveRestoreOnEveryDisk, kEveryDisk, DiskName);
+
+TEST_P(ArchiveRestoreOnEveryDisk, ItemsWhoseNamesDifferOnlyInCaseNeverReplaceEachOther) {
+  const TempFolder& target = *m_target;
   const std::string path =
-      Save("twins.Backup", ArchiveOf(m_source.WindowsPath(), {{"a.txt", "lower"}, {"A.TXT", "upper"}}));
+      Save("twins.Backup", ArchiveOf(target.WindowsPath(), {{"a.txt", "lower"}, {"A.TXT", "upper"}}));
   const std::string refusal =
       "The item \"A.TXT\" was not restored because\nthe folder holds \"a.txt\", another item of this "
       "archive whose name differs only in case.";
+  const std::string twinPath = target.WindowsPath() + "A.TXT";
   Run(path, [&](User& user, HWND dialog) {
     user.Click(dialog, IDC_RESTORE_ALL_ORIGINAL);
-    EXPECT_EQ(user.ExpectMessageBox(InSource("A.TXT"), refusal).icon, MessageBoxIcon::Stop);
+    EXPECT_EQ(user.ExpectMessageBox(twinPath, refusal).icon, MessageBoxIcon::Stop);
     user.ExpectMessageBox("Result", "Items restored: 1");
 
     user.ClickListItem(dialog, IDC_RESTORE_ITEMS, "A.TXT");
     user.Click(dialog, IDC_RESTORE_FILE_ORIGINAL);
-    user.ExpectMessageBox(InSource("A.TXT"), refusal);
+    user.ExpectMessageBox(twinPath, refusal);
     user.Click(dialog, IDCANCEL);
   });
-  EXPECT_THAT(FolderContents(m_source), ElementsAre("a.txt"));
-  EXPECT_EQ(m_source.Read("a.txt"), "lower");
+  EXPECT_THAT(FolderContents(target), ElementsAre("a.txt"));
+  EXPECT_EQ(target.Read("a.txt"), "lower");
 }
 
 TEST_F(ArchiveRestoreTest, RetrieveAsksForTheArchiveAndOffersNoExit) {
