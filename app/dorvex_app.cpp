@@ -12,9 +12,10 @@ LanguageId SettleLanguage() {
   if (!key) return Language::English;
 
   if (!ReadStoredLanguage(key)) {
-    // First start: whatever way the dialog ends, its selection is taken.
+    // First start: whatever way the user ends the dialog, its selection is
+    // taken; a dialog that never showed stores nothing and the run is English.
     dialog.m_nLanguage = Language::English;
-    dialog.DoModal();
+    if (dialog.DoModal() == Dialog::kNotShown) return Language::English;
     WriteStoredLanguage(key, dialog.m_nLanguage);
   }
   return ReadStoredLanguage(key).value_or(Language::English);

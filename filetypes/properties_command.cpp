@@ -63,7 +63,7 @@ void MainDialog::OnFileListDoubleClick() {
   dialog.m_nIconIndex = icon.index;
   dialog.m_strApplication = FileTypeRegistry::ReadOpenCommand(extension);
 
-  if (dialog.DoModal() == IDCANCEL) return;
+  if (dialog.DoModal() != IDOK) return;
   if (dialog.m_bIconChanged)
     FileTypeRegistry::WriteDefaultIcon(extension, dialog.m_strIconFile, dialog.m_nIconIndex);
   if (dialog.m_bApplicationChanged) FileTypeRegistry::WriteOpenCommand(extension, dialog.m_strApplication);

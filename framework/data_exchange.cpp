@@ -2,6 +2,7 @@
 
 #include "framework/ansi_text.h"
 #include "framework/application.h"
+#include "framework/framework_messages.h"
 #include "framework/parse_number.h"
 
 namespace {
@@ -62,10 +63,7 @@ void DDX_Text(DataExchange& exchange, int controlId, std::string& value) {
     AnsiText text = ReadWindowText(control);
     // Read with a look-alike in its place, the character would name another
     // file than the one the user typed.
-    if (!text.IsExact())
-      exchange.Fail(L"The character \"" + text.unmappable +
-                    L"\" cannot be used here: file names can only hold the characters of the "
-                    L"system's code page.");
+    if (!text.IsExact()) exchange.Fail(UnmappableCharacterText(text.unmappable, GetACP()));
     value = std::move(text.text);
   } else {
     SetWindowTextA(control, value.c_str());

@@ -4,6 +4,7 @@
 #include "framework/application.h"
 #include "framework/data_exchange.h"
 #include "framework/file_exception.h"
+#include "framework/framework_messages.h"
 
 #include <exception>
 #include <vector>
@@ -62,9 +63,19 @@ Dialog::~Dialog() {
 INT_PTR Dialog::DoModal() {
   HWND owner = m_parent ? m_parent : MainWindow();
   m_modal = true;
+  m_bInitialized = false;
+  SetLastError(0);
   const INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_templateId), owner,
                                          &Dialog::DialogProc, reinterpret_cast<LPARAM>(this));
+  const DWORD error = GetLastError();
   m_modal = false;
+  if (!m_bInitialized) {
+    // A missing template, a control class that cannot be made, an owner that
+    // is gone: the user saw nothing, so nothing may count as an answer.
+    ::MessageBoxA(owner, DialogNotShownText(m_templateId, error).c_str(), ApplicationName().c_str(),
+                  MB_OK | MB_ICONSTOP);
+    return kNotShown;
+  }
   return result;
 }
 
@@ -152,6 +163,7 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND window, UINT message, WPARAM wParam, LP
   if (message == WM_INITDIALOG) {
     self = reinterpret_cast<Dialog*>(lParam);
     self->m_hWnd = window;
+    self->m_bInitialized = true;
     SetWindowLongPtrA(window, DWLP_USER, lParam);
   } else {
     self = reinterpret_cast<Dialog*>(GetWindowLongPtrA(window, DWLP_USER));

@@ -18,8 +18,13 @@ class Dialog {
   Dialog(const Dialog&) = delete;
   Dialog& operator=(const Dialog&) = delete;
 
+  // DoModal's result for a dialog whose window was never made. The framework
+  // has told the user; no caller may take it for an answer.
+  static constexpr INT_PTR kNotShown = -1;
+
   // Runs the dialog modally; the owner is the parent given at construction,
-  // else the application's main window.
+  // else the application's main window. Returns the button that ended it,
+  // or kNotShown.
   INT_PTR DoModal();
   // Creates the dialog modelessly; returns false when the window cannot be made.
   bool CreateModeless(HWND parent);
@@ -56,6 +61,7 @@ class Dialog {
   HWND m_parent;
   HWND m_hWnd = nullptr;
   bool m_modal = false;
+  bool m_bInitialized = false;  // the window was made and got WM_INITDIALOG
 };
 
 // One line of a dialog class's table: a control's notification and its handler.

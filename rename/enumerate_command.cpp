@@ -26,7 +26,7 @@ void MainDialog::OnEnumerate() {
   dialog.m_nNumber = 0;
   dialog.m_strNewName = "NewFile";
   dialog.m_strExtension = "jpg";
-  if (dialog.DoModal() == IDCANCEL) return;
+  if (dialog.DoModal() != IDOK) return;
 
   const std::string stem = dialog.m_strNewName;
   const std::string extension = dialog.m_strExtension;

@@ -98,7 +98,7 @@ void MainDialog::ProcessSelection(int code) {
     if (OpenListedFile(file, listedName, openError)) {
       if (!started) {
         if (code == IDC_SUBSTITUTE) {
-          if (substitute.DoModal() == IDCANCEL) return;
+          if (substitute.DoModal() != IDOK) return;
         } else if (code == IDC_DELETE) {
           if (MessageBox(Text(LocalizedText::ConfirmDelete, language), title, MB_YESNO | MB_ICONQUESTION) ==
               IDNO)

@@ -28,7 +28,7 @@ void ChangeStoredLanguage(const Dialog& owner) {
   // offering a dialog with nothing checked, whose OK would store -1.
   const LanguageId stored = ReadStoredLanguage(key).value_or(Language::English);
   dialog.m_nLanguage = stored >= 0 && stored < Language::Count ? stored : Language::English;
-  if (dialog.DoModal() == IDCANCEL) return;
+  if (dialog.DoModal() != IDOK) return;
 
   WriteStoredLanguage(key, dialog.m_nLanguage);
   owner.MessageBox(Text(LocalizedText::LanguageChanged, CurrentLanguage()),

@@ -109,6 +109,8 @@ BOOL MainDialog::OnInitDialog() {
   SetDlgItemText(IDC_FILE_SPEC, FileSpec);  // its change notification already refreshes once
   OnHomeDesktop();
 
+  // Only the Exit button ends the program here; a Restore dialog that never
+  // showed has been reported and is no answer.
   if (m_bArchiveArg && OpenCommandLineArchive() == IDCANCEL) OnCancel();
   return TRUE;
 }

@@ -363,13 +363,15 @@ HWND User::UsableControl(HWND dialog, int id) const {
   return control;
 }
 
-std::string User::Text(HWND window) const {
+std::wstring User::WideText(HWND window) const {
   const auto length = Send(window, WM_GETTEXTLENGTH);
   std::wstring text(static_cast<size_t>(std::max<LRESULT>(length, 0)) + 1, L'\0');
   const auto copied = Send(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
   text.resize(static_cast<size_t>(std::clamp<LRESULT>(copied, 0, length)));
-  return Narrow(text);
+  return text;
 }
+
+std::string User::Text(HWND window) const { return Narrow(WideText(window)); }
 
 std::string User::Text(HWND dialog, int id) const { return Text(Control(dialog, id)); }
 
@@ -402,6 +404,16 @@ void User::SetText(HWND dialog, int id, std::string_view text) const {
 void User::TypeInto(HWND edit, std::string_view text) const {
   for (char character : text) {
     Post(edit, WM_CHAR, static_cast<unsigned char>(character), 1);
+    Settle(edit);
+  }
+}
+
+void User::TypeWide(HWND dialog, int id, std::wstring_view text) const {
+  HWND edit = UsableControl(dialog, id);
+  for (wchar_t character : text) {
+    ++m_unsettled;
+    if (!PostMessageW(edit, WM_CHAR, character, 1))
+      GiveUp("could not post to an edit (error " + std::to_string(GetLastError()) + ")");
     Settle(edit);
   }
 }
@@ -545,7 +557,8 @@ MessageBoxInfo User::ReadMessageBox(HWND box) const {
     const std::string kind = ClassName(child);
     const int id = ControlId(child);
     if (kind == "Static" && id == kMessageBoxTextId) {
-      info.text = Text(child);
+      info.wideText = WideText(child);
+      info.text = Narrow(info.wideText);
     } else if (kind == "Static" && std::ranges::find(kMessageBoxIconIds, id) != kMessageBoxIconIds.end()) {
       info.icon = IdentifyIcon(reinterpret_cast<HICON>(Send(child, STM_GETICON)));
     } else if (kind == "Button" && IsWindowVisible(child)) {

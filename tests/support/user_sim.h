@@ -44,6 +44,7 @@ struct MessageBoxInfo {
   HWND window = nullptr;
   std::string title;
   std::string text;
+  std::wstring wideText;     // the text as shown, also letters the code page lacks
   std::vector<int> buttons;  // IDOK, IDCANCEL, IDYES, ... from left to right
   MessageBoxIcon icon = MessageBoxIcon::None;
 };
@@ -78,6 +79,8 @@ class User {
   HWND Control(HWND dialog, int id) const;
   std::string Text(HWND dialog, int id) const;
   std::string Text(HWND window) const;
+  // The text as shown, also letters the code page lacks.
+  std::wstring WideText(HWND window) const;
   bool IsEnabled(HWND dialog, int id) const;
   bool IsVisible(HWND dialog, int id) const;
   bool IsChecked(HWND dialog, int id) const;
@@ -95,6 +98,9 @@ class User {
   // The same for an edit given by its window (as inside a combo box).
   void TypeInto(HWND edit, std::string_view text) const;
   void SetTextOf(HWND edit, std::string_view text) const;
+  // Types UTF-16 characters, as a keyboard layout with letters outside the
+  // code page sends them to a Unicode edit.
+  void TypeWide(HWND dialog, int id, std::wstring_view text) const;
 
   // --- List boxes.
   int ListCount(HWND dialog, int id) const;

@@ -139,22 +139,52 @@ TEST_P(EnumerateTestOnEveryDisk, AnEntryWhoseNewNameDiffersOnlyInCaseTakesIt) {
   EXPECT_EQ(Content("NewFile0001.jpg"), "one");
 }
 
-TEST_F(EnumerateTest, NamesWindowsWouldRefuseOrAlterFailAndNothingIsCreated) {
+TEST_F(EnumerateTest, ADeviceNameFailsAndNothingIsCreated) {
   Add("a.txt", "a");
-  // An empty extension would end the name in a dot, which Windows drops.
-  Enumerate(std::nullopt, std::nullopt, "", [&](User& user) {
+  Enumerate("NUL.", std::nullopt, std::nullopt, [&](User& user) {
     const auto box = user.ExpectMessageBox("Sequence", FileErrorMessage("a.txt", kBadNameReason));
     EXPECT_EQ(box.icon, MessageBoxIcon::Stop);
   });
-  // A colon would name an alternate stream of a file "x".
-  Enumerate("x:", std::nullopt, std::nullopt, [&](User& user) {
-    user.ExpectMessageBox("Sequence", FileErrorMessage("a.txt", kBadNameReason));
-  });
-  Enumerate("NUL.", std::nullopt, std::nullopt, [&](User& user) {
-    user.ExpectMessageBox("Sequence", FileErrorMessage("a.txt", kBadNameReason));
-  });
   EXPECT_THAT(Names(), ElementsAre("a.txt"));
   EXPECT_EQ(Content("a.txt"), "a");
+}
+
+TEST_F(EnumerateTest, PartsThatNoNameCouldHoldAreRefusedAtOkBeforeAnyFileIsTouched) {
+  Add("a.txt", "a");
+  struct Refusal {
+    int edit;
+    std::wstring typed;
+    std::wstring message;
+  };
+  const Refusal refusals[] = {
+      {IDC_ENUMERATE_EXTENSION, L"", L"Please enter an extension."},
+      {IDC_ENUMERATE_NEW_NAME, L"a?b",
+       L"A file name cannot contain any of the following characters:\n\\ / : * ? \" < > |"},
+      {IDC_ENUMERATE_NEW_NAME, L"\u0101", kMacronRefusal},
+  };
+  RunMainWindow([&](User& user, HWND window) {
+    user.Click(window, IDC_ENUMERATE);
+    HWND dialog = user.WaitForDialog("Enumerate");
+    for (const auto& [edit, typed, message] : refusals) {
+      user.SetText(dialog, edit, "");
+      user.TypeWide(dialog, edit, typed);
+      user.ClickOk(dialog);
+      const auto box = user.WaitForMessageBox(ApplicationName());
+      EXPECT_EQ(box.wideText, message);
+      EXPECT_EQ(box.icon, MessageBoxIcon::Exclamation);
+      user.Answer(box, IDOK);
+      user.Settle(dialog);
+      EXPECT_EQ(user.FocusedControl(dialog), user.Control(dialog, edit)) << box.text;
+      const DWORD selection = static_cast<DWORD>(SendMessageA(user.Control(dialog, edit), EM_GETSEL, 0, 0));
+      EXPECT_EQ(LOWORD(selection), 0) << box.text;
+      EXPECT_EQ(HIWORD(selection), typed.size()) << box.text;
+      user.SetText(dialog, edit, edit == IDC_ENUMERATE_EXTENSION ? "jpg" : "NewFile");
+    }
+    user.ClickCancel(dialog);
+    user.Settle(window);
+    user.Click(window, IDCANCEL);
+  });
+  EXPECT_THAT(Names(), ElementsAre("a.txt"));
 }
 
 TEST_F(EnumerateTest, TheRefilledListScrollsThroughEveryFile) {

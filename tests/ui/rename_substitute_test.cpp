@@ -126,6 +126,28 @@ TEST_F(SubstituteTest, CancelInTheDialogRenamesNothing) {
   EXPECT_THAT(Names(), ElementsAre("image7.jpg"));
 }
 
+TEST_F(SubstituteTest, ALetterTheCodePageLacksIsRefusedByNameAndNothingIsRenamed) {
+  Add("a.txt");
+  RunMainWindow([&](User& user, HWND window) {
+    user.Click(window, IDC_SELECT_ALL);
+    user.Click(window, IDC_SUBSTITUTE);
+    HWND dialog = user.WaitForDialog("Substitute");
+    user.TypeWide(dialog, IDC_SUBSTITUTE_ORIGINAL, L"\u0101");  // would read as its look-alike "a"
+    user.Type(dialog, IDC_SUBSTITUTE_NEW, "x");
+    user.ClickOk(dialog);
+    const auto box = user.WaitForMessageBox(ApplicationName());
+    EXPECT_EQ(box.wideText, kMacronRefusal);
+    EXPECT_EQ(box.icon, MessageBoxIcon::Exclamation);
+    user.Answer(box, IDOK);
+    user.Settle(dialog);
+    EXPECT_EQ(user.FocusedControl(dialog), user.Control(dialog, IDC_SUBSTITUTE_ORIGINAL));
+    user.ClickCancel(dialog);
+    WaitForCommandEnd(user, window);
+    user.Click(window, IDCANCEL);
+  });
+  EXPECT_THAT(Names(), ElementsAre("a.txt"));
+}
+
 TEST_F(SubstituteTest, FilesThatCannotBeOpenedAreReportedBeforeTheDialogAppears) {
   for (const char* name : {"image1.jpg", "image2.jpg", "image3.jpg"}) Add(name);
   HeldOpen first(PathOf("image1.jpg"));
