@@ -406,6 +406,15 @@ void User::TypeInto(HWND edit, std::string_view text) const {
   }
 }
 
+void User::TypeWide(HWND dialog, int id, std::wstring_view text) const {
+  HWND edit = UsableControl(dialog, id);
+  for (wchar_t character : text) {
+    ++m_unsettled;
+    if (!PostMessageW(edit, WM_CHAR, character, 1)) GiveUp("could not post to an Edit window");
+    Settle(edit);
+  }
+}
+
 void User::SetTextOf(HWND edit, std::string_view text) const {
   Post(edit, EM_SETSEL, 0, -1);
   if (text.empty()) {

@@ -94,6 +94,8 @@ class User {
   void SetText(HWND dialog, int id, std::string_view text) const;
   // The same for an edit given by its window (as inside a combo box).
   void TypeInto(HWND edit, std::string_view text) const;
+  // Types UTF-16 characters, also those the code page lacks.
+  void TypeWide(HWND dialog, int id, std::wstring_view text) const;
   void SetTextOf(HWND edit, std::string_view text) const;
 
   // --- List boxes.
