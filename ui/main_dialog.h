@@ -61,8 +61,10 @@ class MainDialog : public MappedDialog<MainDialog> {
   // it cannot be listed, and the answer says why.
   std::optional<FolderRefusal> MoveTo(const std::string& folderPath);
   void ReportFolderNotShown(const std::string& folderPath, FolderRefusal why) const;
-  // Fills the three lists from the folder and pattern; false, with lists,
-  // path line and current directory as they were, when the listing refuses.
+  // Fills the three lists from the folder and pattern. False when the
+  // folder cannot be entered or the listing refuses the pattern: the
+  // current directory is put back, the path line and the folder lists are
+  // left alone.
   bool ListFolder(const std::string& folder, const std::string& pattern, bool noFiles);
   std::optional<LRESULT> OnSysCommand(WPARAM command, LPARAM);
   std::optional<LRESULT> OnPaint(WPARAM, LPARAM);
