@@ -2,7 +2,10 @@
 // CurrentDrive + CurrentFolder; every refill of the lists also makes that
 // folder the process's current directory, so bare listed names resolve there.
 #pragma once
+#include <cstddef>
+#include <optional>
 #include <string>
+#include <string_view>
 
 extern std::string CurrentDrive;   // "c:"
 extern std::string CurrentFolder;  // "\windows\system\" (always begins and ends with "\")
@@ -22,3 +25,20 @@ std::string CurrentDirectory();
 // were; then the current directory, which every listing leaves at the listed
 // folder, is the one that knows.
 std::string ListedFolder();
+
+// The longest folder-and-pattern path the listing may be given: the ANSI
+// calls behind it, and the path line it writes, hold MAX_PATH characters
+// with the terminating null.
+inline constexpr std::size_t kMaxListingPath = 259;
+
+// A full folder path ("c:\users\x\" or without the final backslash) split the
+// way the browsing strings hold it. Nothing for any other form: a relative
+// path, or a network path (\\server\share\) that has no drive to name.
+struct DriveAndFolder {
+  std::string drive;   // "c:"
+  std::string folder;  // "\users\x\"
+};
+std::optional<DriveAndFolder> SplitFolderPath(std::string_view folderPath);
+
+// The parent of a full folder path, ending in a backslash; a root is its own.
+std::string ParentFolderPath(std::string_view folderPath);

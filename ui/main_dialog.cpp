@@ -8,16 +8,16 @@
 #include "res/resource.h"
 #include "ui/about_dialog.h"
 #include "ui/browsing_state.h"
+#include "framework/ansi_text.h"
+#include "framework/file.h"
 #include "ui/language_dialog.h"
+#include "ui/navigation_messages.h"
 
-#include <cctype>
+#include <utility>
 #include <vector>
 
 namespace {
 
-// The listing service rewrites the buffer it is given; this leaves room for
-// the longest folder and file pattern the window accepts.
-constexpr std::size_t kListingBufferSize = 4096;
 constexpr int kMaxFileSpecLength = 511;
 constexpr DWORD kMaxPlatformPath = 2047;
 
@@ -32,12 +32,6 @@ std::string SelectedListText(HWND list) {
   const LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
   if (selected == LB_ERR) return {};
   return ListBoxText(list, static_cast<int>(selected));
-}
-
-// The platform folders for the Home buttons, with the trailing backslash.
-std::string ProfileFolder(const char* subfolder) {
-  const std::string profile = EnvironmentValue("USERPROFILE");
-  return profile.empty() ? std::string() : profile + "\\" + subfolder + "\\";
 }
 
 std::string WindowsFolder(UINT (*WINAPI query)(LPSTR, UINT)) {
@@ -107,7 +101,7 @@ BOOL MainDialog::OnInitDialog() {
 
   FileSpec = "*.*";
   SetDlgItemText(IDC_FILE_SPEC, FileSpec);  // its change notification already refreshes once
-  OnHomeDesktop();
+  ShowStartFolder();
 
   // Only the Exit button ends the program here; a Restore dialog that never
   // showed has been reported and is no answer.
@@ -116,42 +110,62 @@ BOOL MainDialog::OnInitDialog() {
 }
 
 void MainDialog::Refresh() {
-  std::string pattern = GetDlgItemText(IDC_FILE_SPEC);
-  if (pattern.size() > kMaxFileSpecLength) pattern.resize(kMaxFileSpecLength);
-  FileSpec = pattern;
-  PathSpec = CurrentDrive + CurrentFolder + FileSpec;
-  FillLists();
+  AnsiText pattern = ReadWindowText(GetDlgItem(IDC_FILE_SPEC));
+  if (pattern.text.size() > kMaxFileSpecLength) pattern.text.resize(kMaxFileSpecLength);
+  FileSpec = pattern.text;
+  if (pattern.IsExact()) {
+    // A pattern the listing refuses leaves the lists as they were.
+    if (ListFolder(ShownFolder(), FileSpec, false)) m_bNoFilesListed = false;
+  } else {
+    // The "?" in place of a character the code page lacks is a wildcard:
+    // listed, it would show files the user never named. The folder stays.
+    PathSpec = FileSpec;
+    SendMessageA(GetDlgItem(IDC_FILE_LIST), LB_RESETCONTENT, 0, 0);
+    m_bNoFilesListed = true;
+  }
   EnableSelectionCommands(false);
 }
 
 void MainDialog::FillLists() {
-  struct Listing {
-    int listId;
-    int pathLineId;
-    UINT mask;
-  };
-  static constexpr Listing listings[] = {
-      {IDC_FILE_LIST, IDC_PATH_LINE, 0},
-      {IDC_DIRECTORY_LIST, 0, DDL_DIRECTORY | DDL_EXCLUSIVE},
-      {IDC_DRIVE_LIST, 0, DDL_DRIVES | DDL_EXCLUSIVE},
-  };
+  // The folder and pattern of the last listing, not the field's text: the
+  // pattern may have named a folder of its own (work\*.*), or have been
+  // refused, and a refill must show the files the commands just acted on.
+  ListFolder(ListedFolder(), m_strListedPattern, m_bNoFilesListed);
+}
+
+bool MainDialog::ListFolder(const std::string& folder, const std::string& pattern, bool noFiles) {
+  const std::string spec = folder + pattern;
+  if (spec.size() > kMaxListingPath) return false;
   // Wine's listing service takes "c:\*.*" as "c:" plus a pattern, which lists
   // the drive's current directory instead of its root: enter the folder
   // first, and step back out when the listing refuses the pattern.
   const std::string previousDirectory = CurrentDirectory();
-  const std::string folder = ShownFolder();
-  const bool entered = !folder.empty() && SetCurrentDirectoryA(folder.c_str());
-  bool first = true;
-  for (const Listing& listing : listings) {
-    std::vector<char> buffer(kListingBufferSize, '\0');
-    PathSpec.copy(buffer.data(), buffer.size() - 1);
-    ListRedrawPause pause(GetDlgItem(listing.listId));
-    const int listed =
-        DlgDirListA(GetSafeHwnd(), buffer.data(), listing.listId, listing.pathLineId, listing.mask);
-    if (first && !listed && entered) SetCurrentDirectoryA(previousDirectory.c_str());
-    first = false;
-    PathSpec = buffer.data();
+  if (!folder.empty() && !SetCurrentDirectoryA(folder.c_str())) return false;
+  std::vector<char> buffer(MAX_PATH + 1, '\0');
+  spec.copy(buffer.data(), spec.size());
+  {
+    HWND fileList = GetDlgItem(IDC_FILE_LIST);
+    ListRedrawPause pause(fileList);
+    if (!DlgDirListA(GetSafeHwnd(), buffer.data(), IDC_FILE_LIST, IDC_PATH_LINE, 0)) {
+      // Never list the folders relative to wherever the refused pattern led.
+      SetCurrentDirectoryA(previousDirectory.c_str());
+      return false;
+    }
+    if (noFiles) SendMessageA(fileList, LB_RESETCONTENT, 0, 0);
   }
+  // The listing leaves the pattern alone in the buffer, to be applied in the
+  // folder it entered, which a refill lists again.
+  m_strListedPattern = buffer.data();
+  static constexpr std::pair<int, UINT> folderListings[] = {
+      {IDC_DIRECTORY_LIST, DDL_DIRECTORY | DDL_EXCLUSIVE},
+      {IDC_DRIVE_LIST, DDL_DRIVES | DDL_EXCLUSIVE},
+  };
+  for (const auto& [listId, mask] : folderListings) {
+    ListRedrawPause pause(GetDlgItem(listId));
+    DlgDirListA(GetSafeHwnd(), buffer.data(), listId, 0, mask);
+  }
+  PathSpec = buffer.data();
+  return true;
 }
 
 void MainDialog::EnableSelectionCommands(bool enable) {
@@ -169,25 +183,17 @@ void MainDialog::OnDirectoryDoubleClick() {
   if (entry.size() < 2) return;
   entry.back() = '\\';  // "[system]" becomes "system\"
   entry.erase(0, 1);
-  if (entry == "..\\") {
-    std::string parent = CurrentFolder;
-    if (!parent.empty()) parent.pop_back();
-    const auto cut = parent.rfind('\\');
-    parent.erase(cut == std::string::npos ? 0 : cut);
-    CurrentFolder = parent + "\\";
-  } else {
-    CurrentFolder += entry;
-  }
-  Refresh();
+  // The list holds the subfolders of the listed folder, which a pattern
+  // naming a folder of its own makes another than the browsed one.
+  const std::string listed = ListedFolder();
+  ShowFolder(entry == "..\\" ? ParentFolderPath(listed) : listed + entry);
 }
 
 void MainDialog::OnDriveDoubleClick() {
   const std::string entry = SelectedListText(GetDlgItem(IDC_DRIVE_LIST));
   // Drive entries read "[-c-]".
   if (entry.size() != 5 || !entry.starts_with("[-") || !entry.ends_with("-]")) return;
-  CurrentDrive = {entry[2], ':'};
-  CurrentFolder.assign(1, '\\');
-  Refresh();
+  ShowFolder(std::string{entry[2], ':', '\\'});
 }
 
 void MainDialog::OnSelectAll() {
@@ -206,21 +212,59 @@ void MainDialog::OnSelectNone() {
   EnableSelectionCommands(false);
 }
 
-void MainDialog::OnHomeDesktop() { ShowFolder(ProfileFolder("Desktop")); }
-void MainDialog::OnHomePersonal() { ShowFolder(ProfileFolder("Personal")); }
-void MainDialog::OnHomeFavorites() { ShowFolder(ProfileFolder("Favorites")); }
+void MainDialog::OnHomeDesktop() { ShowProfileFolder("Desktop"); }
+void MainDialog::OnHomePersonal() { ShowProfileFolder("Personal"); }
+void MainDialog::OnHomeFavorites() { ShowProfileFolder("Favorites"); }
 void MainDialog::OnHomeWindows() { ShowFolder(WindowsFolder(&GetWindowsDirectoryA)); }
 void MainDialog::OnHomeSystem() { ShowFolder(WindowsFolder(&GetSystemDirectoryA)); }
 
+void MainDialog::ShowProfileFolder(const char* subfolder) {
+  const std::string profile = EnvironmentValue("USERPROFILE");
+  if (profile.empty()) {
+    ReportFolderNotShown(std::string("%USERPROFILE%\\") + subfolder + "\\", FolderRefusal::ProfileNotSet);
+    return;
+  }
+  ShowFolder(FullPathOf(profile + "\\" + subfolder + "\\"));
+}
+
+void MainDialog::ShowStartFolder() {
+  const std::string profile = EnvironmentValue("USERPROFILE");
+  if (!profile.empty() && !MoveTo(FullPathOf(profile + "\\Desktop\\"))) return;
+  // No Desktop to show: the lists already show the folder the program was
+  // started in, and the browsing strings name it too, so that moving on
+  // from there and every command act where the lists show.
+  if (const auto start = SplitFolderPath(ListedFolder())) {
+    CurrentDrive = start->drive;
+    CurrentFolder = start->folder;
+  }
+}
+
 void MainDialog::ShowFolder(const std::string& folderPath) {
-  // The split into drive and folder needs a drive letter: an unset profile or
-  // a network path leaves the window as it is.
-  const bool hasDrive = folderPath.size() >= 3 && std::isalpha(static_cast<unsigned char>(folderPath[0])) &&
-                        folderPath[1] == ':';
-  if (!hasDrive) return;
-  CurrentDrive = folderPath.substr(0, 2);
-  CurrentFolder = folderPath.substr(2);
-  Refresh();
+  if (const auto refusal = MoveTo(folderPath)) ReportFolderNotShown(folderPath, *refusal);
+}
+
+std::optional<FolderRefusal> MainDialog::MoveTo(const std::string& folderPath) {
+  // A path relative to some current directory, or a network path, cannot be
+  // held as drive and folder.
+  const auto target = SplitFolderPath(folderPath);
+  if (!target) return FolderRefusal::NotOnADrive;
+  // A pattern that named a folder of its own stays behind: the new folder is
+  // listed with the pattern alone, as the listing applied it.
+  const bool patternNamedAFolder = ListedFolder() != ShownFolder();
+  const std::string folder = target->drive + target->folder;
+  if (folder.size() + m_strListedPattern.size() > kMaxListingPath) return FolderRefusal::TooLong;
+  if (!ListFolder(folder, m_strListedPattern, m_bNoFilesListed)) return FolderRefusal::Unavailable;
+  CurrentDrive = target->drive;
+  CurrentFolder = target->folder;
+  EnableSelectionCommands(false);
+  if (patternNamedAFolder && FileSpec != m_strListedPattern) {
+    SetDlgItemText(IDC_FILE_SPEC, m_strListedPattern);  // its change notification lists once more
+  }
+  return std::nullopt;
+}
+
+void MainDialog::ReportFolderNotShown(const std::string& folderPath, FolderRefusal why) const {
+  MessageBox(FolderNotShownText(folderPath, why), kNavigationErrorCaption, MB_OK | MB_ICONEXCLAMATION);
 }
 
 std::optional<LRESULT> MainDialog::OnSysCommand(WPARAM command, LPARAM) {

@@ -5,7 +5,9 @@
 #include "app/language_id.h"
 #include "framework/dialog.h"
 #include "framework/file_exception.h"
+#include "ui/navigation_messages.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -30,6 +32,13 @@ class MainDialog : public MappedDialog<MainDialog> {
 
  private:
   friend class MappedDialog<MainDialog>;
+
+  // What the lists were last filled with: the pattern as the listing applied
+  // it in the listed folder, and whether the file list was left empty
+  // because the typed pattern holds a character the code page lacks.
+  std::string m_strListedPattern;
+  bool m_bNoFilesListed = false;
+
   static const MessageMap<MainDialog>& GetMessageMap();
 
   // Browsing and selection.
@@ -43,7 +52,20 @@ class MainDialog : public MappedDialog<MainDialog> {
   void OnHomeFavorites();
   void OnHomeWindows();
   void OnHomeSystem();
+  void ShowProfileFolder(const char* subfolder);
+  // At start: the Desktop, else the folder the program was started in.
+  void ShowStartFolder();
+  // Moves to a full folder path, or tells the user why the window stays.
   void ShowFolder(const std::string& folderPath);
+  // Lists the folder and takes it as the browsed one; nothing changes when
+  // it cannot be listed, and the answer says why.
+  std::optional<FolderRefusal> MoveTo(const std::string& folderPath);
+  void ReportFolderNotShown(const std::string& folderPath, FolderRefusal why) const;
+  // Fills the three lists from the folder and pattern. False when the
+  // folder cannot be entered or the listing refuses the pattern: the
+  // current directory is put back, the path line and the folder lists are
+  // left alone.
+  bool ListFolder(const std::string& folder, const std::string& pattern, bool noFiles);
   std::optional<LRESULT> OnSysCommand(WPARAM command, LPARAM);
   std::optional<LRESULT> OnPaint(WPARAM, LPARAM);
   std::optional<LRESULT> OnQueryDragIcon(WPARAM, LPARAM);

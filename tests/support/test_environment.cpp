@@ -24,6 +24,19 @@ std::string FolderOf(const std::string& path) {
 
 }  // namespace
 
+void RunUnixShell(const std::string& script) {
+  std::string commandLine = "/bin/sh -c \"" + script + "\"";
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION created{};
+  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &created))
+    return;
+  WaitForSingleObject(created.hProcess, 10000);
+  CloseHandle(created.hThread);
+  CloseHandle(created.hProcess);
+}
+
 std::string DorvexExePath() {
   if (auto configured = Environment("DORVEX_EXE")) return *configured;
   std::vector<char> ownPath(MAX_PATH);

@@ -11,6 +11,10 @@ namespace usersim {
 // folder above the test executable's (the build folder).
 std::string DorvexExePath();
 
+// Runs a Unix shell script (Wine starts Unix programs too) and waits for it
+// for at most ten seconds, as the fault tests do that mount or map drives.
+void RunUnixShell(const std::string& script);
+
 // Wine shows the Unix file system as drive Z:.
 std::string WindowsPathOfUnixPath(std::string_view unixPath);
 

@@ -21,6 +21,7 @@ using namespace archive_test;
 using namespace std::chrono_literals;
 using testing::EndsWith;
 using usersim::MessageBoxIcon;
+using usersim::RunUnixShell;
 using usersim::User;
 
 namespace {
@@ -33,20 +34,6 @@ std::string Environment(const char* name) {
   char value[4096];
   const DWORD length = GetEnvironmentVariableA(name, value, sizeof value);
   return length > 0 && length < sizeof value ? std::string(value, length) : std::string();
-}
-
-// Wine runs Unix programs too: the shell does the mounting.
-void RunUnixShell(const std::string& script) {
-  std::string commandLine = "/bin/sh -c \"" + script + "\"";
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION created{};
-  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &created))
-    return;
-  WaitForSingleObject(created.hProcess, 10000);
-  CloseHandle(created.hThread);
-  CloseHandle(created.hProcess);
 }
 
 std::uint64_t DriveSize(const std::string& root) {

@@ -153,14 +153,20 @@ TEST_F(MainWindowTest, HomeButtonsJumpToTheirFolders) {
   });
 }
 
-TEST_F(MainWindowTest, HomeButtonsIgnoreAProfileWithoutADriveLetter) {
+// The window browses drive letters: a network profile or none at all leaves
+// it where it is, and says why.
+TEST_F(MainWindowTest, HomeButtonsRefuseAProfileWithoutADriveLetter) {
   Run([&](User& user, HWND window) {
     const std::string shown = user.Text(window, IDC_PATH_LINE);
     SetEnvironmentVariableA("USERPROFILE", "\\\\server\\share\\profile");
     user.Click(window, IDC_HOME_DESKTOP);
+    user.ExpectMessageBox("Error",
+                          "\\\\server\\share\\profile\\Desktop\\ cannot be shown: it is not a folder on a drive "
+                          "letter (such as c:\\).");
     EXPECT_EQ(user.Text(window, IDC_PATH_LINE), shown);
     SetEnvironmentVariableA("USERPROFILE", nullptr);
     user.Click(window, IDC_HOME_FAVORITES);
+    user.ExpectMessageBox("Error", "%USERPROFILE%\\Favorites\\ cannot be shown: USERPROFILE is not set.");
     EXPECT_EQ(user.Text(window, IDC_PATH_LINE), shown);
     user.Click(window, IDCANCEL);
   });

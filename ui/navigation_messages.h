@@ -1,0 +1,16 @@
+// The English messages of a move to another folder that the main window
+// refuses: the window stays where it was and says which folder and why.
+#pragma once
+#include <string>
+#include <string_view>
+
+inline constexpr char kNavigationErrorCaption[] = "Error";
+
+enum class FolderRefusal {
+  Unavailable,     // missing, or the system will not enter it
+  TooLong,         // the path with the file pattern exceeds what the ANSI calls hold
+  NotOnADrive,     // a relative or network path: the window browses drive letters only
+  ProfileNotSet,   // the Home folder comes from an unset USERPROFILE
+};
+
+std::string FolderNotShownText(std::string_view folder, FolderRefusal why);
