@@ -299,7 +299,9 @@ TEST_F(PropertiesTest, TheIconSitsInItsGroupBetweenNextAndPreviousAtEveryScale) 
     const RECT group = ClientRectOf(dialog, IDC_PROPERTIES_ICON_GROUP);
     const RECT next = ClientRectOf(dialog, IDC_PROPERTIES_NEXT_ICON);
     const RECT previous = ClientRectOf(dialog, IDC_PROPERTIES_PREVIOUS_ICON);
-    if (dpi > 96) EXPECT_GT(group.right - group.left, 75) << "the dialog follows the display scale";
+    if (dpi > 96) {
+      EXPECT_GT(group.right - group.left, 75) << "the dialog follows the display scale";
+    }
     std::vector<RECT> frames;
     for (int attempt = 0; attempt < 50 && frames.size() != 1; ++attempt, Sleep(100))
       frames = ClientPicture(dialog).Frames(20);
