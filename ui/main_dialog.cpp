@@ -253,7 +253,13 @@ std::optional<FolderRefusal> MainDialog::MoveTo(const std::string& folderPath) {
   const bool patternNamedAFolder = ListedFolder() != ShownFolder();
   const std::string folder = target->drive + target->folder;
   if (folder.size() + m_strListedPattern.size() > kMaxListingPath) return FolderRefusal::TooLong;
-  if (!ListFolder(folder, m_strListedPattern, m_bNoFilesListed)) return FolderRefusal::Unavailable;
+  const int listedBefore = ListBoxCount(GetDlgItem(IDC_FILE_LIST));
+  if (!ListFolder(folder, m_strListedPattern, m_bNoFilesListed)) {
+    // A folder that can be entered but not read may have had the file list
+    // emptied before the listing gave up: show the files of the folder kept.
+    if (ListBoxCount(GetDlgItem(IDC_FILE_LIST)) != listedBefore) FillLists();
+    return FolderRefusal::Unavailable;
+  }
   CurrentDrive = target->drive;
   CurrentFolder = target->folder;
   EnableSelectionCommands(false);
