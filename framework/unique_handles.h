@@ -4,155 +4,107 @@
 
 #include <utility>
 
-// A kernel file handle from CreateFileA (INVALID_HANDLE_VALUE when empty).
-class UniqueFileHandle {
+// The owner of one handle: Traits names the handle type, its empty value and
+// how it is released. Move-only; the moved-from owner is empty.
+template <class Traits>
+class UniqueHandle {
  public:
-  UniqueFileHandle() = default;
-  explicit UniqueFileHandle(HANDLE handle) : m_handle(handle) {}
-  UniqueFileHandle(UniqueFileHandle&& other) noexcept
-      : m_handle(std::exchange(other.m_handle, INVALID_HANDLE_VALUE)) {}
-  UniqueFileHandle& operator=(UniqueFileHandle&& other) noexcept {
-    if (this != &other) {
-      reset();
-      m_handle = std::exchange(other.m_handle, INVALID_HANDLE_VALUE);
-    }
+  using Handle = typename Traits::Handle;
+
+  UniqueHandle() = default;
+  explicit UniqueHandle(Handle handle) : m_handle(handle) {}
+  UniqueHandle(UniqueHandle&& other) noexcept : m_handle(other.release()) {}
+  UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+    if (this != &other) reset(other.release());
     return *this;
   }
-  UniqueFileHandle(const UniqueFileHandle&) = delete;
-  UniqueFileHandle& operator=(const UniqueFileHandle&) = delete;
-  ~UniqueFileHandle() { reset(); }
+  UniqueHandle(const UniqueHandle&) = delete;
+  UniqueHandle& operator=(const UniqueHandle&) = delete;
+  ~UniqueHandle() { reset(); }
 
-  HANDLE get() const { return m_handle; }
-  explicit operator bool() const { return m_handle != INVALID_HANDLE_VALUE; }
-  HANDLE release() { return std::exchange(m_handle, INVALID_HANDLE_VALUE); }
-  void reset() {
-    if (m_handle != INVALID_HANDLE_VALUE) CloseHandle(m_handle);
-    m_handle = INVALID_HANDLE_VALUE;
+  Handle get() const { return m_handle; }
+  explicit operator bool() const { return m_handle != Traits::Empty(); }
+  Handle release() { return std::exchange(m_handle, Traits::Empty()); }
+  void reset(Handle handle = Traits::Empty()) {
+    if (m_handle != Traits::Empty()) Traits::Release(m_handle);
+    m_handle = handle;
   }
-
- private:
-  HANDLE m_handle = INVALID_HANDLE_VALUE;
-};
-
-// A search handle from FindFirstFileA.
-class UniqueFindHandle {
- public:
-  UniqueFindHandle() = default;
-  explicit UniqueFindHandle(HANDLE handle) : m_handle(handle) {}
-  UniqueFindHandle(UniqueFindHandle&& other) noexcept
-      : m_handle(std::exchange(other.m_handle, INVALID_HANDLE_VALUE)) {}
-  UniqueFindHandle& operator=(UniqueFindHandle&& other) noexcept {
-    if (this != &other) {
-      reset();
-      m_handle = std::exchange(other.m_handle, INVALID_HANDLE_VALUE);
-    }
-    return *this;
-  }
-  UniqueFindHandle(const UniqueFindHandle&) = delete;
-  UniqueFindHandle& operator=(const UniqueFindHandle&) = delete;
-  ~UniqueFindHandle() { reset(); }
-
-  HANDLE get() const { return m_handle; }
-  explicit operator bool() const { return m_handle != INVALID_HANDLE_VALUE; }
-  void reset() {
-    if (m_handle != INVALID_HANDLE_VALUE) FindClose(m_handle);
-    m_handle = INVALID_HANDLE_VALUE;
-  }
-
- private:
-  HANDLE m_handle = INVALID_HANDLE_VALUE;
-};
-
-// An open registry key.
-class UniqueRegKey {
- public:
-  UniqueRegKey() = default;
-  explicit UniqueRegKey(HKEY key) : m_key(key) {}
-  UniqueRegKey(UniqueRegKey&& other) noexcept : m_key(std::exchange(other.m_key, nullptr)) {}
-  UniqueRegKey& operator=(UniqueRegKey&& other) noexcept {
-    if (this != &other) {
-      reset();
-      m_key = std::exchange(other.m_key, nullptr);
-    }
-    return *this;
-  }
-  UniqueRegKey(const UniqueRegKey&) = delete;
-  UniqueRegKey& operator=(const UniqueRegKey&) = delete;
-  ~UniqueRegKey() { reset(); }
-
-  HKEY get() const { return m_key; }
-  HKEY* receive() {
+  // For the calls that hand a new handle out through a pointer.
+  Handle* receive() {
     reset();
-    return &m_key;
-  }
-  explicit operator bool() const { return m_key != nullptr; }
-  void reset() {
-    if (m_key) RegCloseKey(m_key);
-    m_key = nullptr;
+    return &m_handle;
   }
 
  private:
-  HKEY m_key = nullptr;
+  Handle m_handle = Traits::Empty();
 };
 
-// A device context made by CreateDCA or handed over by the print dialog:
-// released with DeleteDC.
-class UniqueCreatedDC {
- public:
-  UniqueCreatedDC() = default;
-  explicit UniqueCreatedDC(HDC dc) : m_dc(dc) {}
-  UniqueCreatedDC(UniqueCreatedDC&& other) noexcept : m_dc(std::exchange(other.m_dc, nullptr)) {}
-  UniqueCreatedDC& operator=(UniqueCreatedDC&& other) noexcept {
-    if (this != &other) {
-      reset();
-      m_dc = std::exchange(other.m_dc, nullptr);
-    }
-    return *this;
-  }
-  UniqueCreatedDC(const UniqueCreatedDC&) = delete;
-  UniqueCreatedDC& operator=(const UniqueCreatedDC&) = delete;
-  ~UniqueCreatedDC() { reset(); }
+namespace handle_traits {
 
-  HDC get() const { return m_dc; }
-  explicit operator bool() const { return m_dc != nullptr; }
-  void reset() {
-    if (m_dc) DeleteDC(m_dc);
-    m_dc = nullptr;
-  }
-
- private:
-  HDC m_dc = nullptr;
+// CreateFileA: INVALID_HANDLE_VALUE when it fails.
+struct File {
+  using Handle = HANDLE;
+  static Handle Empty() { return INVALID_HANDLE_VALUE; }
+  static void Release(Handle handle) { CloseHandle(handle); }
+};
+// Processes, threads, events: null when there is none.
+struct KernelObject {
+  using Handle = HANDLE;
+  static Handle Empty() { return nullptr; }
+  static void Release(Handle handle) { CloseHandle(handle); }
+};
+struct Find {
+  using Handle = HANDLE;
+  static Handle Empty() { return INVALID_HANDLE_VALUE; }
+  static void Release(Handle handle) { FindClose(handle); }
+};
+struct RegKey {
+  using Handle = HKEY;
+  static Handle Empty() { return nullptr; }
+  static void Release(Handle key) { RegCloseKey(key); }
+};
+// A DC made by CreateDCA or handed over by the print dialog.
+struct CreatedDC {
+  using Handle = HDC;
+  static Handle Empty() { return nullptr; }
+  static void Release(Handle dc) { DeleteDC(dc); }
+};
+// Memory a common dialog hands out (device mode, device names).
+struct GlobalMemory {
+  using Handle = HGLOBAL;
+  static Handle Empty() { return nullptr; }
+  static void Release(Handle memory) { GlobalFree(memory); }
+};
+// Released once no DC holds it: declare it before the ScopedSelectObject
+// that selects it.
+struct Font {
+  using Handle = HFONT;
+  static Handle Empty() { return nullptr; }
+  static void Release(Handle font) { DeleteObject(font); }
+};
+// ExtractIconA or CreateIcon; icons from LoadIcon are shared and must not be owned.
+struct Icon {
+  using Handle = HICON;
+  static Handle Empty() { return nullptr; }
+  static void Release(Handle icon) { DestroyIcon(icon); }
+};
+struct Hook {
+  using Handle = HHOOK;
+  static Handle Empty() { return nullptr; }
+  static void Release(Handle hook) { UnhookWindowsHookEx(hook); }
 };
 
-// Global memory handed out by a common dialog (device mode, device names):
-// released with GlobalFree.
-class UniqueGlobalMemory {
- public:
-  UniqueGlobalMemory() = default;
-  explicit UniqueGlobalMemory(HGLOBAL memory) : m_memory(memory) {}
-  UniqueGlobalMemory(UniqueGlobalMemory&& other) noexcept
-      : m_memory(std::exchange(other.m_memory, nullptr)) {}
-  UniqueGlobalMemory& operator=(UniqueGlobalMemory&& other) noexcept {
-    if (this != &other) {
-      reset();
-      m_memory = std::exchange(other.m_memory, nullptr);
-    }
-    return *this;
-  }
-  UniqueGlobalMemory(const UniqueGlobalMemory&) = delete;
-  UniqueGlobalMemory& operator=(const UniqueGlobalMemory&) = delete;
-  ~UniqueGlobalMemory() { reset(); }
+}  // namespace handle_traits
 
-  HGLOBAL get() const { return m_memory; }
-  explicit operator bool() const { return m_memory != nullptr; }
-  void reset() {
-    if (m_memory) GlobalFree(m_memory);
-    m_memory = nullptr;
-  }
-
- private:
-  HGLOBAL m_memory = nullptr;
-};
+using UniqueFileHandle = UniqueHandle<handle_traits::File>;
+using UniqueKernelHandle = UniqueHandle<handle_traits::KernelObject>;
+using UniqueFindHandle = UniqueHandle<handle_traits::Find>;
+using UniqueRegKey = UniqueHandle<handle_traits::RegKey>;
+using UniqueCreatedDC = UniqueHandle<handle_traits::CreatedDC>;
+using UniqueGlobalMemory = UniqueHandle<handle_traits::GlobalMemory>;
+using UniqueFont = UniqueHandle<handle_traits::Font>;
+using UniqueIcon = UniqueHandle<handle_traits::Icon>;
+using UniqueHook = UniqueHandle<handle_traits::Hook>;
 
 // A window's device context from GetDC: released with ReleaseDC on the same window.
 class UniqueWindowDC {
@@ -191,35 +143,6 @@ class PaintContext {
   HDC m_dc = nullptr;
 };
 
-// A font made by CreateFontA: released with DeleteObject once no DC holds it
-// (declare it before the ScopedSelectObject that selects it).
-class UniqueFont {
- public:
-  UniqueFont() = default;
-  explicit UniqueFont(HFONT font) : m_font(font) {}
-  UniqueFont(UniqueFont&& other) noexcept : m_font(std::exchange(other.m_font, nullptr)) {}
-  UniqueFont& operator=(UniqueFont&& other) noexcept {
-    if (this != &other) {
-      reset();
-      m_font = std::exchange(other.m_font, nullptr);
-    }
-    return *this;
-  }
-  UniqueFont(const UniqueFont&) = delete;
-  UniqueFont& operator=(const UniqueFont&) = delete;
-  ~UniqueFont() { reset(); }
-
-  HFONT get() const { return m_font; }
-  explicit operator bool() const { return m_font != nullptr; }
-  void reset() {
-    if (m_font) DeleteObject(m_font);
-    m_font = nullptr;
-  }
-
- private:
-  HFONT m_font = nullptr;
-};
-
 // A GDI object selected into a DC: the previous object goes back on release.
 class ScopedSelectObject {
  public:
@@ -233,33 +156,4 @@ class ScopedSelectObject {
  private:
   HDC m_dc;
   HGDIOBJ m_previous;
-};
-
-// An icon made by ExtractIconA or CreateIcon: released with DestroyIcon.
-// (Icons from LoadIcon are shared and must not be wrapped.)
-class UniqueIcon {
- public:
-  UniqueIcon() = default;
-  explicit UniqueIcon(HICON icon) : m_icon(icon) {}
-  UniqueIcon(UniqueIcon&& other) noexcept : m_icon(std::exchange(other.m_icon, nullptr)) {}
-  UniqueIcon& operator=(UniqueIcon&& other) noexcept {
-    if (this != &other) {
-      reset();
-      m_icon = std::exchange(other.m_icon, nullptr);
-    }
-    return *this;
-  }
-  UniqueIcon(const UniqueIcon&) = delete;
-  UniqueIcon& operator=(const UniqueIcon&) = delete;
-  ~UniqueIcon() { reset(); }
-
-  HICON get() const { return m_icon; }
-  explicit operator bool() const { return m_icon != nullptr; }
-  void reset() {
-    if (m_icon) DestroyIcon(m_icon);
-    m_icon = nullptr;
-  }
-
- private:
-  HICON m_icon = nullptr;
 };

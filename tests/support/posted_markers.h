@@ -4,37 +4,13 @@
 #pragma once
 #include <windows.h>
 
+#include "framework/unique_handles.h"
+
 #include <chrono>
 #include <utility>
 #include <vector>
 
 namespace usersim {
-
-class UniqueHook {
- public:
-  UniqueHook() = default;
-  explicit UniqueHook(HHOOK hook) : m_hook(hook) {}
-  UniqueHook(UniqueHook&& other) noexcept : m_hook(std::exchange(other.m_hook, nullptr)) {}
-  UniqueHook& operator=(UniqueHook&& other) noexcept {
-    if (this != &other) {
-      reset();
-      m_hook = std::exchange(other.m_hook, nullptr);
-    }
-    return *this;
-  }
-  UniqueHook(const UniqueHook&) = delete;
-  UniqueHook& operator=(const UniqueHook&) = delete;
-  ~UniqueHook() { reset(); }
-
-  explicit operator bool() const { return m_hook != nullptr; }
-  void reset() {
-    if (m_hook) UnhookWindowsHookEx(m_hook);
-    m_hook = nullptr;
-  }
-
- private:
-  HHOOK m_hook = nullptr;
-};
 
 class PostedMarkers {
  public:

@@ -6,10 +6,10 @@
 #include <chrono>
 #include <optional>
 
-#include "app/language_setting.h"
 #include "archive_test_support.h"
 #include "program_process.h"
 #include "res/resource.h"
+#include "stored_language.h"
 #include "temp_folder.h"
 #include "test_environment.h"
 #include "user_sim.h"
@@ -21,28 +21,6 @@ using usersim::User;
 
 namespace {
 
-// The stored language for the program's run, put back as it was afterwards,
-// so that the language dialog of a first start does not come in between.
-class StoredLanguage {
- public:
-  explicit StoredLanguage(LanguageId language) {
-    const UniqueRegKey key = OpenLanguageSettingKey();
-    m_previous = ReadStoredLanguage(key);
-    WriteStoredLanguage(key, language);
-  }
-  ~StoredLanguage() {
-    const UniqueRegKey key = OpenLanguageSettingKey();
-    if (m_previous) {
-      WriteStoredLanguage(key, *m_previous);
-    } else {
-      RegDeleteValueA(key.get(), "Language");
-    }
-  }
-
- private:
-  std::optional<LanguageId> m_previous;
-};
-
 class ArchiveCommandLineTest : public testing::Test {
  protected:
   ArchiveCommandLineTest() {
@@ -50,7 +28,7 @@ class ArchiveCommandLineTest : public testing::Test {
     WriteWholeFile(m_archivePath, ArchiveOf(m_folder.WindowsPath(), {{"one.txt", "1"}, {"two.txt", "2"}}));
   }
 
-  StoredLanguage m_language{Language::English};
+  StoredLanguageGuard m_language{Language::English};
   FakeProfile m_profile;  // the program inherits it
   TempFolder m_desktop{m_profile.Desktop()};
   TempFolder m_folder;

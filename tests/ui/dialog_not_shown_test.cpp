@@ -8,6 +8,7 @@
 #include "app/dorvex_app.h"
 #include "framework/application.h"
 #include "framework/dialog.h"
+#include "framework/unique_handles.h"
 #include "rename_fixture.h"
 #include "res/resource.h"
 #include "stored_language.h"
@@ -38,17 +39,17 @@ class RefusedWindow {
   explicit RefusedWindow(std::string title)
       : m_hook(SetWindowsHookExA(WH_CBT, &RefuseTitledWindow, nullptr, GetCurrentThreadId())) {
     t_refusedTitle = std::move(title);
-    EXPECT_NE(m_hook, nullptr);
+    EXPECT_TRUE(m_hook);
   }
   ~RefusedWindow() {
-    if (m_hook) UnhookWindowsHookEx(m_hook);
+    m_hook.reset();
     t_refusedTitle.clear();
   }
   RefusedWindow(const RefusedWindow&) = delete;
   RefusedWindow& operator=(const RefusedWindow&) = delete;
 
  private:
-  HHOOK m_hook;
+  UniqueHook m_hook;
 };
 
 void ExpectNotShownReport(const User& user, int templateId) {

@@ -24,15 +24,6 @@ namespace {
 
 class StartupRegistrationTest : public testing::Test {
  protected:
-  StartupRegistrationTest() : m_previousLanguage(StoredLanguage()) { StoreLanguage(Language::English); }
-  ~StartupRegistrationTest() override {
-    if (m_previousLanguage) {
-      StoreLanguage(*m_previousLanguage);
-    } else {
-      ForgetLanguage();
-    }
-  }
-
   // Copies the program into the folder, starts it, and closes it once its
   // main window is up (the registration happens before). Returns the copy's path.
   static std::string StartCopyIn(const TempFolder& folder) {
@@ -53,7 +44,7 @@ class StartupRegistrationTest : public testing::Test {
     EXPECT_EQ(ClassValue("Dorvex\\DefaultIcon"), program + ",1");
   }
 
-  std::optional<LanguageId> m_previousLanguage;
+  StoredLanguageGuard m_language{Language::English};
   FakeProfile m_profile;  // the program opens on its Desktop
   TempFolder m_desktop{m_profile.Desktop()};
 };

@@ -261,27 +261,9 @@ class ClientPicture {
   std::vector<DWORD> m_pixels;
 };
 
-// English stored for the program's run (no first-start question), and put back afterwards.
-class StoredEnglish {
- public:
-  StoredEnglish() { StoreLanguage(Language::English); }
-  ~StoredEnglish() {
-    if (m_previous) {
-      StoreLanguage(*m_previous);
-    } else {
-      ForgetLanguage();
-    }
-  }
-  StoredEnglish(const StoredEnglish&) = delete;
-  StoredEnglish& operator=(const StoredEnglish&) = delete;
-
- private:
-  std::optional<LanguageId> m_previous = StoredLanguage();
-};
-
 TEST_F(PropertiesTest, TheIconSitsInItsGroupBetweenNextAndPreviousAtEveryScale) {
   using namespace std::chrono_literals;
-  const StoredEnglish language;
+  const StoredLanguageGuard language(Language::English);
   m_desktop.Write("shown.dvxdpi");
   RegisterIcon(".dvxdpi", "dvxdpifile", 0);
   const std::string caption = "1 of " + std::to_string(PlatformIconCount(m_program));

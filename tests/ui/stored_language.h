@@ -31,3 +31,23 @@ inline std::optional<LanguageId> StoredLanguage() {
     return std::nullopt;
   return static_cast<LanguageId>(value);
 }
+
+// The stored language for as long as it lives, put back as it was afterwards,
+// so that the language dialog of a first start does not come in between a
+// test and the program it starts.
+class StoredLanguageGuard {
+ public:
+  explicit StoredLanguageGuard(LanguageId language) { StoreLanguage(language); }
+  ~StoredLanguageGuard() {
+    if (m_previous) {
+      StoreLanguage(*m_previous);
+    } else {
+      ForgetLanguage();
+    }
+  }
+  StoredLanguageGuard(const StoredLanguageGuard&) = delete;
+  StoredLanguageGuard& operator=(const StoredLanguageGuard&) = delete;
+
+ private:
+  std::optional<LanguageId> m_previous = StoredLanguage();
+};
