@@ -31,14 +31,17 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/dorvex-test.XXXXXX")
 xvfb_pid=
 cupsd_pid=
 added_printer=
+own_prefix=
 fat_mount=
 
 cleanup() {
   local status=$?
   set +e
-  if [[ -n ${WINEPREFIX:-} && -d ${WINEPREFIX:-} ]]; then
-    wineserver -k 2>/dev/null
-    wineserver -w 2>/dev/null
+  # Only the prefix of this run: a step that fails before it exists must not
+  # stop the server of a prefix the caller uses.
+  if [[ -n $own_prefix ]]; then
+    WINEPREFIX=$own_prefix wineserver -k 2>/dev/null
+    WINEPREFIX=$own_prefix wineserver -w 2>/dev/null
   fi
   if [[ -n $added_printer ]]; then
     lpadmin -x "$printer" 2>/dev/null
@@ -110,6 +113,7 @@ fi
 # --- Wine: a prefix of its own, made after the printer exists so that Wine
 # lists it, and one server kept up for the whole run.
 export WINEPREFIX=$work/prefix
+own_prefix=$WINEPREFIX
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export LANG=C.UTF-8
