@@ -43,6 +43,7 @@ export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 desktop=shot-$$
 xvfb_pid=
 launcher_pid=
+stored_language=
 work=$(mktemp -d)
 
 alive() { [[ -n $1 ]] && kill -0 "$1" 2>/dev/null; }
@@ -94,6 +95,13 @@ cleanup() {
     if alive "$pid" && ! wait_for_end "$pid" 50; then kill "$pid" 2>/dev/null || true; fi
   fi
   if alive "$launcher_pid" && ! wait_for_end "$launcher_pid" 50; then kill "$launcher_pid" 2>/dev/null || true; fi
+  if [[ $target == main ]]; then
+    if [[ -n $stored_language ]]; then
+      wine reg add 'HKCU\Software\Dorvex' /v Language /t REG_DWORD /d "$((stored_language))" /f >/dev/null 2>&1
+    else
+      wine reg delete 'HKCU\Software\Dorvex' /v Language /f >/dev/null 2>&1
+    fi
+  fi
   if alive "$xvfb_pid"; then
     kill "$xvfb_pid" 2>/dev/null || true
     wait_for_end "$xvfb_pid" 50 || true
@@ -114,6 +122,9 @@ if [[ -z ${DISPLAY:-} ]]; then
 fi
 
 if [[ $target == main ]]; then
+  # The caller's own setting comes back when the picture is taken.
+  stored_language=$(wine reg query 'HKCU\Software\Dorvex' /v Language 2>/dev/null |
+    awk '$1 == "Language" { print $3 }' | tr -d '\r' || true)
   wine reg add 'HKCU\Software\Dorvex' /v Language /t REG_DWORD /d "$language" /f >/dev/null 2>&1
 fi
 
