@@ -78,7 +78,7 @@ const MessageMap<PropertiesDialog>& PropertiesDialog::GetMessageMap() {
       {IDC_PROPERTIES_CHANGE_ICON_FILE, BN_CLICKED, &PropertiesDialog::OnChangeIconFile},
   };
   static constexpr MessageEntry<PropertiesDialog> messages[] = {
-      {WM_PAINT, &PropertiesDialog::OnPaint},
+      MapMessage<&PropertiesDialog::OnPaint>(WM_PAINT),
   };
   static constexpr MessageMap<PropertiesDialog> map{commands, messages};
   return map;
@@ -132,7 +132,7 @@ void PropertiesDialog::RedrawIconArea() {
   DrawIconArea(dc.get());
 }
 
-std::optional<LRESULT> PropertiesDialog::OnPaint(WPARAM, LPARAM) {
+std::optional<LRESULT> PropertiesDialog::OnPaint() {
   const PaintContext paint(GetSafeHwnd());
   DrawIconArea(paint.get());
   return 0;

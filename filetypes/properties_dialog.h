@@ -43,6 +43,6 @@ class PropertiesDialog : public MappedDialog<PropertiesDialog> {
   void OnNextIcon();
   void OnPreviousIcon();
   void OnChangeIconFile();
-  std::optional<LRESULT> OnPaint(WPARAM, LPARAM);
+  std::optional<LRESULT> OnPaint();
   void RedrawIconArea();
 };

@@ -72,12 +72,38 @@ struct CommandEntry {
   void (D::*handler)();
 };
 
-// A window message and its handler; nullopt asks for the default handling.
+// A window message and its handler. The entry decodes the message's
+// parameters once, so that a handler takes what the message means; a
+// handler's nullopt asks for the default handling.
 template <class D>
 struct MessageEntry {
   UINT message;
-  std::optional<LRESULT> (D::*handler)(WPARAM, LPARAM);
+  std::optional<LRESULT> (*dispatch)(D&, WPARAM, LPARAM);
 };
+
+template <class>
+struct HandlerClass;
+template <class D, class R, class... Args>
+struct HandlerClass<R (D::*)(Args...)> {
+  using type = D;
+};
+
+// A message whose parameters carry nothing the handler needs (WM_PAINT,
+// WM_DESTROY, WM_QUERYDRAGICON).
+template <auto Handler>
+constexpr auto MapMessage(UINT message) {
+  using D = typename HandlerClass<decltype(Handler)>::type;
+  return MessageEntry<D>{message, [](D& dialog, WPARAM, LPARAM) { return (dialog.*Handler)(); }};
+}
+
+// WM_SYSCOMMAND: the command, without the four low bits the system uses itself.
+template <auto Handler>
+constexpr auto MapSysCommand() {
+  using D = typename HandlerClass<decltype(Handler)>::type;
+  return MessageEntry<D>{WM_SYSCOMMAND, [](D& dialog, WPARAM command, LPARAM) {
+                           return (dialog.*Handler)(static_cast<UINT>(command & 0xFFF0));
+                         }};
+}
 
 template <class D>
 struct MessageMap {
@@ -105,7 +131,7 @@ class MappedDialog : public Dialog {
 
   std::optional<LRESULT> OnWindowMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
     for (const auto& entry : D::GetMessageMap().messages) {
-      if (entry.message == message) return (static_cast<D*>(this)->*entry.handler)(wParam, lParam);
+      if (entry.message == message) return entry.dispatch(*static_cast<D*>(this), wParam, lParam);
     }
     return std::nullopt;
   }

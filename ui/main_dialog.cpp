@@ -77,10 +77,10 @@ const MessageMap<MainDialog>& MainDialog::GetMessageMap() {
       {IDC_RETRIEVE, BN_CLICKED, &MainDialog::OnRetrieve},
   };
   static constexpr MessageEntry<MainDialog> messages[] = {
-      {WM_SYSCOMMAND, &MainDialog::OnSysCommand},
-      {WM_PAINT, &MainDialog::OnPaint},
-      {WM_QUERYDRAGICON, &MainDialog::OnQueryDragIcon},
-      {WM_DESTROY, &MainDialog::OnDestroy},
+      MapSysCommand<&MainDialog::OnSysCommand>(),
+      MapMessage<&MainDialog::OnPaint>(WM_PAINT),
+      MapMessage<&MainDialog::OnQueryDragIcon>(WM_QUERYDRAGICON),
+      MapMessage<&MainDialog::OnDestroy>(WM_DESTROY),
   };
   static constexpr MessageMap<MainDialog> map{commands, messages};
   return map;
@@ -273,8 +273,8 @@ void MainDialog::ReportFolderNotShown(const std::string& folderPath, FolderRefus
   MessageBox(FolderNotShownText(folderPath, why), kNavigationErrorCaption, MB_OK | MB_ICONEXCLAMATION);
 }
 
-std::optional<LRESULT> MainDialog::OnSysCommand(WPARAM command, LPARAM) {
-  switch (command & 0xFFF0) {
+std::optional<LRESULT> MainDialog::OnSysCommand(UINT command) {
+  switch (command) {
     case IDM_SYS_ABOUT: {
       AboutDialog about;
       about.DoModal();
@@ -288,7 +288,7 @@ std::optional<LRESULT> MainDialog::OnSysCommand(WPARAM command, LPARAM) {
   }
 }
 
-std::optional<LRESULT> MainDialog::OnPaint(WPARAM, LPARAM) {
+std::optional<LRESULT> MainDialog::OnPaint() {
   if (!IsIconic(GetSafeHwnd())) return std::nullopt;
   PaintContext paint(GetSafeHwnd());
   SendMessageA(GetSafeHwnd(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(paint.get()), 0);
@@ -302,11 +302,11 @@ std::optional<LRESULT> MainDialog::OnPaint(WPARAM, LPARAM) {
   return 0;
 }
 
-std::optional<LRESULT> MainDialog::OnQueryDragIcon(WPARAM, LPARAM) {
+std::optional<LRESULT> MainDialog::OnQueryDragIcon() {
   return reinterpret_cast<LRESULT>(m_hIcon);
 }
 
-std::optional<LRESULT> MainDialog::OnDestroy(WPARAM, LPARAM) {
+std::optional<LRESULT> MainDialog::OnDestroy() {
   WinHelpA(GetSafeHwnd(), nullptr, HELP_QUIT, 0);
   return std::nullopt;
 }

@@ -66,10 +66,10 @@ class MainDialog : public MappedDialog<MainDialog> {
   // current directory is put back, the path line and the folder lists are
   // left alone.
   bool ListFolder(const std::string& folder, const std::string& pattern, bool noFiles);
-  std::optional<LRESULT> OnSysCommand(WPARAM command, LPARAM);
-  std::optional<LRESULT> OnPaint(WPARAM, LPARAM);
-  std::optional<LRESULT> OnQueryDragIcon(WPARAM, LPARAM);
-  std::optional<LRESULT> OnDestroy(WPARAM, LPARAM);
+  std::optional<LRESULT> OnSysCommand(UINT command);
+  std::optional<LRESULT> OnPaint();
+  std::optional<LRESULT> OnQueryDragIcon();
+  std::optional<LRESULT> OnDestroy();
 
   // Selection operations and numbering (rename/).
   void OnLowerCase();
