@@ -5,8 +5,10 @@
 #include <cstdint>
 #include <cstdlib>
 #include <span>
+#include <vector>
 
 #include "archive/archive_format.h"
+#include "archive/item_data_store.h"
 #include "archive/memory_archive_source.h"
 #include "framework/plain_file_name.h"
 
@@ -21,6 +23,7 @@ void Require(bool condition) {
 }
 
 void CheckListing(const ArchiveListing& listing, MemoryArchiveSource& source, std::uint64_t length) {
+  static std::vector<std::uint8_t> copyBuffer(kCopyBufferSize);
   if (listing.damage) {
     Require(listing.items.size() == listing.damage->itemIndex);
     Require(listing.damage->offset <= length);
@@ -47,12 +50,23 @@ void CheckListing(const ArchiveListing& listing, MemoryArchiveSource& source, st
       Require(item.name.find_first_of("\\/:") == std::string::npos);
     }
 
+    // In the format's own chunks, and through the larger buffer the Restore
+    // commands copy with.
     std::uint64_t seen = 0;
     const std::uint64_t copied = CopyItemData(source, item, [&](std::span<const std::uint8_t> chunk) {
       Require(!chunk.empty() && chunk.size() <= kChunkSize);
       seen += chunk.size();
     });
     Require(copied == item.dataSize && seen == copied);
+    std::uint64_t seenThroughBuffer = 0;
+    const std::uint64_t copiedThroughBuffer = CopyItemData(
+        source, item,
+        [&](std::span<const std::uint8_t> chunk) {
+          Require(!chunk.empty() && chunk.size() <= copyBuffer.size());
+          seenThroughBuffer += chunk.size();
+        },
+        copyBuffer);
+    Require(copiedThroughBuffer == item.dataSize && seenThroughBuffer == copiedThroughBuffer);
   }
 }
 
