@@ -5,6 +5,7 @@
 #include "archive/archive_messages.h"
 #include "archive/file_archive_source.h"
 #include "archive/item_data_store.h"
+#include "archive/paced_progress.h"
 #include "archive/progress_dialog.h"
 #include "archive/restore_naming.h"
 #include "framework/file_dialog.h"
@@ -200,6 +201,7 @@ void RestoreDialog::RestoreAllItems(BOOL bAskTarget) {
   int restored = 0;
   progress.m_strTitle = Text(LocalizedText::RestoreTitle, language);
   progress.ShowOver(GetSafeHwnd());
+  PacedProgress pace(progress);
   FileArchiveSource source(archive);
   std::vector<std::uint8_t> buffer(archive_format::kCopyBufferSize);
   for (std::size_t i = 0; i < items.size(); ++i) {
@@ -208,21 +210,23 @@ void RestoreDialog::RestoreAllItems(BOOL bAskTarget) {
       const std::string targetPath = PathInFolder(folder, item.name);
       File target;
       if (IsRestorableFolder(folder) && target.Open(targetPath, File::Mode::CreateReadWrite, nullptr)) {
-        progress.SetStatusText(targetPath.c_str());
+        pace.SetStatus(targetPath);
         archive_format::CopyItemData(
             source, item, [&](std::span<const std::uint8_t> chunk) { WriteChunkTo(target, chunk); }, buffer);
         target.Close();
         ++restored;
       } else {
+        pace.FlushStatus();
         MessageBox(Text(LocalizedText::OpenOrCreateError, language), targetPath, MB_ICONSTOP);
       }
     }
-    progress.SetPercent(static_cast<int>(100.0 / static_cast<double>(items.size()) * static_cast<double>(i)));
-    if (progress.TakeCancelRequest() &&
+    pace.SetPosition(static_cast<int>(i), static_cast<int>(items.size()));
+    if (pace.TakeCancelRequest() &&
         MessageBox(Text(LocalizedText::CancelQuestion, language), Text(LocalizedText::RestoreTitle, language),
                    MB_YESNO | MB_ICONQUESTION) == IDYES)
       break;
   }
   archive.Close();
+  pace.FlushStatus();  // the summary comes up over the window
   showSummary(restored);
 }

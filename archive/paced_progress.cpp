@@ -1,4 +1,4 @@
-#include "rename/paced_progress.h"
+#include "archive/paced_progress.h"
 
 namespace {
 // Changes faster than this cannot be read anyway.
@@ -29,4 +29,10 @@ void PacedProgress::SetPosition(int index, int count) {
   m_progress.SetPercent(position);
   m_nPosition = position;
   m_nPositionSetAt = GetTickCount64();
+}
+
+bool PacedProgress::TakeCancelRequest() {
+  if (!m_progress.TakeCancelRequest()) return false;
+  FlushStatus();
+  return true;
 }
