@@ -1,7 +1,9 @@
 // Times the real Backup and Restore All commands on one folder, answering
 // their dialogs with the user simulation, and prints the figures for
-// archive_bench.sh. Usage:
+// archive_bench.sh; after each command its platform floor (floor_driver) does
+// the same on the same data. Usage:
 //   archive_bench_driver <profile folder> <archive path> <empty restore folder> <result file>
+//                        <floor archive path> <empty floor restore folder>
 // The main window shows <profile folder>\Desktop, the folder that is stored.
 #include <windows.h>
 #include <psapi.h>
@@ -12,6 +14,7 @@
 #include <string>
 
 #include "app/current_language.h"
+#include "floor_run.h"
 #include "archive/restore_dialog.h"
 #include "framework/application.h"
 #include "res/resource.h"
@@ -58,8 +61,10 @@ Clock::time_point ConfirmFileDialog(const usersim::User& user, const char* title
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 5) {
-    std::fprintf(stderr, "usage: %s <profile folder> <archive path> <empty restore folder> <result file>\n",
+  if (argc != 7) {
+    std::fprintf(stderr,
+                 "usage: %s <profile folder> <archive path> <empty restore folder> <result file> "
+                 "<floor archive path> <empty floor restore folder>\n",
                  argv[0]);
     return 2;
   }
@@ -73,6 +78,7 @@ int main(int argc, char** argv) {
   SetEnvironmentVariableA("USERPROFILE", profile.c_str());
   HHOOK hook = SetWindowsHookExA(WH_CBT, &WatchActivation, nullptr, GetCurrentThreadId());
 
+  const std::string quotedFloorArchive = std::string("\"") + argv[5] + "\"";
   double backupSeconds = 0;
   {
     MainDialog mainDialog;
@@ -91,6 +97,7 @@ int main(int argc, char** argv) {
         [&] { mainDialog.DoModal(); }, std::chrono::minutes(30));
     SetMainWindow(nullptr);
   }
+  const double backupFloorSeconds = RunFloor("backup \"" + profile + "\\Desktop\" " + quotedFloorArchive);
 
   double restoreSeconds = 0;
   {
@@ -110,14 +117,17 @@ int main(int argc, char** argv) {
         [&] { restore.DoModal(); }, std::chrono::minutes(30));
   }
   UnhookWindowsHookEx(hook);
+  const double restoreFloorSeconds = RunFloor("restore " + quotedFloorArchive + " \"" + argv[6] + "\"");
 
   PROCESS_MEMORY_COUNTERS memory{};
   memory.cb = sizeof memory;
   GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
   std::FILE* result = std::fopen(argv[4], "w");
   if (!result) return 1;
-  std::fprintf(result, "backup_seconds=%.3f\nrestore_seconds=%.3f\npeak_working_set_kib=%llu\n",
-               backupSeconds, restoreSeconds,
+  std::fprintf(result,
+               "backup_seconds=%.3f\nrestore_seconds=%.3f\nbackup_floor_seconds=%.3f\n"
+               "restore_floor_seconds=%.3f\npeak_working_set_kib=%llu\n",
+               backupSeconds, restoreSeconds, backupFloorSeconds, restoreFloorSeconds,
                static_cast<unsigned long long>(memory.PeakWorkingSetSize / 1024));
   std::fclose(result);
   return 0;
