@@ -49,6 +49,7 @@ seconds_of() {
   echo "$end - $start" | bc -l
 }
 median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+ratio() { echo "$1 / $2" | bc -l; }
 
 # One run of each tool on one set; fills the arrays named after the figures.
 run_tar() {
@@ -76,10 +77,21 @@ run_dorvex() {
   floor_restore+=("$(value restore_floor_seconds)")
   run_backup+=("$(value backup_run_seconds)")
   run_restore+=("$(value restore_run_seconds)")
+  # Each run's own ratios: the command and its floor ran one right after the
+  # other, so the load of the machine weighs on both alike.
+  over_backup+=("$(ratio "${run_backup[-1]}" "${floor_backup[-1]}")")
+  over_restore+=("$(ratio "${run_restore[-1]}" "${floor_restore[-1]}")")
+  whole_backup+=("$(ratio "${dorvex_backup[-1]}" "${floor_backup[-1]}")")
+  whole_restore+=("$(ratio "${dorvex_restore[-1]}" "${floor_restore[-1]}")")
   dorvex_peak+=("$(value peak_working_set_kib)")
   # Byte for byte, every run, both of them.
   for out in restored floor; do
-    diff -r "$work/$set/Desktop" "$work/out/$out" >/dev/null || { say "$set: $out files differ"; exit 1; }
+    if ! diff -rq "$work/$set/Desktop" "$work/out/$out" >"$work/differences"; then
+      say "$set: $out files differ from the originals ($(wc -l <"$work/differences") differences):"
+      head -n5 "$work/differences" >&2
+      cat "$work/driver.log" >&2
+      exit 1
+    fi
   done
 }
 
@@ -88,7 +100,7 @@ for set in $sets; do
   set_runs=$runs
   [[ $set == scale ]] && set_runs=1
   tar_create=() tar_extract=() dorvex_backup=() dorvex_restore=() floor_backup=() floor_restore=() dorvex_peak=()
-  run_backup=() run_restore=()
+  run_backup=() run_restore=() over_backup=() over_restore=() whole_backup=() whole_restore=()
   for ((run = 1; run <= set_runs; run++)); do
     say "$set: run $run of $set_runs"
     cat "$work/$set/Desktop"/* >/dev/null  # the same warm cache for every tool
@@ -106,10 +118,13 @@ for set in $sets; do
   figures[$set.restore.floor]=$(median "${floor_restore[@]}")
   figures[$set.backup.run]=$(median "${run_backup[@]}")
   figures[$set.restore.run]=$(median "${run_restore[@]}")
+  figures[$set.backup.over]=$(median "${over_backup[@]}")
+  figures[$set.restore.over]=$(median "${over_restore[@]}")
+  figures[$set.backup.whole]=$(median "${whole_backup[@]}")
+  figures[$set.restore.whole]=$(median "${whole_restore[@]}")
   figures[$set.peak]=$(printf '%s\n' "${dorvex_peak[@]}" | sort -n | tail -n1)
 done
 
-ratio() { echo "$1 / $2" | bc -l; }
 label() {
   case $1 in
     small) echo "2,000 x 16 KiB" ;;
@@ -126,7 +141,7 @@ for set in $sets; do
     t=${figures[$set.$command.tar]}
     name=Backup && [[ $command == restore ]] && name="Restore All"
     printf '%-16s %-12s %9.3f %9.3f %9.3f %9.3f %9.2fx %9.2fx %9.2fx\n' "$(label "$set")" "$name" "$d" "$r" "$f" \
-      "$t" "$(ratio "$r" "$f")" "$(ratio "$d" "$f")" "$(ratio "$d" "$t")"
+      "$t" "${figures[$set.$command.over]}" "${figures[$set.$command.whole]}" "$(ratio "$d" "$t")"
   done
 done
 if [[ $sets == *scale* ]]; then
@@ -148,6 +163,7 @@ printf '%-16s %s\n' "data" "Dorvex peak working set (whole process, both command
 for set in $sets; do
   printf '%-16s %s KiB\n' "$(label "$set")" "${figures[$set.peak]}"
 done
-echo "(median of $runs runs, the scale row one run. Dorvex: from the confirmed save dialog to the summary"
+echo "(times and ratios to the floor: medians of $runs runs and of each run's own ratios; the scale row one run."
+echo "Dorvex: from the confirmed save dialog to the summary"
 echo "message; run: from its progress window to the summary; floor: the bare loop of the same Win32 file"
 echo "calls, timed right after each command)"
