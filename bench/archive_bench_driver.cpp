@@ -37,14 +37,21 @@ const char* g_watchedTitle = "";
 // goes from there to the summary; before it lie the save dialog's closing and
 // the archive's creation, costs paid once per command.
 std::atomic<Clock::rep> g_progressUp{0};
+// Set when the summary comes up: the simulated user waits for it here
+// instead of looking at the windows over and over, which would load the
+// Wine server that the command itself needs.
+HANDLE g_summaryUpEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
 
 LRESULT CALLBACK WatchActivation(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HCBT_ACTIVATE) {
     char title[64] = {};
     GetWindowTextA(reinterpret_cast<HWND>(wParam), title, sizeof title);
-    if (std::string(title) == g_watchedTitle) g_summaryCreated = Clock::now().time_since_epoch().count();
-    if (g_progressUp == 0 && GetDlgItem(reinterpret_cast<HWND>(wParam), IDC_PROGRESS_BAR))
-      g_progressUp = Clock::now().time_since_epoch().count();
+    const bool isProgress = GetDlgItem(reinterpret_cast<HWND>(wParam), IDC_PROGRESS_BAR) != nullptr;
+    if (std::string(title) == g_watchedTitle) {
+      g_summaryCreated = Clock::now().time_since_epoch().count();
+      if (!isProgress) SetEvent(g_summaryUpEvent);
+    }
+    if (g_progressUp == 0 && isProgress) g_progressUp = Clock::now().time_since_epoch().count();
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -100,7 +107,9 @@ int main(int argc, char** argv) {
           const usersim::User user(GetCurrentProcessId(), kPatience);
           HWND main = user.WaitForDialog("Dorvex [English]");
           user.Click(main, IDC_BACKUP);
+          ResetEvent(g_summaryUpEvent);
           const Clock::time_point start = ConfirmFileDialog(user, "Save As", archivePath);
+          WaitForSingleObject(g_summaryUpEvent, INFINITE);
           user.Answer(user.WaitForMessageBox("Backup"), IDOK);
           backupSeconds = SecondsSince(start);
           backupRunSeconds = RunSeconds();
@@ -123,7 +132,9 @@ int main(int argc, char** argv) {
           const usersim::User user(GetCurrentProcessId(), kPatience);
           HWND dialog = user.WaitForDialog("Restore");
           user.Click(dialog, IDC_RESTORE_ALL_NEW);
+          ResetEvent(g_summaryUpEvent);
           const Clock::time_point start = ConfirmFileDialog(user, "Save As", restoreFolder + "first");
+          WaitForSingleObject(g_summaryUpEvent, INFINITE);
           user.Answer(user.WaitForMessageBox("Result"), IDOK);
           restoreSeconds = SecondsSince(start);
           restoreRunSeconds = RunSeconds();

@@ -36,12 +36,18 @@ using Clock = std::chrono::steady_clock;
 
 std::atomic<Clock::rep> g_progressUp{0};
 std::atomic<Clock::rep> g_progressGone{0};
+// Set when the progress window goes: the simulated user waits for it here
+// instead of looking at the windows over and over, which would load the
+// Wine server that the command itself needs.
+HANDLE g_progressGoneEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
 
 LRESULT CALLBACK WatchProgressWindow(int code, WPARAM wParam, LPARAM lParam) {
   if ((code == HCBT_ACTIVATE || code == HCBT_DESTROYWND) && GetDlgItem(reinterpret_cast<HWND>(wParam), IDC_PROGRESS_BAR)) {
     const Clock::rep now = Clock::now().time_since_epoch().count();
-    if (code == HCBT_DESTROYWND) g_progressGone = now;
-    else if (g_progressUp == 0) g_progressUp = now;
+    if (code == HCBT_DESTROYWND) {
+      g_progressGone = now;
+      SetEvent(g_progressGoneEvent);
+    } else if (g_progressUp == 0) g_progressUp = now;
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -116,7 +122,10 @@ int main(int argc, char** argv) {
                              const std::function<Clock::time_point()>& start) {
           Figure figure{name};
           g_progressUp = 0;
-          figure.seconds = SecondsUntilCommandEnd(user, main, start());
+          ResetEvent(g_progressGoneEvent);
+          const Clock::time_point started = start();
+          WaitForSingleObject(g_progressGoneEvent, INFINITE);
+          figure.seconds = SecondsUntilCommandEnd(user, main, started);
           figure.runSeconds =
               std::chrono::duration<double>(Clock::duration(g_progressGone.load() - g_progressUp.load())).count();
           figure.floorSeconds = RunFloor(std::string(floorOperation) + " \"" + floorFolder + "\"");
