@@ -7,7 +7,8 @@
 # ratios and Dorvex's peak memory, and the time per file at 2,000 and at
 # SCALE_FILES files of 16 KiB. Dorvex's time is given whole (from the
 # confirmed save dialog to the summary) and for its run over the files alone
-# (from its progress window to the summary), which is what the floor does.
+# (from its progress window coming up to the summary's making), which is what
+# the floor does.
 #
 #   bench/archive_bench.sh
 #
@@ -164,6 +165,6 @@ for set in $sets; do
   printf '%-16s %s KiB\n' "$(label "$set")" "${figures[$set.peak]}"
 done
 echo "(times and ratios to the floor: medians of $runs runs and of each run's own ratios; the scale row one run."
-echo "Dorvex: from the confirmed save dialog to the summary"
-echo "message; run: from its progress window to the summary; floor: the bare loop of the same Win32 file"
-echo "calls, timed right after each command)"
+echo "Dorvex: from the confirmed save dialog to the summary message; run: from its progress window coming"
+echo "up to the summary's making; floor: the bare loop of the same Win32 file calls, timed right after each"
+echo "command)"

@@ -37,12 +37,18 @@ const char* g_watchedTitle = "";
 // goes from there to the summary; before it lie the save dialog's closing and
 // the archive's creation, costs paid once per command.
 std::atomic<Clock::rep> g_progressUp{0};
+// When the first window after that began to be made, the summary: the run
+// ends there, before the message box's own making, paid once per command.
+std::atomic<Clock::rep> g_runEnded{0};
 // Set when the summary comes up: the simulated user waits for it here
 // instead of looking at the windows over and over, which would load the
 // Wine server that the command itself needs.
 HANDLE g_summaryUpEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
 
 LRESULT CALLBACK WatchActivation(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_CREATEWND && g_progressUp != 0 && g_runEnded == 0 &&
+      !(reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs->style & WS_CHILD))
+    g_runEnded = Clock::now().time_since_epoch().count();
   if (code == HCBT_ACTIVATE) {
     char title[64] = {};
     GetWindowTextA(reinterpret_cast<HWND>(wParam), title, sizeof title);
@@ -57,7 +63,7 @@ LRESULT CALLBACK WatchActivation(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 double RunSeconds() {
-  return std::chrono::duration<double>(Clock::duration(g_summaryCreated.load() - g_progressUp.load())).count();
+  return std::chrono::duration<double>(Clock::duration(g_runEnded.load() - g_progressUp.load())).count();
 }
 
 double SecondsSince(Clock::time_point start) {
@@ -123,6 +129,7 @@ int main(int argc, char** argv) {
   double restoreSeconds = 0;
   double restoreRunSeconds = 0;
   g_progressUp = 0;
+  g_runEnded = 0;
   {
     RestoreDialog restore;
     restore.m_strArchivePath = archivePath;
