@@ -2,10 +2,10 @@
 // costs more than copying or renaming a small file (a static control redraws
 // itself on every change of text), so a new name replaces the shown one only
 // once that has been up for a moment, and the bar moves at most once a
-// moment. A Cancel press is never paced: every poll
-// looks at the window's waiting messages, so a press is noticed at the next
-// file, up to the last one. Before the run stops for the user (a question or
-// a message box), the latest name is shown.
+// moment. A Cancel press is never paced: every poll looks at the window's
+// waiting messages, so a press is noticed at the next file, up to the last
+// one. Before the run stops for the user (a question or a message box), the
+// latest name is shown.
 #pragma once
 #include "archive/progress_dialog.h"
 
