@@ -5,6 +5,7 @@
 #include "archive/default_archive_name.h"
 #include "archive/item_data_store.h"
 #include "framework/list_box.h"
+#include "archive/paced_progress.h"
 #include "archive/progress_dialog.h"
 #include "framework/file.h"
 #include "framework/file_dialog.h"
@@ -76,29 +77,34 @@ void MainDialog::OnBackup() {
   std::uint32_t stored = 0;
   progress.m_strTitle = Text(LocalizedText::BackupTitle, language);
   progress.ShowOver(GetSafeHwnd());
+  PacedProgress pace(progress);
   for (int i = 0; i < count; ++i) {
     const std::string name = ListBoxText(fileList, i);
     const auto itemHeader = EncodeItemHeader(name, 0);
     if (!itemHeader) {
+      pace.FlushStatus();
       MessageBox(NameTooLongText(name), kErrorCaption, MB_ICONSTOP);
       continue;
     }
     File source;
     if (!source.Open(folder + name, File::Mode::ReadExisting, &error)) {
+      pace.FlushStatus();
       ShowFileError(name, error, kErrorCaption);
       continue;
     }
     const std::optional<std::uint64_t> size = LengthOf(source);
     if (!size) {
+      pace.FlushStatus();
       MessageBox(FileSizeUnknownText(name), kErrorCaption, MB_ICONSTOP);
       continue;
     }
     const auto dataSize = StorableDataSize(*size);
     if (!dataSize) {
+      pace.FlushStatus();
       MessageBox(FileTooLargeText(name), kErrorCaption, MB_ICONSTOP);
       continue;
     }
-    progress.SetStatusText(name.c_str());
+    pace.SetStatus(name);
 
     const auto sizedHeader = EncodeItemHeader(name, *dataSize);
     archive.Write(sizedHeader->data(), static_cast<std::uint32_t>(sizedHeader->size()));
@@ -115,8 +121,8 @@ void MainDialog::OnBackup() {
     ++stored;
     source.Close();
 
-    progress.SetPercent(static_cast<int>(100.0 / count * i));
-    if (progress.TakeCancelRequest() &&
+    pace.SetPosition(i, count);
+    if (pace.TakeCancelRequest() &&
         MessageBox(Text(LocalizedText::CancelQuestion, language), Text(LocalizedText::BackupTitle, language),
                    MB_YESNO | MB_ICONQUESTION) == IDYES)
       break;

@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr std::chrono::milliseconds kDispatchInterval{16};
-
 HWND TopLevelOwnerOf(HWND window) {
   while (window && (GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD)) window = GetParent(window);
   return window;
@@ -77,13 +75,12 @@ void ProgressDialog::DestroyWindow() {
 }
 
 void ProgressDialog::DispatchPending() {
-  // Looking at the queue costs more than a small file's copy on some
-  // systems; looking once a frame keeps the window as lively to the user.
-  const auto now = std::chrono::steady_clock::now();
-  if (now - m_lastDispatch < kDispatchInterval) return;
-  m_lastDispatch = now;
+  // Never skipped: a Cancel click waiting here must reach OnCancel before
+  // the poll that follows reads the flag. PM_NOYIELD: a look at an empty
+  // queue must not give the processor away once per file, which on a busy
+  // machine costs more than the file.
   MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE | PM_NOYIELD)) {
     if (message.message == WM_QUIT) {
       PostQuitMessage(static_cast<int>(message.wParam));  // leave it for the loop that owns it
       return;

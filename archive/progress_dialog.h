@@ -5,7 +5,6 @@
 #include "app/language_id.h"
 #include "framework/dialog.h"
 
-#include <chrono>
 #include <string>
 
 class ProgressDialog : public Dialog {
@@ -25,11 +24,10 @@ class ProgressDialog : public Dialog {
   // when the window cannot be made.
   BOOL ShowOver(HWND owner);
   void SetStatusText(const char* text);
-  // Dispatches waiting messages (at most once a frame, so that a run of small
-  // items does not spend its time looking at an empty queue), moves the bar;
-  // returns its previous position.
+  // Dispatches waiting messages, moves the bar; returns its previous position.
+  // How often to call this and SetStatusText is PacedProgress's to decide.
   int SetPercent(int position);
-  // Dispatches waiting messages as SetPercent does; reports a Cancel press once.
+  // Dispatches waiting messages; reports a Cancel press once.
   BOOL TakeCancelRequest();
   // Enables the owner again, then destroys the window.
   void DestroyWindow() override;
@@ -48,5 +46,4 @@ class ProgressDialog : public Dialog {
   HWND m_hBar = nullptr;  // the bar, control 1003
   HWND m_hPercentText = nullptr;
   HWND m_hStatusText = nullptr;
-  std::chrono::steady_clock::time_point m_lastDispatch{};
 };

@@ -5,6 +5,7 @@
 #include "archive/archive_messages.h"
 #include "archive/file_archive_source.h"
 #include "archive/item_data_store.h"
+#include "archive/paced_progress.h"
 #include "archive/progress_dialog.h"
 #include "archive/restore_naming.h"
 #include "framework/file_dialog.h"
@@ -110,24 +111,20 @@ bool RestoreDialog::HasOriginalFolder(const ArchiveListing& listing) {
   return false;
 }
 
-bool RestoreDialog::IsTakenByCaseTwin(const ArchiveListing& listing, const std::string& folder,
-                                      const ArchiveItem& item, const std::string& targetPath) {
+std::optional<std::string> RestoreDialog::CaseTwinOnDisk(const ArchiveListing& listing, const std::string& folder,
+                                                         const ArchiveItem& item) {
   // Only an archive that holds another spelling of the name pays for a look
   // at the folder.
   const bool hasTwin = std::ranges::any_of(listing.items, [&](const ArchiveItem& other) {
     return other.name != item.name && ToUpperAnsi(other.name) == ToUpperAnsi(item.name);
   });
-  if (!hasTwin || item.name.empty()) return false;
+  if (!hasTwin || item.name.empty()) return std::nullopt;
   std::vector<std::string> itemNames;
   for (const ArchiveItem& other : listing.items) itemNames.push_back(other.name);
   // A wildcard in place of the first letter finds every stored spelling.
   std::string pattern = item.name;
   pattern.front() = '?';
-  const std::vector<std::string> stored = NamesMatching(PathInFolder(folder, pattern));
-  const std::optional<std::string> twin = CaseTwinInTheWay(item.name, stored, itemNames);
-  if (!twin) return false;
-  MessageBox(CaseTwinText(item.name, *twin), targetPath, MB_ICONSTOP);
-  return true;
+  return CaseTwinInTheWay(item.name, NamesMatching(PathInFolder(folder, pattern)), itemNames);
 }
 
 bool RestoreDialog::IsRestorable(const ArchiveItem& item) {
@@ -172,7 +169,12 @@ void RestoreDialog::RestoreItem(BOOL bAskTarget) {
   }
 
   // A path chosen in the save dialog was confirmed there, over any spelling.
-  if (!bAskTarget && IsTakenByCaseTwin(*listing, listing->sourceFolder, item, targetPath)) return;
+  if (!bAskTarget) {
+    if (const auto twin = CaseTwinOnDisk(*listing, listing->sourceFolder, item)) {
+      MessageBox(CaseTwinText(item.name, *twin), targetPath, MB_ICONSTOP);
+      return;
+    }
+  }
   File target;
   if ((!bAskTarget && !IsRestorableFolder(listing->sourceFolder)) ||
       !target.Open(targetPath, File::Mode::CreateReadWrite, nullptr)) {
@@ -234,31 +236,36 @@ void RestoreDialog::RestoreAllItems(BOOL bAskTarget) {
   int restored = 0;
   progress.m_strTitle = Text(LocalizedText::RestoreTitle, language);
   progress.ShowOver(GetSafeHwnd());
+  PacedProgress pace(progress);
   FileArchiveSource source(archive);
   std::vector<std::uint8_t> buffer(archive_format::kCopyBufferSize);
   for (std::size_t i = 0; i < items.size(); ++i) {
     const ArchiveItem& item = items[i];
     if (IsRestorable(item)) {
       const std::string targetPath = PathInFolder(folder, item.name);
-      progress.SetStatusText(targetPath.c_str());
+      // Every target, also one that cannot be created: its message names it.
+      pace.SetStatus(targetPath);
       File target;
-      if (IsTakenByCaseTwin(*listing, folder, item, targetPath)) {
-        // Reported; the item stays unwritten.
+      if (const auto twin = CaseTwinOnDisk(*listing, folder, item)) {
+        pace.FlushStatus();
+        MessageBox(CaseTwinText(item.name, *twin), targetPath, MB_ICONSTOP);
       } else if (IsRestorableFolder(folder) && target.Open(targetPath, File::Mode::CreateReadWrite, nullptr)) {
         archive_format::CopyItemData(
             source, item, [&](std::span<const std::uint8_t> chunk) { WriteChunkTo(target, chunk); }, buffer);
         target.Close();
         ++restored;
       } else {
+        pace.FlushStatus();
         MessageBox(Text(LocalizedText::OpenOrCreateError, language), targetPath, MB_ICONSTOP);
       }
     }
-    progress.SetPercent(static_cast<int>(100.0 / static_cast<double>(items.size()) * static_cast<double>(i)));
-    if (progress.TakeCancelRequest() &&
+    pace.SetPosition(static_cast<int>(i), static_cast<int>(items.size()));
+    if (pace.TakeCancelRequest() &&
         MessageBox(Text(LocalizedText::CancelQuestion, language), Text(LocalizedText::RestoreTitle, language),
                    MB_YESNO | MB_ICONQUESTION) == IDYES)
       break;
   }
   archive.Close();
+  pace.FlushStatus();  // the summary comes up over the window
   showSummary(restored);
 }

@@ -41,10 +41,10 @@ class RestoreDialog : public MappedDialog<RestoreDialog> {
   void ReportDamage(const archive_format::ArchiveListing& listing);
   // False (after saying so) when the archive's folder is no folder by itself.
   bool HasOriginalFolder(const archive_format::ArchiveListing& listing);
-  // True (after saying so) when the folder holds another item of the archive
-  // under the item's name in other case.
-  bool IsTakenByCaseTwin(const archive_format::ArchiveListing& listing, const std::string& folder,
-                         const archive_format::ArchiveItem& item, const std::string& targetPath);
+  // The other item of the archive that the folder holds under the item's
+  // name in other case, if any: writing would replace it.
+  std::optional<std::string> CaseTwinOnDisk(const archive_format::ArchiveListing& listing,
+                                            const std::string& folder, const archive_format::ArchiveItem& item);
   // False (after saying so) for an item whose name is not a plain file name.
   bool IsRestorable(const archive_format::ArchiveItem& item);
 };

@@ -1,7 +1,9 @@
 // Times the real Backup and Restore All commands on one folder, answering
 // their dialogs with the user simulation, and prints the figures for
-// archive_bench.sh. Usage:
+// archive_bench.sh; after each command its platform floor (floor_driver) does
+// the same on the same data. Usage:
 //   archive_bench_driver <profile folder> <archive path> <empty restore folder> <result file>
+//                        <floor archive path> <empty floor restore folder>
 // The main window shows <profile folder>\Desktop, the folder that is stored.
 #include <windows.h>
 #include <psapi.h>
@@ -12,6 +14,7 @@
 #include <string>
 
 #include "app/current_language.h"
+#include "floor_run.h"
 #include "archive/restore_dialog.h"
 #include "framework/application.h"
 #include "res/resource.h"
@@ -30,14 +33,37 @@ constexpr std::chrono::minutes kPatience{5};
 // message comes up, not when the simulated user next looks.
 std::atomic<Clock::rep> g_summaryCreated{0};
 const char* g_watchedTitle = "";
+// When the progress window first came up: the command's run over the files
+// goes from there to the summary; before it lie the save dialog's closing and
+// the archive's creation, costs paid once per command.
+std::atomic<Clock::rep> g_progressUp{0};
+// When the first window after that began to be made, the summary: the run
+// ends there, before the message box's own making, paid once per command.
+std::atomic<Clock::rep> g_runEnded{0};
+// Set when the summary comes up: the simulated user waits for it here
+// instead of looking at the windows over and over, which would load the
+// Wine server that the command itself needs.
+HANDLE g_summaryUpEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
 
 LRESULT CALLBACK WatchActivation(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_CREATEWND && g_progressUp != 0 && g_runEnded == 0 &&
+      !(reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs->style & WS_CHILD))
+    g_runEnded = Clock::now().time_since_epoch().count();
   if (code == HCBT_ACTIVATE) {
     char title[64] = {};
     GetWindowTextA(reinterpret_cast<HWND>(wParam), title, sizeof title);
-    if (std::string(title) == g_watchedTitle) g_summaryCreated = Clock::now().time_since_epoch().count();
+    const bool isProgress = GetDlgItem(reinterpret_cast<HWND>(wParam), IDC_PROGRESS_BAR) != nullptr;
+    if (std::string(title) == g_watchedTitle) {
+      g_summaryCreated = Clock::now().time_since_epoch().count();
+      if (!isProgress) SetEvent(g_summaryUpEvent);
+    }
+    if (g_progressUp == 0 && isProgress) g_progressUp = Clock::now().time_since_epoch().count();
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+double RunSeconds() {
+  return std::chrono::duration<double>(Clock::duration(g_runEnded.load() - g_progressUp.load())).count();
 }
 
 double SecondsSince(Clock::time_point start) {
@@ -58,8 +84,10 @@ Clock::time_point ConfirmFileDialog(const usersim::User& user, const char* title
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 5) {
-    std::fprintf(stderr, "usage: %s <profile folder> <archive path> <empty restore folder> <result file>\n",
+  if (argc != 7) {
+    std::fprintf(stderr,
+                 "usage: %s <profile folder> <archive path> <empty restore folder> <result file> "
+                 "<floor archive path> <empty floor restore folder>\n",
                  argv[0]);
     return 2;
   }
@@ -73,7 +101,9 @@ int main(int argc, char** argv) {
   SetEnvironmentVariableA("USERPROFILE", profile.c_str());
   HHOOK hook = SetWindowsHookExA(WH_CBT, &WatchActivation, nullptr, GetCurrentThreadId());
 
+  const std::string quotedFloorArchive = std::string("\"") + argv[5] + "\"";
   double backupSeconds = 0;
+  double backupRunSeconds = 0;
   {
     MainDialog mainDialog;
     SetMainWindow(&mainDialog);
@@ -83,16 +113,23 @@ int main(int argc, char** argv) {
           const usersim::User user(GetCurrentProcessId(), kPatience);
           HWND main = user.WaitForDialog("Dorvex [English]");
           user.Click(main, IDC_BACKUP);
+          ResetEvent(g_summaryUpEvent);
           const Clock::time_point start = ConfirmFileDialog(user, "Save As", archivePath);
+          WaitForSingleObject(g_summaryUpEvent, INFINITE);
           user.Answer(user.WaitForMessageBox("Backup"), IDOK);
           backupSeconds = SecondsSince(start);
+          backupRunSeconds = RunSeconds();
           user.Click(main, IDCANCEL);
         },
         [&] { mainDialog.DoModal(); }, std::chrono::minutes(30));
     SetMainWindow(nullptr);
   }
+  const double backupFloorSeconds = RunFloor("backup \"" + profile + "\\Desktop\" " + quotedFloorArchive);
 
   double restoreSeconds = 0;
+  double restoreRunSeconds = 0;
+  g_progressUp = 0;
+  g_runEnded = 0;
   {
     RestoreDialog restore;
     restore.m_strArchivePath = archivePath;
@@ -102,22 +139,30 @@ int main(int argc, char** argv) {
           const usersim::User user(GetCurrentProcessId(), kPatience);
           HWND dialog = user.WaitForDialog("Restore");
           user.Click(dialog, IDC_RESTORE_ALL_NEW);
+          ResetEvent(g_summaryUpEvent);
           const Clock::time_point start = ConfirmFileDialog(user, "Save As", restoreFolder + "first");
+          WaitForSingleObject(g_summaryUpEvent, INFINITE);
           user.Answer(user.WaitForMessageBox("Result"), IDOK);
           restoreSeconds = SecondsSince(start);
+          restoreRunSeconds = RunSeconds();
           user.Click(dialog, IDCANCEL);
         },
         [&] { restore.DoModal(); }, std::chrono::minutes(30));
   }
   UnhookWindowsHookEx(hook);
+  const double restoreFloorSeconds = RunFloor("restore " + quotedFloorArchive + " \"" + argv[6] + "\"");
 
   PROCESS_MEMORY_COUNTERS memory{};
   memory.cb = sizeof memory;
   GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
   std::FILE* result = std::fopen(argv[4], "w");
   if (!result) return 1;
-  std::fprintf(result, "backup_seconds=%.3f\nrestore_seconds=%.3f\npeak_working_set_kib=%llu\n",
-               backupSeconds, restoreSeconds,
+  std::fprintf(result,
+               "backup_seconds=%.3f\nrestore_seconds=%.3f\nbackup_floor_seconds=%.3f\n"
+               "restore_floor_seconds=%.3f\nbackup_run_seconds=%.3f\nrestore_run_seconds=%.3f\n"
+               "peak_working_set_kib=%llu\n",
+               backupSeconds, restoreSeconds, backupFloorSeconds, restoreFloorSeconds, backupRunSeconds,
+               restoreRunSeconds,
                static_cast<unsigned long long>(memory.PeakWorkingSetSize / 1024));
   std::fclose(result);
   return 0;

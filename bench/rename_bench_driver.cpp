@@ -1,25 +1,29 @@
-// Times the real Set Upper Case and Enumerate commands on every file of one
-// folder, pressing the buttons with the user simulation, and prints the
-// figures for rename_bench.sh. Usage:
+// Times the real Set Upper Case, Set Lower Case, Substitute, Enumerate and
+// Delete commands on every file of one folder, pressing the buttons with the
+// user simulation, and after each one its platform floor (floor_driver) on
+// an identical folder; prints the figures for rename_bench.sh. Usage:
 //   rename_bench_driver <profile folder> <result file> <floor folder>
-// The main window shows <profile folder>\Desktop, the folder that is renamed;
+// The main window shows <profile folder>\Desktop, the folder that is changed;
 // the figures go to <result file>, since the script runs the driver inside
 // Wine's virtual desktop, whose launcher does not pass output on.
-// <floor folder> holds the same files: a bare loop of MoveFileA calls gives
-// them the numbered names, which shows what the platform's renaming alone
-// costs.
-// A command's time runs from the click that starts it (OK, for Enumerate) to
-// the moment its window is idle again, seen by the user; no hook slows the
-// program's own thread meanwhile.
+// A command's time runs from the click that starts it (OK or Yes, where a
+// dialog or question comes first) to the moment its window is idle again,
+// seen by the user. Its run over the files is timed apart, from the moment
+// its progress window comes up to the moment it goes, seen from inside the
+// program's thread: what lies outside it (a dialog closing, the lists
+// refilled) is paid once per command.
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "app/current_language.h"
+#include "floor_run.h"
 #include "framework/application.h"
 #include "res/resource.h"
 #include "scenario.h"
@@ -29,6 +33,24 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
+
+std::atomic<Clock::rep> g_progressUp{0};
+std::atomic<Clock::rep> g_progressGone{0};
+// Set when the progress window goes: the simulated user waits for it here
+// instead of looking at the windows over and over, which would load the
+// Wine server that the command itself needs.
+HANDLE g_progressGoneEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+
+LRESULT CALLBACK WatchProgressWindow(int code, WPARAM wParam, LPARAM lParam) {
+  if ((code == HCBT_ACTIVATE || code == HCBT_DESTROYWND) && GetDlgItem(reinterpret_cast<HWND>(wParam), IDC_PROGRESS_BAR)) {
+    const Clock::rep now = Clock::now().time_since_epoch().count();
+    if (code == HCBT_DESTROYWND) {
+      g_progressGone = now;
+      SetEvent(g_progressGoneEvent);
+    } else if (g_progressUp == 0) g_progressUp = now;
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
 
 bool IsProgressWindowUp() {
   for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
@@ -48,26 +70,25 @@ double SecondsUntilCommandEnd(const usersim::User& user, HWND main, Clock::time_
   return std::chrono::duration<double>(Clock::now() - clicked).count();
 }
 
-double SecondsOfBareRenames(const std::string& folder) {
-  SetCurrentDirectoryA(folder.c_str());
+std::vector<std::string> NamesIn(const std::string& folder) {
   std::vector<std::string> names;
   WIN32_FIND_DATAA found{};
-  HANDLE search = FindFirstFileA("*", &found);
-  if (search == INVALID_HANDLE_VALUE) return 0;
+  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return names;
   do {
     if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.emplace_back(found.cFileName);
   } while (FindNextFileA(search, &found));
   FindClose(search);
-  std::sort(names.begin(), names.end(),
-            [](const std::string& a, const std::string& b) { return lstrcmpiA(a.c_str(), b.c_str()) < 0; });
-  const Clock::time_point start = Clock::now();
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    char newName[32];
-    wsprintfA(newName, "NewFile%04d.jpg", static_cast<int>(i));
-    MoveFileA(names[i].c_str(), newName);
-  }
-  return std::chrono::duration<double>(Clock::now() - start).count();
+  std::sort(names.begin(), names.end());
+  return names;
 }
+
+struct Figure {
+  const char* name;
+  double seconds = 0;
+  double runSeconds = 0;
+  double floorSeconds = 0;
+};
 
 }  // namespace
 
@@ -79,51 +100,89 @@ int main(int argc, char** argv) {
   EnableControlStyles();
   SetCurrentLanguage(Language::English);
   SetEnvironmentVariableA("USERPROFILE", argv[1]);
+  const std::string shown = std::string(argv[1]) + "\\Desktop";
+  const std::string floorFolder = argv[3];
 
-  double upperSeconds = 0;
-  double enumerateSeconds = 0;
+  HHOOK hook = SetWindowsHookExA(WH_CBT, &WatchProgressWindow, nullptr, GetCurrentThreadId());
+  std::vector<Figure> figures;
+  std::string mismatch;
   int listed = 0;
-  std::string firstAfterUpper;
-  std::string firstAfterEnumerate;
   MainDialog mainDialog;
   SetMainWindow(&mainDialog);
   usersim::RunUserScenario(
       [&](usersim::User&) {
         // Selecting and refilling thousands of entries can keep the window
         // busy for longer than a user's usual patience.
-        const usersim::User user(GetCurrentProcessId(), std::chrono::minutes(10));
+        const usersim::User user(GetCurrentProcessId(), std::chrono::minutes(30));
+        HWND main = user.WaitForDialog("Dorvex [English]");
+        listed = user.ListCount(main, IDC_FILE_LIST);
+        // start: does what comes before the timed part and returns when the
+        // command begins; then the floor does the same on its folder.
+        const auto run = [&](const char* name, const char* floorOperation,
+                             const std::function<Clock::time_point()>& start) {
+          Figure figure{name};
+          g_progressUp = 0;
+          ResetEvent(g_progressGoneEvent);
+          const Clock::time_point started = start();
+          WaitForSingleObject(g_progressGoneEvent, INFINITE);
+          figure.seconds = SecondsUntilCommandEnd(user, main, started);
+          figure.runSeconds =
+              std::chrono::duration<double>(Clock::duration(g_progressGone.load() - g_progressUp.load())).count();
+          figure.floorSeconds = RunFloor(std::string(floorOperation) + " \"" + floorFolder + "\"");
+          if (mismatch.empty() && NamesIn(shown) != NamesIn(floorFolder)) mismatch = name;
+          figures.push_back(figure);
+        };
+        const auto clickOnAll = [&](int command) {
+          return [&, command] {
+            user.Click(main, IDC_SELECT_ALL);
+            const Clock::time_point clicked = Clock::now();
+            user.Click(main, command);
+            return clicked;
+          };
+        };
         try {
-          HWND main = user.WaitForDialog("Dorvex [English]");
-          listed = user.ListCount(main, IDC_FILE_LIST);
-          user.Click(main, IDC_SELECT_ALL);
-
-          Clock::time_point clicked = Clock::now();
-          user.Click(main, IDC_UPPER_CASE);
-          upperSeconds = SecondsUntilCommandEnd(user, main, clicked);
-          firstAfterUpper = user.ListItems(main, IDC_FILE_LIST).front();
-
-          user.Click(main, IDC_ENUMERATE);
-          HWND dialog = user.WaitForDialog("Enumerate");
-          clicked = Clock::now();
-          user.ClickOk(dialog);
-          enumerateSeconds = SecondsUntilCommandEnd(user, main, clicked);
-          firstAfterEnumerate = user.ListItems(main, IDC_FILE_LIST).front();
+          run("upper_case", "upper", clickOnAll(IDC_UPPER_CASE));
+          run("lower_case", "lower", clickOnAll(IDC_LOWER_CASE));
+          run("substitute", "substitute", [&] {
+            user.Click(main, IDC_SELECT_ALL);
+            user.Click(main, IDC_SUBSTITUTE);
+            HWND dialog = user.WaitForDialog("Substitute");
+            user.Type(dialog, IDC_SUBSTITUTE_ORIGINAL, "photo");
+            user.Type(dialog, IDC_SUBSTITUTE_NEW, "picture");
+            const Clock::time_point clicked = Clock::now();
+            user.ClickOk(dialog);
+            return clicked;
+          });
+          run("enumerate", "enumerate", [&] {
+            user.Click(main, IDC_ENUMERATE);
+            HWND dialog = user.WaitForDialog("Enumerate");
+            const Clock::time_point clicked = Clock::now();
+            user.ClickOk(dialog);
+            return clicked;
+          });
+          run("delete", "delete", [&] {
+            user.Click(main, IDC_SELECT_ALL);
+            user.Click(main, IDC_DELETE);
+            const usersim::MessageBoxInfo question = user.WaitForMessageBox("Delete file");
+            const Clock::time_point clicked = Clock::now();
+            user.Answer(question, IDYES);
+            return clicked;
+          });
           user.Click(main, IDCANCEL);
         } catch (const std::exception& error) {
           std::fprintf(stderr, "rename_bench_driver: %s\n", error.what());
           throw;
         }
       },
-      [&] { mainDialog.DoModal(); }, std::chrono::minutes(30));
+      [&] { mainDialog.DoModal(); }, std::chrono::minutes(120));
   SetMainWindow(nullptr);
-  const double bareSeconds = SecondsOfBareRenames(argv[3]);
+  UnhookWindowsHookEx(hook);
 
   std::FILE* result = std::fopen(argv[2], "w");
   if (!result) return 1;
-  std::fprintf(result,
-               "listed_files=%d\nupper_case_seconds=%.3f\nfirst_after_upper_case=%s\n"
-               "enumerate_seconds=%.3f\nfirst_after_enumerate=%s\nbare_move_seconds=%.3f\n",
-               listed, upperSeconds, firstAfterUpper.c_str(), enumerateSeconds, firstAfterEnumerate.c_str(),
-               bareSeconds);
+  std::fprintf(result, "listed_files=%d\nmismatch=%s\n", listed, mismatch.c_str());
+  for (const Figure& figure : figures)
+    std::fprintf(result, "%s_seconds=%.3f\n%s_run_seconds=%.3f\n%s_floor_seconds=%.3f\n", figure.name,
+                 figure.seconds, figure.name, figure.runSeconds, figure.name, figure.floorSeconds);
   return std::fclose(result) == 0 ? 0 : 1;
 }

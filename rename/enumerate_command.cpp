@@ -5,7 +5,7 @@
 #include "rename/enumerate_dialog.h"
 #include "rename/file_list.h"
 #include "rename/name_transforms.h"
-#include "rename/paced_progress.h"
+#include "archive/paced_progress.h"
 #include "rename/rename_messages.h"
 #include "rename/safe_rename.h"
 #include "res/resource.h"

@@ -4,7 +4,7 @@
 #include "framework/file.h"
 #include "rename/file_list.h"
 #include "rename/name_transforms.h"
-#include "rename/paced_progress.h"
+#include "archive/paced_progress.h"
 #include "rename/rename_messages.h"
 #include "rename/safe_rename.h"
 #include "rename/substitute_dialog.h"
@@ -116,8 +116,7 @@ void MainDialog::ProcessSelection(int code) {
       const bool skipped = code == IDC_SUBSTITUTE && !newName;
       if (!skipped) {
         pace.SetStatus(code == IDC_SUBSTITUTE ? *newName : oldName);
-        if (progress.TakeCancelRequest()) {
-          pace.FlushStatus();
+        if (pace.TakeCancelRequest()) {
           if (MessageBox(Text(LocalizedText::CancelQuestion, language), title, MB_YESNO | MB_ICONQUESTION) ==
               IDYES)
             break;

@@ -11,6 +11,7 @@
 #include <stdexcept>
 
 #include "app/current_language.h"
+#include "archive/paced_progress.h"
 #include "archive/progress_dialog.h"
 #include "archive_test_support.h"
 #include "res/resource.h"
@@ -145,6 +146,27 @@ TEST_F(ArchiveProgressDialogTest, TwoCancelPressesBeforeAPollAreOneRequest) {
     EXPECT_TRUE(first);
     EXPECT_FALSE(second);
     EXPECT_TRUE(IsWindowVisible(progress));  // a request, not an ending
+  });
+}
+
+// However often the window's updates are skipped, the poll of the last item
+// still sees a press that came in after the bar moved.
+TEST_F(ArchiveProgressDialogTest, ACancelPressedJustBeforeTheLastItemsPollIsReported) {
+  Run([&](User&, HWND, HWND progress) {
+    bool first = true;
+    bool last = false;
+    m_operation.Do([&] {
+      PacedProgress pace(*m_dialog);
+      pace.SetStatus("first.txt");
+      pace.SetPosition(0, 2);
+      first = pace.TakeCancelRequest();
+      pace.SetStatus("last.txt");
+      pace.SetPosition(1, 2);
+      PostMessageA(GetDlgItem(progress, IDCANCEL), BM_CLICK, 0, 0);
+      last = pace.TakeCancelRequest();
+    });
+    EXPECT_FALSE(first);
+    EXPECT_TRUE(last);
   });
 }
 

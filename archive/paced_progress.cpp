@@ -1,8 +1,8 @@
-#include "rename/paced_progress.h"
+#include "archive/paced_progress.h"
 
 namespace {
-// Changes faster than this cannot be read anyway.
-constexpr std::uint64_t kMomentMilliseconds = 40;
+// Ten changes a second are more than anyone reads; each costs a redraw.
+constexpr std::uint64_t kMomentMilliseconds = 100;
 }  // namespace
 
 bool PacedProgress::MomentPassedSince(std::uint64_t tick) {
@@ -25,8 +25,16 @@ void PacedProgress::FlushStatus() {
 
 void PacedProgress::SetPosition(int index, int count) {
   const int position = static_cast<int>(100.0 / static_cast<double>(count) * static_cast<double>(index));
-  if (position == m_nPosition && !MomentPassedSince(m_nPositionSetAt)) return;
+  // The first position at once; after that at most one move a moment, which
+  // also handles the window's waiting messages (repaints) now and then.
+  if (m_nPosition >= 0 && !MomentPassedSince(m_nPositionSetAt)) return;
   m_progress.SetPercent(position);
   m_nPosition = position;
   m_nPositionSetAt = GetTickCount64();
+}
+
+bool PacedProgress::TakeCancelRequest() {
+  if (!m_progress.TakeCancelRequest()) return false;
+  FlushStatus();
+  return true;
 }

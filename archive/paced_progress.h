@@ -1,0 +1,40 @@
+// How every command over many files uses its progress window. Showing a name
+// costs more than copying or renaming a small file (a static control redraws
+// itself on every change of text), so a new name replaces the shown one only
+// once that has been up for a moment, and the bar moves at most once a
+// moment. A Cancel press is never paced: every poll looks at the window's
+// waiting messages, so a press is noticed at the next file, up to the last
+// one. Before the run stops for the user (a question or a message box), the
+// latest name is shown.
+#pragma once
+#include "archive/progress_dialog.h"
+
+#include <cstdint>
+#include <string>
+
+class PacedProgress {
+ public:
+  explicit PacedProgress(ProgressDialog& progress) : m_progress(progress) {}
+
+  // The item in hand.
+  void SetStatus(std::string text);
+  // After the item at `index` of `count`: (100 / count) x index, rounded
+  // toward zero, so that the last item never shows 100.
+  void SetPosition(int index, int count);
+  // Whether Cancel was pressed since the last poll; the latest name is shown
+  // first, for the question that follows.
+  bool TakeCancelRequest();
+  // Shows the latest name at once.
+  void FlushStatus();
+
+ private:
+  static bool MomentPassedSince(std::uint64_t tick);
+
+  ProgressDialog& m_progress;
+  std::string m_strPendingStatus;
+  bool m_bStatusPending = false;
+  bool m_bStatusShown = false;
+  std::uint64_t m_nStatusShownAt = 0;
+  int m_nPosition = -1;
+  std::uint64_t m_nPositionSetAt = 0;
+};
