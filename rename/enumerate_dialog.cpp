@@ -2,7 +2,7 @@
 
 #include "app/current_language.h"
 #include "framework/data_exchange.h"
-#include "rename/numbered_name_parts.h"
+#include "rename/numbered_name_rules.h"
 #include "res/resource.h"
 
 namespace {

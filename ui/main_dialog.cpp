@@ -134,15 +134,15 @@ void MainDialog::FillLists() {
 }
 
 bool MainDialog::ListFolder(const std::string& folder, const std::string& pattern, bool noFiles) {
-  const std::string spec = folder + pattern;
-  if (spec.size() > kMaxListingPath) return false;
+  const std::string listingPath = folder + pattern;
+  if (listingPath.size() > kMaxListingPath) return false;
   // Wine's listing service takes "c:\*.*" as "c:" plus a pattern, which lists
   // the drive's current directory instead of its root: enter the folder
   // first, and step back out when the listing refuses the pattern.
   const std::string previousDirectory = CurrentDirectory();
   if (!folder.empty() && !SetCurrentDirectoryA(folder.c_str())) return false;
   std::vector<char> buffer(MAX_PATH + 1, '\0');
-  spec.copy(buffer.data(), spec.size());
+  listingPath.copy(buffer.data(), listingPath.size());
   {
     HWND fileList = GetDlgItem(IDC_FILE_LIST);
     ListRedrawPause pause(fileList);

@@ -149,7 +149,7 @@ TEST_F(EnumerateTest, ADeviceNameFailsAndNothingIsCreated) {
   EXPECT_EQ(Content("a.txt"), "a");
 }
 
-TEST_F(EnumerateTest, PartsThatNoNameCouldHoldAreRefusedAtOkBeforeAnyFileIsTouched) {
+TEST_F(EnumerateTest, StemsAndExtensionsThatNoNameCouldHoldAreRefusedAtOkBeforeAnyFileIsTouched) {
   Add("a.txt", "a");
   struct Refusal {
     int edit;
@@ -168,16 +168,7 @@ TEST_F(EnumerateTest, PartsThatNoNameCouldHoldAreRefusedAtOkBeforeAnyFileIsTouch
     for (const auto& [edit, typed, message] : refusals) {
       user.SetText(dialog, edit, "");
       user.TypeWide(dialog, edit, typed);
-      user.ClickOk(dialog);
-      const auto box = user.WaitForMessageBox(ApplicationName());
-      EXPECT_EQ(box.wideText, message);
-      EXPECT_EQ(box.icon, MessageBoxIcon::Exclamation);
-      user.Answer(box, IDOK);
-      user.Settle(dialog);
-      EXPECT_EQ(user.FocusedControl(dialog), user.Control(dialog, edit)) << box.text;
-      const DWORD selection = static_cast<DWORD>(SendMessageA(user.Control(dialog, edit), EM_GETSEL, 0, 0));
-      EXPECT_EQ(LOWORD(selection), 0) << box.text;
-      EXPECT_EQ(HIWORD(selection), typed.size()) << box.text;
+      ExpectRefusedAtOk(user, dialog, edit, message);
       user.SetText(dialog, edit, edit == IDC_ENUMERATE_EXTENSION ? "jpg" : "NewFile");
     }
     user.ClickCancel(dialog);

@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "app/current_language.h"
+#include "framework/application.h"
 #include "res/resource.h"
 
 using usersim::User;
@@ -84,6 +85,20 @@ void WaitForCommandEnd(const User& user, HWND window) {
     if (std::chrono::steady_clock::now() > deadline) throw usersim::UserGaveUp("the command did not end");
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
   }
+}
+
+void ExpectRefusedAtOk(const User& user, HWND dialog, int edit, std::wstring_view message) {
+  const std::size_t typedLength = static_cast<std::size_t>(GetWindowTextLengthW(user.Control(dialog, edit)));
+  user.ClickOk(dialog);
+  const auto box = user.WaitForMessageBox(ApplicationName());
+  EXPECT_EQ(box.wideText, message);
+  EXPECT_EQ(box.icon, usersim::MessageBoxIcon::Exclamation);
+  user.Answer(box, IDOK);
+  user.Settle(dialog);
+  EXPECT_EQ(user.FocusedControl(dialog), user.Control(dialog, edit)) << box.text;
+  const auto selection = static_cast<DWORD>(SendMessageA(user.Control(dialog, edit), EM_GETSEL, 0, 0));
+  EXPECT_EQ(LOWORD(selection), 0) << box.text;
+  EXPECT_EQ(HIWORD(selection), typedLength) << box.text;
 }
 
 void RunCommand(const User& user, HWND window, int buttonId) {

@@ -53,6 +53,11 @@ void SelectFiles(const usersim::User& user, HWND window, std::initializer_list<s
 // Waits until the command started in the main window has ended: its
 // progress window is gone and the main window is usable again.
 void WaitForCommandEnd(const usersim::User& user, HWND window);
+// Clicks OK in a dialog whose field `edit` holds text it must refuse, and
+// checks the refusal as the user meets it: the message (with the exclamation
+// icon and the program's name as caption), then the focus back in that field
+// with all of its text selected.
+void ExpectRefusedAtOk(const usersim::User& user, HWND dialog, int edit, std::wstring_view message);
 // Clicks a command button and waits for the command to end.
 void RunCommand(const usersim::User& user, HWND window, int buttonId);
 

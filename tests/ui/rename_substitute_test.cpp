@@ -134,13 +134,7 @@ TEST_F(SubstituteTest, ALetterTheCodePageLacksIsRefusedByNameAndNothingIsRenamed
     HWND dialog = user.WaitForDialog("Substitute");
     user.TypeWide(dialog, IDC_SUBSTITUTE_ORIGINAL, L"\u0101");  // would read as its look-alike "a"
     user.Type(dialog, IDC_SUBSTITUTE_NEW, "x");
-    user.ClickOk(dialog);
-    const auto box = user.WaitForMessageBox(ApplicationName());
-    EXPECT_EQ(box.wideText, kMacronRefusal);
-    EXPECT_EQ(box.icon, MessageBoxIcon::Exclamation);
-    user.Answer(box, IDOK);
-    user.Settle(dialog);
-    EXPECT_EQ(user.FocusedControl(dialog), user.Control(dialog, IDC_SUBSTITUTE_ORIGINAL));
+    ExpectRefusedAtOk(user, dialog, IDC_SUBSTITUTE_ORIGINAL, kMacronRefusal);
     user.ClickCancel(dialog);
     WaitForCommandEnd(user, window);
     user.Click(window, IDCANCEL);

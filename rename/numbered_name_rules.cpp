@@ -1,4 +1,4 @@
-#include "rename/numbered_name_parts.h"
+#include "rename/numbered_name_rules.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
-#include "rename/numbered_name_parts.h"
+#include "rename/numbered_name_rules.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-TEST(NumberedNameParts, WhatEnumerateAcceptsAsStemAndExtension) {
+TEST(NumberedNameRules, WhatEnumerateAcceptsAsStemAndExtension) {
   struct Row {
     std::string text;
     NamePartFault asStem;
