@@ -116,7 +116,7 @@ std::optional<std::string> RestoreDialog::CaseTwinOnDisk(const ArchiveListing& l
   // Only an archive that holds another spelling of the name pays for a look
   // at the folder.
   const bool hasTwin = std::ranges::any_of(listing.items, [&](const ArchiveItem& other) {
-    return other.name != item.name && ToUpperAnsi(other.name) == ToUpperAnsi(item.name);
+    return other.name != item.name && SameNameIgnoringCase(other.name, item.name);
   });
   if (!hasTwin || item.name.empty()) return std::nullopt;
   std::vector<std::string> itemNames;

@@ -5,6 +5,12 @@
 
 #include <cctype>
 
+namespace {
+
+bool IsSlash(char c) { return c == '\\' || c == '/'; }
+
+}  // namespace
+
 std::string DerivedExtension(std::string_view itemName) {
   const auto dot = itemName.rfind('.');
   return std::string(dot == std::string_view::npos ? itemName : itemName.substr(dot + 1));
@@ -24,21 +30,12 @@ std::string PathInFolder(std::string_view folder, std::string_view name) {
 
 bool IsRestorableFolder(std::string_view folder) {
   if (folder.size() < 4) return true;
-  const auto isSlash = [](char c) { return c == '\\' || c == '/'; };
-  const bool deviceNamespace = isSlash(folder[0]) && isSlash(folder[1]) &&
-                               (folder[2] == '.' || folder[2] == '?') && isSlash(folder[3]);
+  const bool deviceNamespace = IsSlash(folder[0]) && IsSlash(folder[1]) &&
+                               (folder[2] == '.' || folder[2] == '?') && IsSlash(folder[3]);
   const bool objectNamespace =
-      isSlash(folder[0]) && folder[1] == '?' && folder[2] == '?' && isSlash(folder[3]);
+      IsSlash(folder[0]) && folder[1] == '?' && folder[2] == '?' && IsSlash(folder[3]);
   return !deviceNamespace && !objectNamespace;
 }
-
-namespace {
-
-bool IsSlash(char c) { return c == '\\' || c == '/'; }
-
-bool SameIgnoringCase(std::string_view a, std::string_view b) { return ToUpperAnsi(a) == ToUpperAnsi(b); }
-
-}  // namespace
 
 bool NamesAbsoluteFolder(std::string_view folder) {
   const bool driveRoot = folder.size() >= 3 && std::isalpha(static_cast<unsigned char>(folder[0])) &&
@@ -58,7 +55,7 @@ std::optional<std::string> CaseTwinInTheWay(std::string_view itemName, const std
   for (const std::string& spelling : stored)
     if (spelling == itemName) return std::nullopt;
   for (const std::string& spelling : stored) {
-    if (!SameIgnoringCase(spelling, itemName)) continue;
+    if (!SameNameIgnoringCase(spelling, itemName)) continue;
     for (const std::string& other : itemNames)
       if (other == spelling) return spelling;
   }

@@ -22,8 +22,6 @@ bool IsTakenNameError(std::uint32_t error) { return error == kAlreadyExists || e
 
 }  // namespace
 
-bool SameNameIgnoringCase(std::string_view a, std::string_view b) { return ToUpperAnsi(a) == ToUpperAnsi(b); }
-
 void LosslessRenamer::Rename(std::string_view oldName, std::string_view newName) {
   if (!IsPlainFileName(oldName) || !IsPlainFileName(newName)) Fail(kInvalidName, oldName);
   if (oldName == newName) return;

@@ -62,5 +62,3 @@ class LosslessRenamer {
   bool m_bCaseChangeTakesTwoSteps = false;
 };
 
-// True when the names differ at most in the case of their letters (code page 1252).
-bool SameNameIgnoringCase(std::string_view a, std::string_view b);

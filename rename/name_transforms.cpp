@@ -70,3 +70,5 @@ std::string NumberedName(std::string_view stem, unsigned number, std::string_vie
   name += extension;
   return name;
 }
+
+bool SameNameIgnoringCase(std::string_view a, std::string_view b) { return ToUpperAnsi(a) == ToUpperAnsi(b); }

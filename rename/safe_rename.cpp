@@ -2,6 +2,7 @@
 
 #include "framework/string_format.h"
 #include "framework/unique_handles.h"
+#include "rename/name_transforms.h"
 
 std::uint32_t SafeRenamer::CurrentFolderNames::Move(const std::string& from, const std::string& to) {
   // MoveFileA never replaces an existing file.
