@@ -1,19 +1,17 @@
+#include "archive/backup_command.h"
+
+#include "app/ansi_case.h"
 #include "app/current_language.h"
 #include "app/localized_text.h"
+#include "app/paced_progress.h"
+#include "app/progress_dialog.h"
 #include "archive/archive_format.h"
 #include "archive/archive_messages.h"
 #include "archive/default_archive_name.h"
 #include "archive/item_data_store.h"
-#include "framework/list_box.h"
-#include "archive/paced_progress.h"
-#include "archive/progress_dialog.h"
 #include "framework/file.h"
 #include "framework/file_dialog.h"
 #include "framework/string_format.h"
-#include "rename/name_transforms.h"
-#include "res/resource.h"
-#include "ui/browsing_state.h"
-#include "ui/main_dialog.h"
 
 #include <optional>
 #include <vector>
@@ -41,25 +39,24 @@ std::optional<std::uint64_t> LengthOf(const File& file) {
 
 }  // namespace
 
-void MainDialog::OnBackup() {
+void BackUpListedFiles(CommandWindow& window) {
   using namespace archive_format;
   const LanguageId language = CurrentLanguage();
   ProgressDialog progress;
   FileDialog saveDialog(false, "Backup", DefaultArchiveName(CurrentLocalTime()),
-                        OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "*.Backup", GetSafeHwnd());
+                        OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "*.Backup", window.OwnerWindow());
 
-  HWND fileList = GetDlgItem(IDC_FILE_LIST);
-  const int count = ListBoxCount(fileList);
+  const int count = window.ListedFileCount();
   if (count == 0) {
-    MessageBox(FormatString(TextCStr(LocalizedText::NoFilesMatchedBackup, language), FileSpec.c_str()),
+    window.MessageBox(FormatString(TextCStr(LocalizedText::NoFilesMatchedBackup, language), window.TypedPattern().c_str()),
                Text(LocalizedText::ErrorTitle, language), MB_ICONINFORMATION);
     return;
   }
 
-  const std::string folder = ListedFolder();
+  const std::string folder = window.ListedFolder();
   const auto emptyHeader = EncodeHeader(folder, 0);
   if (!emptyHeader) {
-    MessageBox(FolderTooLongText(folder), kBackupErrorCaption, MB_ICONSTOP);
+    window.MessageBox(FolderTooLongText(folder), kBackupErrorCaption, MB_ICONSTOP);
     return;
   }
 
@@ -68,7 +65,7 @@ void MainDialog::OnBackup() {
   File archive;
   FileException error;
   if (!archive.Open(archivePath, File::Mode::CreateReadWrite, &error)) {
-    ShowFileError(archivePath, error, kBackupErrorCaption);
+    window.ShowFileError(archivePath, error, kBackupErrorCaption);
     return;
   }
   archive.Write(emptyHeader->data(), static_cast<std::uint32_t>(emptyHeader->size()));
@@ -76,32 +73,32 @@ void MainDialog::OnBackup() {
   std::vector<std::uint8_t> buffer(kCopyBufferSize);
   std::uint32_t stored = 0;
   progress.m_strTitle = Text(LocalizedText::BackupTitle, language);
-  progress.ShowOver(GetSafeHwnd());
+  progress.ShowOver(window.OwnerWindow());
   PacedProgress pace(progress);
   for (int i = 0; i < count; ++i) {
-    const std::string name = ListBoxText(fileList, i);
+    const std::string name = window.ListedFileName(i);
     const auto itemHeader = EncodeItemHeader(name, 0);
     if (!itemHeader) {
       pace.FlushStatus();
-      MessageBox(NameTooLongText(name), kErrorCaption, MB_ICONSTOP);
+      window.MessageBox(NameTooLongText(name), kErrorCaption, MB_ICONSTOP);
       continue;
     }
     File source;
     if (!source.Open(folder + name, File::Mode::ReadExisting, &error)) {
       pace.FlushStatus();
-      ShowFileError(name, error, kErrorCaption);
+      window.ShowFileError(name, error, kErrorCaption);
       continue;
     }
     const std::optional<std::uint64_t> size = LengthOf(source);
     if (!size) {
       pace.FlushStatus();
-      MessageBox(FileSizeUnknownText(name), kErrorCaption, MB_ICONSTOP);
+      window.MessageBox(FileSizeUnknownText(name), kErrorCaption, MB_ICONSTOP);
       continue;
     }
     const auto dataSize = StorableDataSize(*size);
     if (!dataSize) {
       pace.FlushStatus();
-      MessageBox(FileTooLargeText(name), kErrorCaption, MB_ICONSTOP);
+      window.MessageBox(FileTooLargeText(name), kErrorCaption, MB_ICONSTOP);
       continue;
     }
     pace.SetStatus(name);
@@ -123,7 +120,7 @@ void MainDialog::OnBackup() {
 
     pace.SetPosition(i, count);
     if (pace.TakeCancelRequest() &&
-        MessageBox(Text(LocalizedText::CancelQuestion, language), Text(LocalizedText::BackupTitle, language),
+        window.MessageBox(Text(LocalizedText::CancelQuestion, language), Text(LocalizedText::BackupTitle, language),
                    MB_YESNO | MB_ICONQUESTION) == IDYES)
       break;
   }
@@ -136,7 +133,7 @@ void MainDialog::OnBackup() {
 
   const std::string summary =
       FormatString(TextCStr(LocalizedText::BackupComplete, language), static_cast<int>(stored), count);
-  MessageBox(ToLowerAnsi(summary), Text(LocalizedText::BackupTitle, language), MB_ICONINFORMATION);
-  Refresh();
-  FillLists();
+  window.MessageBox(ToLowerAnsi(summary), Text(LocalizedText::BackupTitle, language), MB_ICONINFORMATION);
+  window.Refresh();
+  window.FillLists();
 }

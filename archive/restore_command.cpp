@@ -1,17 +1,18 @@
-#include "archive/restore_dialog.h"
-#include "ui/main_dialog.h"
+#include "archive/restore_command.h"
 
-void MainDialog::OnRetrieve() {
+#include "archive/restore_dialog.h"
+
+void RestoreFromChosenArchive() {
   RestoreDialog dialog;
   dialog.m_bChooseArchive = TRUE;
   dialog.m_bNoExit = TRUE;
   dialog.DoModal();
 }
 
-INT_PTR MainDialog::OpenCommandLineArchive() {
+INT_PTR RestoreFromArchive(const std::string& archivePath) {
   RestoreDialog dialog;
   dialog.m_bChooseArchive = FALSE;
   dialog.m_bNoExit = FALSE;
-  dialog.m_strArchivePath = m_strArchiveArg;
+  dialog.m_strArchivePath = archivePath;
   return dialog.DoModal();
 }

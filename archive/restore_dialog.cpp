@@ -5,14 +5,14 @@
 #include "archive/archive_messages.h"
 #include "archive/file_archive_source.h"
 #include "archive/item_data_store.h"
-#include "archive/paced_progress.h"
-#include "archive/progress_dialog.h"
+#include "app/paced_progress.h"
+#include "app/progress_dialog.h"
 #include "archive/restore_naming.h"
 #include "framework/file_dialog.h"
 #include "framework/folder_listing.h"
 #include "framework/plain_file_name.h"
 #include "framework/string_format.h"
-#include "rename/name_transforms.h"
+#include "app/ansi_case.h"
 #include "res/resource.h"
 
 #include <algorithm>

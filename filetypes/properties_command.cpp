@@ -1,3 +1,5 @@
+#include "filetypes/properties_command.h"
+
 #include "app/current_language.h"
 #include "app/localized_text.h"
 #include "filetypes/extension.h"
@@ -6,22 +8,19 @@
 #include "filetypes/icon_value.h"
 #include "filetypes/properties_dialog.h"
 #include "framework/file.h"
-#include "framework/list_box.h"
 #include "framework/string_format.h"
-#include "res/resource.h"
-#include "ui/main_dialog.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace {
 
 constexpr std::size_t kMaxListedNameLength = 512;
 
-// The file-list item that has the focus: after a double-click, the clicked one.
-std::string CaretItemText(HWND list) {
-  const LRESULT caret = SendMessageA(list, LB_GETCARETINDEX, 0, 0);
-  if (caret == LB_ERR) return {};
-  return ListBoxText(list, static_cast<int>(caret)).substr(0, kMaxListedNameLength);
+std::string FocusedFileName(const CommandWindow& window) {
+  const std::optional<int> focused = window.FocusedFilePosition();
+  if (!focused) return {};
+  return window.ListedFileName(*focused).substr(0, kMaxListedNameLength);
 }
 
 void ShowStatus(PropertiesDialog& dialog, const std::string& name, const FileStatus& status) {
@@ -42,15 +41,15 @@ void ShowStatus(PropertiesDialog& dialog, const std::string& name, const FileSta
 
 }  // namespace
 
-void MainDialog::OnFileListDoubleClick() {
-  const std::string name = CaretItemText(GetDlgItem(IDC_FILE_LIST));
+void EditPropertiesOfFocusedFile(CommandWindow& window) {
+  const std::string name = FocusedFileName(window);
   if (name.empty()) return;
 
   FileStatus status;
   if (!File::GetStatus(name, status)) {
     // Removed or renamed since the list was filled.
     const DWORD error = GetLastError();
-    ShowFileError(name, FileException::FromSystemError(error ? error : ERROR_FILE_NOT_FOUND, name),
+    window.ShowFileError(name, FileException::FromSystemError(error ? error : ERROR_FILE_NOT_FOUND, name),
                   TextCStr(LocalizedText::ErrorTitle, CurrentLanguage()));
     return;
   }

@@ -20,6 +20,16 @@ std::string ListBoxText(HWND list, int index) {
   return ToAnsiText(std::wstring_view(wide.data(), static_cast<std::size_t>(copied))).text;
 }
 
+std::vector<int> SelectedPositions(HWND list) {
+  const LRESULT count = SendMessageA(list, LB_GETSELCOUNT, 0, 0);
+  if (count == LB_ERR || count <= 0) return {};
+  std::vector<int> positions(static_cast<std::size_t>(count));
+  const LRESULT read =
+      SendMessageA(list, LB_GETSELITEMS, positions.size(), reinterpret_cast<LPARAM>(positions.data()));
+  positions.resize(read == LB_ERR ? 0 : static_cast<std::size_t>(read));
+  return positions;
+}
+
 ListRedrawPause::ListRedrawPause(HWND list) : m_list(list) { SendMessageA(m_list, WM_SETREDRAW, FALSE, 0); }
 
 ListRedrawPause::~ListRedrawPause() {

@@ -3,9 +3,12 @@
 #include "framework/win32.h"
 
 #include <string>
+#include <vector>
 
 int ListBoxCount(HWND list);
 std::string ListBoxText(HWND list, int index);
+// The positions of all selected entries of a multiple-selection list, top first.
+std::vector<int> SelectedPositions(HWND list);
 
 // Drawing after every added entry makes a refill of thousands of files slow:
 // the list draws once, when the pause ends.

@@ -1,6 +1,6 @@
 #include "print/page_layout.h"
 
-#include "rename/name_transforms.h"
+#include "app/ansi_case.h"
 
 #include <algorithm>
 #include <cctype>

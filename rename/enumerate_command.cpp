@@ -1,15 +1,15 @@
+#include "rename/enumerate_command.h"
+
 #include "app/current_language.h"
 #include "app/localized_text.h"
-#include "archive/progress_dialog.h"
+#include "app/paced_progress.h"
+#include "app/progress_dialog.h"
 #include "framework/file.h"
 #include "rename/enumerate_dialog.h"
 #include "rename/file_list.h"
 #include "rename/name_transforms.h"
-#include "archive/paced_progress.h"
 #include "rename/rename_messages.h"
 #include "rename/safe_rename.h"
-#include "res/resource.h"
-#include "ui/main_dialog.h"
 
 #include <string>
 
@@ -21,7 +21,7 @@ constexpr char kRenameErrorCaption[] = "Sequence";
 
 }  // namespace
 
-void MainDialog::OnEnumerate() {
+void EnumerateListedFiles(CommandWindow& window) {
   EnumerateDialog dialog;
   dialog.m_nNumber = 0;
   dialog.m_strNewName = "NewFile";
@@ -30,18 +30,17 @@ void MainDialog::OnEnumerate() {
 
   const std::string stem = dialog.m_strNewName;
   const std::string extension = dialog.m_strExtension;
-  HWND list = GetDlgItem(IDC_FILE_LIST);
-  const int count = ListBoxCount(list);
-  if (count == 0) EnableSelectionCommands(false);
+  const int count = window.ListedFileCount();
+  if (count == 0) window.EnableSelectionCommands(false);
 
   SafeRenamer renamer;
   ProgressDialog progress;
   progress.m_strTitle = Text(LocalizedText::EnumerateTitle, CurrentLanguage());
-  progress.ShowOver(GetSafeHwnd());
+  progress.ShowOver(window.OwnerWindow());
   PacedProgress pace(progress);
 
   for (int i = 0; i < count; ++i) {
-    const std::string listedName = ListBoxText(list, i);
+    const std::string listedName = window.ListedFileName(i);
     File file;
     FileException openError;
     if (OpenListedFile(file, listedName, openError)) {
@@ -53,19 +52,19 @@ void MainDialog::OnEnumerate() {
         renamer.Rename(oldName, newName);
       } catch (const RenameLeftUnderTemporaryName& stranded) {
         pace.FlushStatus();
-        MessageBox(LeftUnderTemporaryNameText(listedName, stranded.m_strNewName, stranded.m_strTemporaryName),
+        window.MessageBox(LeftUnderTemporaryNameText(listedName, stranded.m_strNewName, stranded.m_strTemporaryName),
                    kRenameErrorCaption, MB_OK | MB_ICONSTOP);
       } catch (const FileException& error) {
         pace.FlushStatus();
-        ShowFileError(listedName, error, kRenameErrorCaption);
+        window.ShowFileError(listedName, error, kRenameErrorCaption);
       }
       pace.SetStatus(newName);
     } else {
       pace.FlushStatus();
-      ShowFileError(listedName, openError, kOpenErrorCaption);
+      window.ShowFileError(listedName, openError, kOpenErrorCaption);
     }
     pace.SetPosition(i, count);
   }
-  FillLists();
+  window.FillLists();
   progress.DestroyWindow();
 }

@@ -1,7 +1,7 @@
 #include "rename/lossless_rename.h"
 
 #include "framework/plain_file_name.h"
-#include "rename/name_transforms.h"
+#include "app/ansi_case.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 
 #include "framework/string_format.h"
 #include "framework/unique_handles.h"
-#include "rename/name_transforms.h"
+#include "app/ansi_case.h"
 
 std::uint32_t SafeRenamer::CurrentFolderNames::Move(const std::string& from, const std::string& to) {
   // MoveFileA never replaces an existing file.

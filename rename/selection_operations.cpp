@@ -1,15 +1,17 @@
+#include "rename/selection_operations.h"
+
+#include "app/ansi_case.h"
 #include "app/current_language.h"
 #include "app/localized_text.h"
-#include "archive/progress_dialog.h"
+#include "app/paced_progress.h"
+#include "app/progress_dialog.h"
 #include "framework/file.h"
 #include "rename/file_list.h"
 #include "rename/name_transforms.h"
-#include "archive/paced_progress.h"
 #include "rename/rename_messages.h"
 #include "rename/safe_rename.h"
 #include "rename/substitute_dialog.h"
 #include "res/resource.h"
-#include "ui/main_dialog.h"
 
 #include <optional>
 #include <string>
@@ -47,40 +49,12 @@ std::optional<std::string> NewNameFor(int code, const std::string& name, const S
   }
 }
 
-// The refilled list has no selection.
-void RefillAfterRun(MainDialog& window) {
-  window.FillLists();
-  window.EnableSelectionCommands(false);
-}
-
 }  // namespace
 
-void MainDialog::OnLowerCase() {
-  ProcessSelection(IDC_LOWER_CASE);
-  RefillAfterRun(*this);
-}
-
-void MainDialog::OnUpperCase() {
-  ProcessSelection(IDC_UPPER_CASE);
-  RefillAfterRun(*this);
-}
-
-void MainDialog::OnSubstitute() {
-  ProcessSelection(IDC_SUBSTITUTE);
-  RefillAfterRun(*this);
-}
-
-void MainDialog::OnDelete() {
-  ProcessSelection(IDC_DELETE);
-  RefillAfterRun(*this);
-}
-
-void MainDialog::ProcessSelection(int code) {
-  HWND list = GetDlgItem(IDC_FILE_LIST);
-  // The whole selection, however long: no position is guessed or read twice.
-  const std::vector<int> positions = SelectedPositions(list);
+void ProcessSelection(CommandWindow& window, int code) {
+  const std::vector<int> positions = window.SelectedFilePositions();
   const int count = static_cast<int>(positions.size());
-  if (count == 0) EnableSelectionCommands(false);
+  if (count == 0) window.EnableSelectionCommands(false);
 
   const LanguageId language = CurrentLanguage();
   const char* title = TextCStr(OperationTitle(code), language);
@@ -92,7 +66,7 @@ void MainDialog::ProcessSelection(int code) {
   bool started = false;
 
   for (int i = 0; i < count; ++i) {
-    const std::string listedName = ListBoxText(list, positions[static_cast<std::size_t>(i)]);
+    const std::string listedName = window.ListedFileName(positions[static_cast<std::size_t>(i)]);
     File file;
     FileException openError;
     if (OpenListedFile(file, listedName, openError)) {
@@ -100,11 +74,11 @@ void MainDialog::ProcessSelection(int code) {
         if (code == IDC_SUBSTITUTE) {
           if (substitute.DoModal() != IDOK) return;
         } else if (code == IDC_DELETE) {
-          if (MessageBox(Text(LocalizedText::ConfirmDelete, language), title, MB_YESNO | MB_ICONQUESTION) ==
+          if (window.MessageBox(Text(LocalizedText::ConfirmDelete, language), title, MB_YESNO | MB_ICONQUESTION) ==
               IDNO)
             return;
         }
-        progress.ShowOver(GetSafeHwnd());
+        progress.ShowOver(window.OwnerWindow());
         started = true;
       }
 
@@ -117,7 +91,7 @@ void MainDialog::ProcessSelection(int code) {
       if (!skipped) {
         pace.SetStatus(code == IDC_SUBSTITUTE ? *newName : oldName);
         if (pace.TakeCancelRequest()) {
-          if (MessageBox(Text(LocalizedText::CancelQuestion, language), title, MB_YESNO | MB_ICONQUESTION) ==
+          if (window.MessageBox(Text(LocalizedText::CancelQuestion, language), title, MB_YESNO | MB_ICONQUESTION) ==
               IDYES)
             break;
         }
@@ -129,18 +103,25 @@ void MainDialog::ProcessSelection(int code) {
           }
         } catch (const RenameLeftUnderTemporaryName& stranded) {
           pace.FlushStatus();
-          MessageBox(LeftUnderTemporaryNameText(listedName, stranded.m_strNewName, stranded.m_strTemporaryName),
+          window.MessageBox(LeftUnderTemporaryNameText(listedName, stranded.m_strNewName, stranded.m_strTemporaryName),
                      title, MB_OK | MB_ICONSTOP);
         } catch (const FileException& error) {
           pace.FlushStatus();
-          ShowFileError(listedName, error, title);
+          window.ShowFileError(listedName, error, title);
         }
       }
     } else {
       pace.FlushStatus();
-      ShowFileError(listedName, openError, kOpenErrorCaption);
+      window.ShowFileError(listedName, openError, kOpenErrorCaption);
     }
     pace.SetPosition(i, count);
   }
   progress.DestroyWindow();
+}
+
+void RunSelectionCommand(CommandWindow& window, int code) {
+  ProcessSelection(window, code);
+  // The refilled list has no selection.
+  window.FillLists();
+  window.EnableSelectionCommands(false);
 }

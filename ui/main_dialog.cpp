@@ -2,14 +2,21 @@
 
 #include "app/current_language.h"
 #include "app/localized_text.h"
+#include "archive/backup_command.h"
+#include "archive/file_error_text.h"
+#include "archive/restore_command.h"
+#include "filetypes/properties_command.h"
+#include "framework/ansi_text.h"
 #include "framework/display_scale.h"
+#include "framework/file.h"
 #include "framework/list_box.h"
 #include "framework/unique_handles.h"
+#include "print/print_listing.h"
+#include "rename/enumerate_command.h"
+#include "rename/selection_operations.h"
 #include "res/resource.h"
 #include "ui/about_dialog.h"
 #include "ui/browsing_state.h"
-#include "framework/ansi_text.h"
-#include "framework/file.h"
 #include "ui/language_dialog.h"
 #include "ui/navigation_messages.h"
 
@@ -86,6 +93,18 @@ const MessageMap<MainDialog>& MainDialog::GetMessageMap() {
   return map;
 }
 
+// The commands live in their features' folders.
+void MainDialog::OnLowerCase() { RunSelectionCommand(*this, IDC_LOWER_CASE); }
+void MainDialog::OnUpperCase() { RunSelectionCommand(*this, IDC_UPPER_CASE); }
+void MainDialog::OnSubstitute() { RunSelectionCommand(*this, IDC_SUBSTITUTE); }
+void MainDialog::OnDelete() { RunSelectionCommand(*this, IDC_DELETE); }
+void MainDialog::OnEnumerate() { EnumerateListedFiles(*this); }
+void MainDialog::OnPrint() { PrintListing(*this); }
+void MainDialog::OnBackup() { BackUpListedFiles(*this); }
+void MainDialog::OnRetrieve() { RestoreFromChosenArchive(); }
+INT_PTR MainDialog::OpenCommandLineArchive() { return RestoreFromArchive(m_strArchiveArg); }
+void MainDialog::OnFileListDoubleClick() { EditPropertiesOfFocusedFile(*this); }
+
 BOOL MainDialog::OnInitDialog() {
   Dialog::OnInitDialog();
 
@@ -108,6 +127,35 @@ BOOL MainDialog::OnInitDialog() {
   if (m_bArchiveArg && OpenCommandLineArchive() == IDCANCEL) OnCancel();
   return TRUE;
 }
+
+int MainDialog::MessageBox(std::string_view text, std::string_view caption, UINT style) const {
+  return Dialog::MessageBox(text, caption, style);
+}
+
+void MainDialog::ShowFileError(std::string_view name, const FileException& error, const char* caption) const {
+  MessageBox(FileErrorText(name, error.m_cause), caption, MB_OK | MB_ICONSTOP);
+}
+
+int MainDialog::ListedFileCount() const { return ListBoxCount(GetDlgItem(IDC_FILE_LIST)); }
+
+std::string MainDialog::ListedFileName(int position) const {
+  return ListBoxText(GetDlgItem(IDC_FILE_LIST), position);
+}
+
+std::vector<int> MainDialog::SelectedFilePositions() const {
+  // The whole selection, however long: no position is guessed or read twice.
+  return SelectedPositions(GetDlgItem(IDC_FILE_LIST));
+}
+
+std::optional<int> MainDialog::FocusedFilePosition() const {
+  const LRESULT caret = SendMessageA(GetDlgItem(IDC_FILE_LIST), LB_GETCARETINDEX, 0, 0);
+  if (caret == LB_ERR) return std::nullopt;
+  return static_cast<int>(caret);
+}
+
+std::string MainDialog::ListedFolder() const { return ::ListedFolder(); }
+std::string MainDialog::TypedPattern() const { return FileSpec; }
+std::string MainDialog::ListedPattern() const { return PathSpec; }
 
 void MainDialog::Refresh() {
   AnsiText pattern = ReadWindowText(GetDlgItem(IDC_FILE_SPEC));

@@ -1,7 +1,9 @@
 // The program's one main window: the file, directory and drive lists of the
 // shown folder, and the command buttons. The commands live in the folders of
-// their features (rename/, archive/, print/, filetypes/); this class routes them.
+// their features (rename/, archive/, print/, filetypes/) and see the window
+// only as a CommandWindow; this class routes its buttons to them.
 #pragma once
+#include "app/command_window.h"
 #include "app/language_id.h"
 #include "framework/dialog.h"
 #include "framework/file_exception.h"
@@ -10,8 +12,9 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
-class MainDialog : public MappedDialog<MainDialog> {
+class MainDialog : public MappedDialog<MainDialog>, public CommandWindow {
  public:
   MainDialog();
   static int TemplateIdFor(LanguageId language);
@@ -20,12 +23,20 @@ class MainDialog : public MappedDialog<MainDialog> {
   std::string m_strArchiveArg;  // the command-line text, verbatim
   HICON m_hIcon = nullptr;      // shared resource icon: not destroyed
 
-  void Refresh();
-  void FillLists();
-  void EnableSelectionCommands(bool enable);
-
-  // The standard message for a failed file operation.
-  void ShowFileError(std::string_view name, const FileException& error, const char* caption) const;
+  // What the commands use of the window.
+  HWND OwnerWindow() const override { return GetSafeHwnd(); }
+  int MessageBox(std::string_view text, std::string_view caption, UINT style) const override;
+  void ShowFileError(std::string_view name, const FileException& error, const char* caption) const override;
+  int ListedFileCount() const override;
+  std::string ListedFileName(int position) const override;
+  std::vector<int> SelectedFilePositions() const override;
+  std::optional<int> FocusedFilePosition() const override;
+  std::string ListedFolder() const override;
+  std::string TypedPattern() const override;
+  std::string ListedPattern() const override;
+  void Refresh() override;
+  void FillLists() override;
+  void EnableSelectionCommands(bool enable) override;
 
  protected:
   BOOL OnInitDialog() override;
@@ -71,21 +82,16 @@ class MainDialog : public MappedDialog<MainDialog> {
   std::optional<LRESULT> OnQueryDragIcon();
   std::optional<LRESULT> OnDestroy();
 
-  // Selection operations and numbering (rename/).
+  // The commands, forwarded to their features.
   void OnLowerCase();
   void OnUpperCase();
   void OnSubstitute();
   void OnDelete();
-  void ProcessSelection(int code);
   void OnEnumerate();
-
-  // Backup archive (archive/).
+  void OnPrint();
   void OnBackup();
   void OnRetrieve();
   // The archive named on the command line; returns how its Restore dialog ended.
   INT_PTR OpenCommandLineArchive();
-
-  // Listing and properties (print/, filetypes/).
-  void OnPrint();
   void OnFileListDoubleClick();
 };

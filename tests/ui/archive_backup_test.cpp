@@ -15,7 +15,7 @@
 #include "framework/string_format.h"
 #include "framework/unique_handles.h"
 #include "main_window.h"
-#include "rename/name_transforms.h"
+#include "app/ansi_case.h"
 #include "res/resource.h"
 #include "temp_folder.h"
 #include "ui/browsing_state.h"

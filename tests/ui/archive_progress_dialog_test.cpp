@@ -11,8 +11,8 @@
 #include <stdexcept>
 
 #include "app/current_language.h"
-#include "archive/paced_progress.h"
-#include "archive/progress_dialog.h"
+#include "app/paced_progress.h"
+#include "app/progress_dialog.h"
 #include "archive_test_support.h"
 #include "res/resource.h"
 #include "scenario.h"

@@ -1,3 +1,4 @@
+#include "app/ansi_case.h"
 #include "rename/name_transforms.h"
 
 #include <gtest/gtest.h>

@@ -9,7 +9,7 @@
 #include "rename/lossless_rename.h"
 
 #include "framework/file_exception.h"
-#include "rename/name_transforms.h"
+#include "app/ansi_case.h"
 #include "rename/rename_messages.h"
 
 #include <gmock/gmock.h>

@@ -7,7 +7,7 @@
 // one. Before the run stops for the user (a question or a message box), the
 // latest name is shown.
 #pragma once
-#include "archive/progress_dialog.h"
+#include "app/progress_dialog.h"
 
 #include <cstdint>
 #include <string>

@@ -1,4 +1,4 @@
-#include "archive/progress_dialog.h"
+#include "app/progress_dialog.h"
 
 #include "app/current_language.h"
 #include "framework/string_format.h"

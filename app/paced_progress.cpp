@@ -1,4 +1,4 @@
-#include "archive/paced_progress.h"
+#include "app/paced_progress.h"
 
 namespace {
 // Ten changes a second are more than anyone reads; each costs a redraw.

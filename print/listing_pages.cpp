@@ -1,0 +1,89 @@
+#include "print/listing_pages.h"
+
+#include "framework/file.h"
+
+#include <optional>
+#include <string_view>
+
+namespace {
+
+constexpr int kListingPointSize = 10;
+
+// The listing's columns sit a fixed number of device pixels apart, made for
+// type of about 10 points. A printer's own default font can be far larger
+// (Wine's PostScript driver gives 24-point type), which pushes the times and
+// the header off the paper, so the listing picks its size itself.
+UniqueFont ListingFont(HDC printer) {
+  const int height = -MulDiv(kListingPointSize, GetDeviceCaps(printer, LOGPIXELSY), 72);
+  return UniqueFont(CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                DEFAULT_PITCH | FF_DONTCARE, nullptr));
+}
+
+std::optional<LocalTime> ToLocalTime(const FILETIME& time) {
+  SYSTEMTIME universal{};
+  SYSTEMTIME local{};
+  if (!FileTimeToSystemTime(&time, &universal)) return std::nullopt;
+  // The zone's rules for that date, so a summer time stamp reads as summer time.
+  if (!SystemTimeToTzSpecificLocalTime(nullptr, &universal, &local)) local = universal;
+  return LocalTime{local.wYear,   local.wMonth,  local.wDay,      local.wHour,
+                   local.wMinute, local.wSecond, local.wDayOfWeek};
+}
+
+// The listed file as it is now, looked up in the listed folder itself so that
+// a file of the same name elsewhere can never stand in for it.
+std::optional<ListedFile> ReadListedFile(const std::string& folder, const std::string& name) {
+  FileStatus status;
+  if (!File::GetStatus(folder + name, status)) return std::nullopt;
+  const FILETIME& created = IsZeroFileTime(status.created) ? status.lastWrite : status.created;
+  const std::optional<LocalTime> createdLocal = ToLocalTime(created);
+  if (!createdLocal) return std::nullopt;
+  return ListedFile{status.size, status.attributes, *createdLocal};
+}
+
+void PrintText(HDC dc, int x, int y, std::string_view text) {
+  TextOutA(dc, x, y, text.data(), static_cast<int>(text.size()));
+}
+
+void DrawPageTop(HDC dc, const PageLayout& layout, int pageNumber, const std::string& pathText) {
+  PrintText(dc, layout.HeaderX(), layout.HeaderY(), PageHeaderText(pageNumber, pathText));
+  PrintText(dc, layout.NameX(), layout.HeadsY(), ListingHeads::Name);
+  PrintText(dc, layout.SizeX(), layout.HeadsY(), ListingHeads::Size);
+  if (layout.ShowsAttributes())
+    PrintText(dc, layout.AttributesX(), layout.HeadsY(), ListingHeads::Attributes);
+  PrintText(dc, layout.TimeX(), layout.HeadsY(), ListingHeads::Created);
+  MoveToEx(dc, 0, layout.RuleY(), nullptr);
+  LineTo(dc, layout.RuleEndX(), layout.RuleY());
+}
+
+void DrawRow(HDC dc, const PageLayout& layout, int y, const ListingRow& row) {
+  PrintText(dc, layout.NameX(), y, row.name);
+  PrintText(dc, layout.SizeX(), y, row.size);
+  if (layout.ShowsAttributes()) PrintText(dc, layout.AttributesX(), y, row.attributes);
+  PrintText(dc, layout.TimeX(), y, row.created);
+}
+
+}  // namespace
+
+ListingPages::ListingPages(HDC dc) : m_dc(dc), m_font(ListingFont(dc)), m_layout(MeasureLayout()) {}
+
+PageLayout ListingPages::MeasureLayout() {
+  if (m_font) m_selectedFont.emplace(m_dc, m_font.get());
+  SIZE letter{};
+  GetTextExtentPoint32A(m_dc, "T", 1, &letter);
+  return PageLayout(GetDeviceCaps(m_dc, HORZRES), GetDeviceCaps(m_dc, VERTRES), letter.cy);
+}
+
+void ListingPages::Draw(const CommandWindow& window, const std::string& folder, const std::string& pathText,
+                        const std::function<void(int page)>& startPage) const {
+  const int itemCount = window.ListedFileCount();
+  for (int index = 0; index < itemCount; ++index) {
+    const PageLayout::RowPlace place = m_layout.PlaceOfRow(static_cast<std::size_t>(index));
+    if (place.startsPage) {
+      startPage(place.page);
+      DrawPageTop(m_dc, m_layout, place.page, pathText);
+    }
+    const std::string name = window.ListedFileName(index);
+    DrawRow(m_dc, m_layout, place.y, MakeListingRow(name, ReadListedFile(folder, name)));
+  }
+}
