@@ -34,6 +34,15 @@ added_printer=
 own_prefix=
 fat_mount=
 
+# The printers of other test runs whose shell is still alive.
+other_runs_printing() {
+  local run
+  for run in $(lpstat -v 2>/dev/null | sed -n 's/^device for dorvex-test-\([0-9]*\):.*/\1/p'); do
+    [[ $run != "$$" ]] && kill -0 "$run" 2>/dev/null && return 0
+  done
+  return 1
+}
+
 cleanup() {
   local status=$?
   set +e
@@ -47,7 +56,9 @@ cleanup() {
     lpadmin -x "$printer" 2>/dev/null
     rm -f "$cups_pdf_config"
   fi
-  if [[ -n $cupsd_pid ]]; then
+  # A run started meanwhile may print through the scheduler this run started:
+  # it stays up for that run.
+  if [[ -n $cupsd_pid ]] && ! other_runs_printing; then
     kill "$cupsd_pid" 2>/dev/null
     wait "$cupsd_pid" 2>/dev/null
   fi
@@ -107,7 +118,7 @@ if scheduler_running && [[ $(id -u) == 0 ]]; then
   export PRINTER=$printer LPDEST=$printer DORVEX_PRINTER=$printer
   say "printer $printer writes into $DORVEX_PDF_DIR"
 else
-  say "no CUPS scheduler (not root?): tests that print are skipped"
+  say "no CUPS scheduler (not root?): the tests that print will fail"
 fi
 
 # --- Wine: a prefix of its own, made after the printer exists so that Wine
