@@ -26,18 +26,19 @@ WinApp::~WinApp() {
   if (g_application == this) g_application = nullptr;
 }
 
-std::string WinApp::CommandLineText() {
-  // Skip the program name as the C runtime does: quoted, or up to a blank.
-  const char* text = GetCommandLineA();
-  if (*text == '"') {
-    ++text;
-    while (*text && *text != '"') ++text;
-    if (*text == '"') ++text;
+std::string WinApp::CommandLineText() { return TextAfterProgramName(GetCommandLineA()); }
+
+std::string WinApp::TextAfterProgramName(std::string_view commandLine) {
+  const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
+  std::size_t at = 0;
+  if (!commandLine.empty() && commandLine[0] == '"') {
+    const std::size_t closing = commandLine.find('"', 1);
+    at = closing == std::string_view::npos ? commandLine.size() : closing + 1;
   } else {
-    while (*text && *text != ' ' && *text != '\t') ++text;
+    while (at < commandLine.size() && !isBlank(commandLine[at])) ++at;
   }
-  while (*text == ' ' || *text == '\t') ++text;
-  return text;
+  while (at < commandLine.size() && isBlank(commandLine[at])) ++at;
+  return std::string(commandLine.substr(at));
 }
 
 int WinApp::Run() {

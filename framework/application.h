@@ -5,6 +5,7 @@
 #include "framework/win32.h"
 
 #include <string>
+#include <string_view>
 
 class Dialog;
 
@@ -20,6 +21,10 @@ class WinApp {
 
   // The command-line text after the program name, as the shell handed it over.
   static std::string CommandLineText();
+  // What follows the program name in a whole command line: the name is
+  // skipped as the C runtime does (quoted, or up to a blank), with the blanks
+  // after it; the rest is kept verbatim.
+  static std::string TextAfterProgramName(std::string_view commandLine);
 
   // Called from WinMain: hands over the command line, then runs InitInstance.
   static int Run();
