@@ -1,5 +1,7 @@
 #include "program_process.h"
 
+#include <shellapi.h>
+
 #include <stdexcept>
 #include <vector>
 
@@ -22,6 +24,22 @@ ProgramProcess ProgramProcess::Start(const std::string& exePath, std::string_vie
   }
   KernelHandle thread(created.hThread);
   return ProgramProcess(KernelHandle(created.hProcess), created.dwProcessId);
+}
+
+ProgramProcess ProgramProcess::OpenDocument(const std::string& documentPath) {
+  SHELLEXECUTEINFOA open{};
+  open.cbSize = sizeof open;
+  open.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+  open.lpVerb = "open";
+  open.lpFile = documentPath.c_str();
+  open.nShow = SW_SHOWNORMAL;
+  if (!ShellExecuteExA(&open) || !open.hProcess) {
+    const DWORD error = GetLastError();
+    throw std::runtime_error("the shell cannot open " + documentPath + " (error " + std::to_string(error) + ")");
+  }
+  KernelHandle process(open.hProcess);
+  const DWORD id = GetProcessId(process.get());
+  return ProgramProcess(std::move(process), id);
 }
 
 ProgramProcess::~ProgramProcess() {

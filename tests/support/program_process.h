@@ -17,6 +17,9 @@ class ProgramProcess {
  public:
   // Runs `"exePath" arguments`; throws std::runtime_error when it cannot start.
   static ProgramProcess Start(const std::string& exePath, std::string_view arguments = {});
+  // Opens a document as the shell does when the user opens it: by the open
+  // command registered for its type.
+  static ProgramProcess OpenDocument(const std::string& documentPath);
 
   ProgramProcess(ProgramProcess&&) noexcept = default;
   ProgramProcess& operator=(ProgramProcess&&) noexcept = default;

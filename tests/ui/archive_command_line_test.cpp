@@ -62,4 +62,23 @@ TEST_F(ArchiveCommandLineTest, CancelLeavesTheMainWindowUp) {
   EXPECT_TRUE(program.WaitForExit(15s).has_value());
 }
 
+TEST_F(ArchiveCommandLineTest, TheShellOpensAnArchiveWithTheProgramInAFolderWithBlanks) {
+  // Where programs usually live: "C:\\Program Files\\...".
+  const std::string program = m_folder.MakeFolder("Dorvex App").string() + "\\Dorvex.exe";
+  ASSERT_TRUE(CopyFileA(usersim::DorvexExePath().c_str(), program.c_str(), FALSE));
+  {
+    // Every start registers the archive type for the program file it runs from.
+    ProgramProcess first = ProgramProcess::Start(program);
+    User user(first.Id());
+    user.Click(user.WaitForDialog(kMainTitle), IDCANCEL);
+    ASSERT_TRUE(first.WaitForExit(15s).has_value());
+  }
+  ProgramProcess opened = ProgramProcess::OpenDocument(m_archivePath);
+  User user(opened.Id());
+  HWND dialog = user.WaitForDialog(kRestoreTitle);
+  EXPECT_EQ(user.ListCount(dialog, IDC_RESTORE_ITEMS), 2);
+  user.Click(dialog, IDCANCEL);  // "Exit"
+  EXPECT_TRUE(opened.WaitForExit(15s).has_value());
+}
+
 }  // namespace
