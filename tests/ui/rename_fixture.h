@@ -28,12 +28,16 @@ class RenameCommandTest : public testing::Test {
   explicit RenameCommandTest(Disk disk);
   void SetUp() override;
 
-  // A file of the shown folder; names are code page 1252 bytes.
-  void Add(std::string_view name, std::string_view content = {}) const;
-  std::string Content(std::string_view name) const;
-  // The names the folder holds, sorted byte-wise.
-  std::vector<std::string> Names() const;
-  std::string PathOf(std::string_view name) const;
+  // A new file of the shown folder; names are code page 1252 bytes.
+  void Add(std::string_view name, std::string_view content = {}) const {
+    ASSERT_FALSE(m_folder.Exists(name)) << name;
+    m_folder.Write(name, content);
+  }
+  std::string Content(std::string_view name) const {
+    return m_folder.Exists(name) ? m_folder.Read(name) : "<missing>";
+  }
+  std::vector<std::string> Names() const { return m_folder.Names(); }
+  std::string PathOf(std::string_view name) const { return m_folder.PathOf(name); }
 
   FakeProfile m_profile;
   TempFolder m_folder{m_profile.Desktop()};

@@ -1,9 +1,10 @@
 #include "temp_folder.h"
 
+#include <algorithm>
 #include <atomic>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
+
+#include "framework/unique_handles.h"
 
 namespace fs = std::filesystem;
 
@@ -39,6 +40,31 @@ fs::path FatDiskFolderPath() {
   return UniqueFolderPath(root);
 }
 
+std::string ReadWholeFile(const std::string& path) {
+  const UniqueFileHandle file(
+      CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+  std::string content;
+  char buffer[65536];
+  DWORD read = 0;
+  while (file && ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr) && read > 0)
+    content.append(buffer, read);
+  return content;
+}
+
+void WriteWholeFile(const std::string& path, std::string_view content) {
+  const UniqueFileHandle file(
+      CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  DWORD written = 0;
+  if (!file ||
+      !WriteFile(file.get(), content.data(), static_cast<DWORD>(content.size()), &written, nullptr) ||
+      written != content.size())
+    throw std::runtime_error("cannot write " + path);
+}
+
+bool FileExists(const std::string& path) {
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 TempFolder::TempFolder() : TempFolder(UniqueTempPath()) {}
 
 TempFolder::TempFolder(const fs::path& path) : m_path(path) { fs::create_directories(m_path); }
@@ -59,10 +85,8 @@ std::string TempFolder::WindowsPath() const {
 }
 
 fs::path TempFolder::Write(std::string_view name, std::string_view content) const {
-  const fs::path file = m_path / std::string(name);
-  std::ofstream out(file, std::ios::binary);
-  out.write(content.data(), static_cast<std::streamsize>(content.size()));
-  return file;
+  WriteWholeFile(PathOf(name), content);
+  return m_path / std::string(name);
 }
 
 fs::path TempFolder::MakeFolder(std::string_view name) const {
@@ -71,14 +95,17 @@ fs::path TempFolder::MakeFolder(std::string_view name) const {
   return folder;
 }
 
-std::string TempFolder::Read(std::string_view name) const {
-  std::ifstream in(m_path / std::string(name), std::ios::binary);
-  std::ostringstream content;
-  content << in.rdbuf();
-  return content.str();
+std::vector<std::string> TempFolder::Names() const {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found{};
+  const UniqueFindHandle search(FindFirstFileA(PathOf("*").c_str(), &found));
+  for (bool more = bool(search); more; more = FindNextFileA(search.get(), &found)) {
+    const std::string name = found.cFileName;
+    if (name != "." && name != "..") names.push_back(name);
+  }
+  std::ranges::sort(names);
+  return names;
 }
-
-bool TempFolder::Exists(std::string_view name) const { return fs::exists(m_path / std::string(name)); }
 
 FakeProfile::FakeProfile() { Enter(); }
 

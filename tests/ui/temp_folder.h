@@ -1,11 +1,13 @@
-// A folder of the test's own under the temp directory, removed with its
-// contents when the test ends, and a fake user profile for the Home buttons.
+// A folder of the test's own, removed with its contents when the test ends,
+// the whole files the tests write and read back, and a fake user profile for
+// the Home buttons. File names are code page 1252 bytes, as the program's.
 #pragma once
 #include <windows.h>
 
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // A fresh path for a folder of the test's own under `parent`.
 std::filesystem::path UniqueFolderPath(const std::filesystem::path& parent);
@@ -17,9 +19,14 @@ std::filesystem::path UniqueFolderPath(const std::filesystem::path& parent);
 // run has no such disk: a test that needs it fails rather than passing unseen.
 std::filesystem::path FatDiskFolderPath();
 
+// Whole files by their Windows path; a file that cannot be read reads empty.
+std::string ReadWholeFile(const std::string& path);
+void WriteWholeFile(const std::string& path, std::string_view content);
+bool FileExists(const std::string& path);
+
 class TempFolder {
  public:
-  TempFolder();
+  TempFolder();  // under the temp directory
   explicit TempFolder(const std::filesystem::path& path);
   ~TempFolder();
   TempFolder(const TempFolder&) = delete;
@@ -28,10 +35,13 @@ class TempFolder {
   const std::filesystem::path& Path() const { return m_path; }
   // The Windows path with a trailing backslash.
   std::string WindowsPath() const;
+  std::string PathOf(std::string_view name) const { return WindowsPath() + std::string(name); }
   std::filesystem::path Write(std::string_view name, std::string_view content = {}) const;
   std::filesystem::path MakeFolder(std::string_view name) const;
-  std::string Read(std::string_view name) const;
-  bool Exists(std::string_view name) const;
+  std::string Read(std::string_view name) const { return ReadWholeFile(PathOf(name)); }
+  bool Exists(std::string_view name) const { return FileExists(PathOf(name)); }
+  // The names the folder holds, sorted byte-wise.
+  std::vector<std::string> Names() const;
 
  private:
   std::filesystem::path m_path;
