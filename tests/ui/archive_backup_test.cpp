@@ -30,13 +30,6 @@ using usersim::User;
 
 namespace {
 
-UniqueFileHandle LockFile(const std::string& path) {
-  UniqueFileHandle handle(
-      CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  EXPECT_TRUE(handle) << "cannot lock " << path;
-  return handle;
-}
-
 // A command goes on after its last question; it has ended when its window
 // takes input again.
 void WaitUntilEnabled(const User& user, HWND window) {
@@ -166,7 +159,7 @@ TEST_F(ArchiveBackupTest, AFileLockedElsewhereIsReportedAndSkipped) {
   m_desktop.Write("a.txt", "first");
   m_desktop.Write("b.txt", "locked");
   m_desktop.Write("c.txt", "third");
-  const UniqueFileHandle lock = LockFile(m_desktop.PathOf("b.txt"));
+  const HeldOpen lock(m_desktop.PathOf("b.txt"));
   const std::string archivePath = m_desktop.PathOf("locked.Backup");
   RunMainWindow([&](User& user, HWND main) {
     user.Click(main, IDC_BACKUP);
@@ -187,7 +180,7 @@ TEST_F(ArchiveBackupTest, CancelConfirmedAfterTheFirstStoredFileKeepsThatOneItem
   // The locked file holds the run at its error message, so that the user's
   // click on Cancel is waiting when the first stored file is polled.
   for (const char* name : {"0-locked.txt", "a.txt", "b.txt", "c.txt"}) m_desktop.Write(name, name);
-  const UniqueFileHandle lock = LockFile(m_desktop.PathOf("0-locked.txt"));
+  const HeldOpen lock(m_desktop.PathOf("0-locked.txt"));
   const std::string archivePath = m_desktop.PathOf("cancelled.Backup");
   RunMainWindow([&](User& user, HWND main) {
     user.Click(main, IDC_BACKUP);

@@ -67,15 +67,6 @@ void RunCommand(const User& user, HWND window, int buttonId) {
   WaitForCommandEnd(user, window);
 }
 
-HeldOpen::HeldOpen(const std::string& path)
-    : m_handle(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {
-  EXPECT_NE(m_handle, INVALID_HANDLE_VALUE) << path;
-}
-
-HeldOpen::~HeldOpen() {
-  if (m_handle != INVALID_HANDLE_VALUE) CloseHandle(m_handle);
-}
-
 bool AddSecondSpelling(const TempFolder& folder, std::string_view name, std::string_view content) {
   // Wine names the Unix file behind a path, and opens a path under \\?\unix
   // as it is, without looking for other spellings.

@@ -65,18 +65,6 @@ void ExpectRefusedAtOk(const usersim::User& user, HWND dialog, int edit, std::ws
 // Clicks a command button and waits for the command to end.
 void RunCommand(const usersim::User& user, HWND window, int buttonId);
 
-// A file held open without sharing, as another program may hold it.
-class HeldOpen {
- public:
-  explicit HeldOpen(const std::string& path);
-  ~HeldOpen();
-  HeldOpen(const HeldOpen&) = delete;
-  HeldOpen& operator=(const HeldOpen&) = delete;
-
- private:
-  HANDLE m_handle;
-};
-
 // Creates a second file whose name differs from an existing one only in
 // case, as a Linux program can; false where the platform cannot (Windows).
 bool AddSecondSpelling(const TempFolder& folder, std::string_view name, std::string_view content);

@@ -5,9 +5,12 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "framework/unique_handles.h"
 
 // A fresh path for a folder of the test's own under `parent`.
 std::filesystem::path UniqueFolderPath(const std::filesystem::path& parent);
@@ -23,6 +26,40 @@ std::filesystem::path FatDiskFolderPath();
 std::string ReadWholeFile(const std::string& path);
 void WriteWholeFile(const std::string& path, std::string_view content);
 bool FileExists(const std::string& path);
+
+// A file held open without sharing, as another program may hold it.
+class HeldOpen {
+ public:
+  explicit HeldOpen(const std::string& path);
+
+ private:
+  UniqueFileHandle m_file;
+};
+
+// A free drive letter (q down to h) mapped in the run's Wine prefix to a Unix
+// folder of the test's own, for the fault tests. The folder lies inside the
+// prefix, so that the run's clean-up finds what a killed test left mounted.
+// A `tmpfsSize` (e.g. "4m") mounts a small disk of that size on the folder,
+// which takes root.
+class MappedDrive {
+ public:
+  explicit MappedDrive(std::string_view name, std::string_view tmpfsSize = {});
+  ~MappedDrive();
+  MappedDrive(const MappedDrive&) = delete;
+  MappedDrive& operator=(const MappedDrive&) = delete;
+
+  bool Mapped() const { return m_letter && GetDriveTypeA(Root().c_str()) != DRIVE_NO_ROOT_DIR; }
+  std::string Root() const { return std::string{m_letter, ':', '\\'}; }
+  std::string ListEntry() const { return std::string("[-") + m_letter + "-]"; }  // in the drive list
+  const std::string& UnixFolder() const { return m_folder; }
+  const std::string& WhyNot() const { return m_whyNot; }
+
+ private:
+  char m_letter = 0;
+  std::string m_folder;
+  std::string m_link;
+  std::string m_whyNot;
+};
 
 class TempFolder {
  public:
@@ -64,6 +101,5 @@ class FakeProfile {
   void Enter();
 
   TempFolder m_profile;
-  std::string m_previous;
-  bool m_hadPrevious = false;
+  std::optional<std::string> m_previous;
 };
