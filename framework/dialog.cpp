@@ -3,7 +3,6 @@
 #include "framework/ansi_text.h"
 #include "framework/application.h"
 #include "framework/data_exchange.h"
-#include "framework/file_exception.h"
 #include "framework/framework_messages.h"
 
 #include <exception>
@@ -31,25 +30,6 @@ bool ReturnsResultDirectly(UINT message) {
     default:
       return false;
   }
-}
-
-// The framework's own report of a file failure that no command caught.
-void ReportUncaughtFileException(HWND owner, const FileException& error) {
-  std::string text = error.m_strFileName.empty() ? std::string("A file") : error.m_strFileName;
-  text += " could not be accessed because\n";
-  text += FileCauseSentence(error.m_cause);
-  MessageBoxA(owner, text.c_str(), ApplicationName().c_str(), MB_OK | MB_ICONEXCLAMATION);
-}
-
-void ReportUncaughtException(HWND owner, const char* what) {
-  std::string text = "The command could not be completed";
-  if (what && *what) {
-    text += ":\n";
-    text += what;
-  } else {
-    text += '.';
-  }
-  MessageBoxA(owner, text.c_str(), ApplicationName().c_str(), MB_OK | MB_ICONSTOP);
 }
 
 }  // namespace
@@ -176,12 +156,9 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND window, UINT message, WPARAM wParam, LP
   }
   try {
     return self->HandleMessage(message, wParam, lParam);
-  } catch (const FileException& error) {
-    ReportUncaughtFileException(window, error);
-  } catch (const std::exception& error) {
-    ReportUncaughtException(window, error.what());
   } catch (...) {
-    ReportUncaughtException(window, nullptr);
+    const UncaughtExceptionReport report = ReportOfUncaughtException(std::current_exception());
+    ::MessageBoxA(window, report.text.c_str(), ApplicationName().c_str(), MB_OK | report.icon);
   }
   return message == WM_INITDIALOG ? TRUE : FALSE;
 }

@@ -11,6 +11,7 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$root/scripts/lib.sh"
 build_dir=${BUILD_DIR:-$root/build}
 screenshot=$(realpath -m "${DORVEX_SCREENSHOT:-dorvex-screenshot.png}")
 say() { echo "run.sh: $*"; }
@@ -23,33 +24,22 @@ cmake --build "$build_dir" -j2 --target Dorvex
 exe=$build_dir/Dorvex.exe
 
 export WINEPREFIX=${WINEPREFIX:-$HOME/.wine}
-export WINEDEBUG=${WINEDEBUG:--all}
-export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 if [[ ! -d $WINEPREFIX ]]; then
   say "creating the Wine prefix $WINEPREFIX"
   wineboot -i >/dev/null 2>&1
 fi
-# Debian keeps Wine's own fonts out of new prefixes; without them "MS Sans
-# Serif" falls back to a wider face and the dialog layouts no longer fit.
-cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+install_wine_fonts
 
 if [[ -n ${DISPLAY:-} ]]; then
   say "starting $exe in $WINEPREFIX"
   exec wine "$exe" "$@"
 fi
 
-log=$(mktemp "${TMPDIR:-/tmp}/dorvex-run.XXXXXX")
+work=$(mktemp -d "${TMPDIR:-/tmp}/dorvex-run.XXXXXX")
 # Detached from this script's terminal and output, as the program is: both
 # stay up after the script ends.
-setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$log" </dev/null >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [[ -s $log ]] && break
-  sleep 0.1
-done
-[[ -s $log ]] || { say "Xvfb did not start"; exit 1; }
-export DISPLAY=:$(head -n1 "$log")
-say "there is no display: started a virtual one, $DISPLAY (Xvfb, process $xvfb_pid)"
+start_virtual_display "$work" 1024x768x24 detached || exit 1
+say "there is no display: started a virtual one, $DISPLAY (Xvfb, process $virtual_display_pid)"
 
 # Nobody can answer the first-start language question here: take English,
 # as the question's default does. The system menu changes it later.
@@ -60,7 +50,7 @@ fi
 
 # Wine's virtual desktop draws the frames and captions that a bare X server
 # lacks.
-setsid wine explorer /desktop=dorvex,1024x768 "$exe" "$@" >"$log" 2>&1 </dev/null &
+setsid wine explorer /desktop=dorvex,1024x768 "$exe" "$@" >"$work/wine.log" 2>&1 </dev/null &
 wine_pid=$!
 
 # The window is there once the empty desktop has changed and two screenshots
@@ -82,4 +72,4 @@ chmod 644 "$screenshot"
 say "screenshot of the running program: $screenshot"
 say "Dorvex runs on the virtual display $DISPLAY (process $wine_pid)."
 say "To stop it: close its window (Exit), or: WINEPREFIX=$WINEPREFIX wineserver -k"
-say "then stop the virtual display: kill $xvfb_pid"
+say "then stop the virtual display: kill $virtual_display_pid"

@@ -12,6 +12,7 @@
 # Uses the caller's WINEPREFIX and DISPLAY. Without a DISPLAY it starts its
 # own Xvfb on a free display and stops it again afterwards.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 usage() {
   echo "usage: $0 <build-dir> <template-id|main> <out.png> [language 0-3]" >&2
@@ -37,11 +38,8 @@ fi
 [[ -f $program ]] || { echo "$0: $program does not exist" >&2; exit 1; }
 program_class=$(basename "$program" | tr '[:upper:]' '[:lower:]')
 
-export WINEDEBUG=${WINEDEBUG:--all}
-export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 
 desktop=shot-$$
-xvfb_pid=
 launcher_pid=
 stored_language=
 work=$(mktemp -d)
@@ -102,24 +100,14 @@ cleanup() {
       wine reg delete 'HKCU\Software\Dorvex' /v Language /f >/dev/null 2>&1
     fi
   fi
-  if alive "$xvfb_pid"; then
-    kill "$xvfb_pid" 2>/dev/null || true
-    wait_for_end "$xvfb_pid" 50 || true
-  fi
+  stop_virtual_display
   rm -rf "$work"
 }
 trap cleanup EXIT
 
-if [[ -z ${DISPLAY:-} ]]; then
-  # Xvfb picks a free display itself and tells its number through the pipe.
-  # The screen is larger than the Wine desktop so that the pointer, which
-  # starts in the middle of the screen, hovers over no button.
-  mkfifo "$work/display"
-  Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-  xvfb_pid=$!
-  read -r -t 20 number <"$work/display" || { echo "$0: Xvfb did not start" >&2; exit 1; }
-  export DISPLAY=:$number
-fi
+# The screen is larger than the Wine desktop so that the pointer, which
+# starts in the middle of the screen, hovers over no button.
+start_virtual_display "$work" 1600x1200x24 || exit 1
 
 if [[ $target == main ]]; then
   # The caller's own setting comes back when the picture is taken.

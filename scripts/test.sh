@@ -9,6 +9,7 @@
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$root/scripts/lib.sh"
 build_dir=${BUILD_DIR:-$root/build}
 # The run's own PDF printer: its cups-pdf instance reads its own configuration
 # file, and it is the default only for the processes of this run (through
@@ -28,10 +29,8 @@ cmake --build "$build_dir" -j2
 say "built in $(($(date +%s) - started)) s"
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/dorvex-test.XXXXXX")
-xvfb_pid=
 cupsd_pid=
 added_printer=
-own_prefix=
 fat_mount=
 
 # The printers of other test runs whose shell is still alive.
@@ -46,12 +45,7 @@ other_runs_printing() {
 cleanup() {
   local status=$?
   set +e
-  # Only the prefix of this run: a step that fails before it exists must not
-  # stop the server of a prefix the caller uses.
-  if [[ -n $own_prefix ]]; then
-    WINEPREFIX=$own_prefix wineserver -k 2>/dev/null
-    WINEPREFIX=$own_prefix wineserver -w 2>/dev/null
-  fi
+  stop_throwaway_prefix
   if [[ -n $added_printer ]]; then
     lpadmin -x "$printer" 2>/dev/null
     rm -f "$cups_pdf_config"
@@ -62,10 +56,7 @@ cleanup() {
     kill "$cupsd_pid" 2>/dev/null
     wait "$cupsd_pid" 2>/dev/null
   fi
-  if [[ -n $xvfb_pid ]]; then
-    kill "$xvfb_pid" 2>/dev/null
-    wait "$xvfb_pid" 2>/dev/null
-  fi
+  stop_virtual_display
   # Only now that no process of the prefix holds a file on it.
   if [[ -n $fat_mount ]]; then
     fusermount -u "$fat_mount" 2>/dev/null || umount -l "$fat_mount" 2>/dev/null
@@ -80,18 +71,8 @@ trap cleanup EXIT
 trap 'exit 130' INT TERM
 
 # --- Display: a virtual one on a free display number when there is none.
-if [[ -z ${DISPLAY:-} ]]; then
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" </dev/null >"$work/xvfb.log" 2>&1 &
-  xvfb_pid=$!
-  for _ in $(seq 100); do
-    [[ -s $work/display ]] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || { cat "$work/xvfb.log" >&2; say "Xvfb did not start"; exit 1; }
-    sleep 0.1
-  done
-  [[ -s $work/display ]] || { say "Xvfb did not start"; exit 1; }
-  export DISPLAY=:$(head -n1 "$work/display")
-  say "virtual display $DISPLAY"
-fi
+start_virtual_display "$work" 1280x1024x24 || exit 1
+if [[ -n $virtual_display_pid ]]; then say "virtual display $DISPLAY"; fi
 
 # --- Printer: a PDF printer through CUPS, its files in a folder of this run.
 scheduler_running() { lpstat -r 2>/dev/null | grep -q 'scheduler is running'; }
@@ -123,15 +104,9 @@ fi
 
 # --- Wine: a prefix of its own, made after the printer exists so that Wine
 # lists it, and one server kept up for the whole run.
-export WINEPREFIX=$work/prefix
-own_prefix=$WINEPREFIX
-export WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
 export LANG=C.UTF-8
-wineboot -i >/dev/null 2>&1
-# Debian keeps Wine's own fonts out of new prefixes; without them "MS Sans
-# Serif" falls back to a wider face and the dialog layouts no longer fit.
-cp -n /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+make_throwaway_prefix "$work"
+install_wine_fonts
 # Windows live inside Wine's own virtual desktop: on a bare X server with no
 # window manager, every window that hides would wait 2 s for one to answer.
 # A crashing test prints its backtrace and ends instead of waiting for
@@ -149,9 +124,8 @@ REGEDIT4
 "ShowCrashDialog"=dword:00000000
 REG
 wine regedit /S "$work/settings.reg" >/dev/null 2>&1
-wineserver -k || true
-wineserver -w
-wineserver -p </dev/null >/dev/null 2>&1
+stop_throwaway_prefix
+keep_wine_server_up
 # The first program of a server starts Wine's services and the desktop, which
 # take over its standard output and error. Start them here, so that they do
 # not hold ctest's pipe of the first test open for as long as they live.

@@ -8,7 +8,14 @@
 namespace usersim {
 namespace {
 
-std::optional<std::string> Environment(const char* name) {
+std::string FolderOf(const std::string& path) {
+  const auto slash = path.find_last_of("\\/");
+  return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
+}
+
+}  // namespace
+
+std::optional<std::string> EnvironmentValue(const char* name) {
   const DWORD size = GetEnvironmentVariableA(name, nullptr, 0);
   if (size == 0) return std::nullopt;
   std::vector<char> value(size);
@@ -16,13 +23,6 @@ std::optional<std::string> Environment(const char* name) {
   if (length == 0 || length >= size) return std::nullopt;
   return std::string(value.data(), length);
 }
-
-std::string FolderOf(const std::string& path) {
-  const auto slash = path.find_last_of("\\/");
-  return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
-}
-
-}  // namespace
 
 void RunUnixShell(const std::string& script) {
   std::string commandLine = "/bin/sh -c \"" + script + "\"";
@@ -38,7 +38,7 @@ void RunUnixShell(const std::string& script) {
 }
 
 std::string DorvexExePath() {
-  if (auto configured = Environment("DORVEX_EXE")) return *configured;
+  if (auto configured = EnvironmentValue("DORVEX_EXE")) return *configured;
   std::vector<char> ownPath(MAX_PATH);
   for (;;) {
     const DWORD length = GetModuleFileNameA(nullptr, ownPath.data(), static_cast<DWORD>(ownPath.size()));
@@ -57,10 +57,10 @@ std::string WindowsPathOfUnixPath(std::string_view unixPath) {
   return path;
 }
 
-std::optional<std::string> TestPrinterName() { return Environment("DORVEX_PRINTER"); }
+std::optional<std::string> TestPrinterName() { return EnvironmentValue("DORVEX_PRINTER"); }
 
 std::optional<std::string> PdfOutputFolder() {
-  const auto folder = Environment("DORVEX_PDF_DIR");
+  const auto folder = EnvironmentValue("DORVEX_PDF_DIR");
   if (!folder) return std::nullopt;
   return WindowsPathOfUnixPath(*folder);
 }

@@ -7,6 +7,9 @@
 
 namespace usersim {
 
+// The variable's value; nothing when it is not set (or empty).
+std::optional<std::string> EnvironmentValue(const char* name);
+
 // Dorvex.exe as a Windows path: DORVEX_EXE when set, else Dorvex.exe in the
 // folder above the test executable's (the build folder).
 std::string DorvexExePath();

@@ -30,13 +30,6 @@ using usersim::User;
 
 namespace {
 
-UniqueFileHandle LockFile(const std::string& path) {
-  UniqueFileHandle handle(
-      CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  EXPECT_TRUE(handle) << "cannot lock " << path;
-  return handle;
-}
-
 // A command goes on after its last question; it has ended when its window
 // takes input again.
 void WaitUntilEnabled(const User& user, HWND window) {
@@ -53,8 +46,6 @@ std::vector<std::string> ItemNames(const archive_format::ArchiveListing& listing
 class ArchiveBackupTest : public testing::Test {
  protected:
   void SetUp() override { SetCurrentLanguage(Language::English); }
-
-  std::string OnDesktop(std::string_view name) const { return m_desktop.WindowsPath() + std::string(name); }
 
   FakeProfile m_profile;
   TempFolder m_desktop{m_profile.Desktop()};
@@ -99,7 +90,7 @@ TEST_F(ArchiveBackupTest, StoresEveryListedFileInListOrderAndRestoresThemByteFor
   m_desktop.Write("b.txt", medium);
   m_desktop.Write("a.dat", "");
   m_desktop.Write("C.bin", big);
-  const std::string archivePath = OnDesktop("out.Backup");
+  const std::string archivePath = m_desktop.PathOf("out.Backup");
   std::string offeredName;
   RunMainWindow([&](User& user, HWND main) {
     EXPECT_THAT(user.ListItems(main, IDC_FILE_LIST), ElementsAre("a.dat", "b.txt", "C.bin"));
@@ -126,7 +117,7 @@ TEST_F(ArchiveBackupTest, StoresEveryListedFileInListOrderAndRestoresThemByteFor
   EXPECT_TRUE(written == expected) << "the archive differs from the layout";
 
   // Back again: the originals go, Restore All puts them back as they were.
-  for (const char* name : {"a.dat", "b.txt", "C.bin"}) DeleteFileA(OnDesktop(name).c_str());
+  for (const char* name : {"a.dat", "b.txt", "C.bin"}) DeleteFileA(m_desktop.PathOf(name).c_str());
   RestoreDialog restore;
   restore.m_strArchivePath = archivePath;
   RunDialog(
@@ -138,10 +129,10 @@ TEST_F(ArchiveBackupTest, StoresEveryListedFileInListOrderAndRestoresThemByteFor
         user.Click(dialog, IDCANCEL);
       },
       [&] { restore.DoModal(); });
-  EXPECT_TRUE(FileExists(OnDesktop("a.dat")));
-  EXPECT_EQ(ReadWholeFile(OnDesktop("a.dat")), "");
-  EXPECT_TRUE(ReadWholeFile(OnDesktop("b.txt")) == medium);
-  EXPECT_TRUE(ReadWholeFile(OnDesktop("C.bin")) == big);
+  EXPECT_TRUE(m_desktop.Exists("a.dat"));
+  EXPECT_EQ(m_desktop.Read("a.dat"), "");
+  EXPECT_TRUE(m_desktop.Read("b.txt") == medium);
+  EXPECT_TRUE(m_desktop.Read("C.bin") == big);
 }
 
 TEST_F(ArchiveBackupTest, EndsWithoutWritingWhenNothingIsListedOrTheSaveDialogIsCancelled) {
@@ -168,8 +159,8 @@ TEST_F(ArchiveBackupTest, AFileLockedElsewhereIsReportedAndSkipped) {
   m_desktop.Write("a.txt", "first");
   m_desktop.Write("b.txt", "locked");
   m_desktop.Write("c.txt", "third");
-  const UniqueFileHandle lock = LockFile(OnDesktop("b.txt"));
-  const std::string archivePath = OnDesktop("locked.Backup");
+  const HeldOpen lock(m_desktop.PathOf("b.txt"));
+  const std::string archivePath = m_desktop.PathOf("locked.Backup");
   RunMainWindow([&](User& user, HWND main) {
     user.Click(main, IDC_BACKUP);
     user.ChooseFile(kSaveTitle, archivePath);
@@ -189,8 +180,8 @@ TEST_F(ArchiveBackupTest, CancelConfirmedAfterTheFirstStoredFileKeepsThatOneItem
   // The locked file holds the run at its error message, so that the user's
   // click on Cancel is waiting when the first stored file is polled.
   for (const char* name : {"0-locked.txt", "a.txt", "b.txt", "c.txt"}) m_desktop.Write(name, name);
-  const UniqueFileHandle lock = LockFile(OnDesktop("0-locked.txt"));
-  const std::string archivePath = OnDesktop("cancelled.Backup");
+  const HeldOpen lock(m_desktop.PathOf("0-locked.txt"));
+  const std::string archivePath = m_desktop.PathOf("cancelled.Backup");
   RunMainWindow([&](User& user, HWND main) {
     user.Click(main, IDC_BACKUP);
     user.ChooseFile(kSaveTitle, archivePath);
@@ -215,8 +206,8 @@ TEST_F(ArchiveBackupTest, RefusesFilesTheArchiveCannotHoldAndStoresTheOthers) {
   m_desktop.Write("ok.txt", "fine");
   {
     // 4 GiB exactly, sparse: DataSize cannot hold it.
-    UniqueFileHandle big(CreateFileA(OnDesktop("big.bin").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                     FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueFileHandle big(CreateFileA(m_desktop.PathOf("big.bin").c_str(), GENERIC_WRITE, 0, nullptr,
+                                     CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
     ASSERT_TRUE(big);
     LARGE_INTEGER size;
     size.QuadPart = 0x100000000LL;
@@ -225,7 +216,7 @@ TEST_F(ArchiveBackupTest, RefusesFilesTheArchiveCannotHoldAndStoresTheOthers) {
   }
   // No folder lists such a name; the list is given one to show the guard.
   const std::string longName(600, 'z');
-  const std::string archivePath = OnDesktop("refused.Backup");
+  const std::string archivePath = m_desktop.PathOf("refused.Backup");
   RunMainWindow([&](User& user, HWND main) {
     SendMessageA(user.Control(main, IDC_FILE_LIST), LB_ADDSTRING, 0,
                  reinterpret_cast<LPARAM>(longName.c_str()));
@@ -263,7 +254,7 @@ TEST_F(ArchiveBackupTest, StoresTheFilesOfTheFolderThePatternLists) {
   m_desktop.MakeFolder("sub");
   m_desktop.Write("sub\\a.txt", "SUB-CONTENT");
   m_desktop.Write("sub\\b.txt", "b");
-  const std::string archivePath = OnDesktop("sub.Backup");
+  const std::string archivePath = m_desktop.PathOf("sub.Backup");
   RunMainWindow([&](User& user, HWND main) {
     user.SetText(main, IDC_FILE_SPEC, "sub\\*.txt");
     EXPECT_THAT(user.ListItems(main, IDC_FILE_LIST), ElementsAre("a.txt", "b.txt"));
@@ -325,12 +316,12 @@ TEST_P(ArchiveBackupSummary, IsTheRunningLanguagesTextInLowerCase) {
   RunMainWindow(
       [&](User& user, HWND main) {
         user.Click(main, IDC_BACKUP);
-        user.ChooseFile(kSaveTitle, OnDesktop("lang.Backup"));
+        user.ChooseFile(kSaveTitle, m_desktop.PathOf("lang.Backup"));
         user.ExpectMessageBox(titles[language], summaries[language]);
         user.Click(main, IDCANCEL);
       },
       MainWindowTitle(language));
-  EXPECT_EQ(ListingOf(ReadWholeFile(OnDesktop("lang.Backup"))).items.size(), 2u);
+  EXPECT_EQ(ListingOf(m_desktop.Read("lang.Backup")).items.size(), 2u);
 }
 
 INSTANTIATE_TEST_SUITE_P(AllLanguages, ArchiveBackupSummary,

@@ -21,7 +21,6 @@ using namespace archive_test;
 using namespace std::chrono_literals;
 using testing::EndsWith;
 using usersim::MessageBoxIcon;
-using usersim::RunUnixShell;
 using usersim::User;
 
 namespace {
@@ -30,63 +29,22 @@ constexpr std::uint64_t kDriveSize = 4 << 20;
 constexpr std::size_t kMiB = 1 << 20;
 constexpr char kDiskFull[] = " could not be accessed because\nThe disk is full.";
 
-std::string Environment(const char* name) {
-  char value[4096];
-  const DWORD length = GetEnvironmentVariableA(name, value, sizeof value);
-  return length > 0 && length < sizeof value ? std::string(value, length) : std::string();
-}
-
 std::uint64_t DriveSize(const std::string& root) {
   ULARGE_INTEGER total{};
   if (!GetDiskFreeSpaceExA(root.c_str(), nullptr, &total, nullptr)) return 0;
   return total.QuadPart;
 }
 
-class SmallDrive {
+// A drive of 4 MiB, mapped for the test's own run.
+class SmallDrive : public MappedDrive {
  public:
-  SmallDrive() {
-    const std::string prefix = Environment("WINEPREFIX");
-    if (prefix.empty() || prefix.find('\'') != std::string::npos) {
-      m_whyNot = "no usable WINEPREFIX in the environment";
-      return;
-    }
-    for (char letter : std::string("qponmlkjih")) {
-      if (GetDriveTypeA((std::string(1, letter) + ":\\").c_str()) == DRIVE_NO_ROOT_DIR) {
-        m_letter = letter;
-        break;
-      }
-    }
-    if (!m_letter) {
-      m_whyNot = "no free drive letter";
-      return;
-    }
-    // Inside the run's prefix, so that the run's clean-up finds a disk left
-    // mounted by a test that was killed.
-    m_mountPoint = prefix + "/small-disk-" + std::to_string(GetCurrentProcessId()) + "-" + m_letter;
-    m_link = prefix + "/dosdevices/" + m_letter + ":";
-    RunUnixShell("mkdir -p '" + m_mountPoint + "' && mount -t tmpfs -o size=4m tmpfs '" + m_mountPoint +
-                 "' && ln -sfn '" + m_mountPoint + "' '" + m_link + "'");
+  SmallDrive() : MappedDrive("small-disk", "4m") {
     for (int tries = 0; tries < 100 && !Ready(); ++tries) std::this_thread::sleep_for(50ms);
-    if (!Ready()) m_whyNot = "cannot mount a 4 MiB tmpfs as drive " + Root() + " (it takes root)";
   }
-  ~SmallDrive() {
-    if (m_letter)
-      RunUnixShell("rm -f '" + m_link + "'; umount -l '" + m_mountPoint + "' 2>/dev/null; rmdir '" +
-                   m_mountPoint + "' 2>/dev/null");
-  }
-
   bool Ready() const {
-    const std::uint64_t size = m_letter ? DriveSize(Root()) : 0;
+    const std::uint64_t size = Mapped() ? DriveSize(Root()) : 0;
     return size > 0 && size <= kDriveSize;
   }
-  std::string Root() const { return std::string(1, m_letter) + ":\\"; }
-  const std::string& WhyNot() const { return m_whyNot; }
-
- private:
-  char m_letter = 0;
-  std::string m_mountPoint;
-  std::string m_link;
-  std::string m_whyNot;
 };
 
 class ArchiveDiskFullTest : public testing::Test {

@@ -46,8 +46,6 @@ class ArchiveRestoreTest : public testing::Test {
     WriteWholeFile(path, bytes);
     return path;
   }
-  std::string InSource(std::string_view name) const { return m_source.WindowsPath() + std::string(name); }
-
   // Runs the dialog as the command line opens it; returns how it ended.
   INT_PTR Run(const std::string& archivePath, const std::function<void(User&, HWND)>& script,
               std::string_view title = kRestoreTitle) {
@@ -226,13 +224,13 @@ TEST_F(ArchiveRestoreTest, ArchivesAndTargetsThatCannotBeOpenedAreReportedWithTh
   std::filesystem::create_directory(m_source.Path() / "a.txt");  // a folder where the target would go
   Run(path, [&](User& user, HWND dialog) {
     user.Click(dialog, IDC_RESTORE_FILE_ORIGINAL);
-    const auto target = user.WaitForMessageBox(InSource("a.txt"));
+    const auto target = user.WaitForMessageBox(m_source.PathOf("a.txt"));
     EXPECT_EQ(target.text, "Unable to read archived data!");
     EXPECT_EQ(target.icon, MessageBoxIcon::None);
     user.Answer(target, IDOK);
 
     user.Click(dialog, IDC_RESTORE_ALL_ORIGINAL);
-    const auto skipped = user.WaitForMessageBox(InSource("a.txt"));
+    const auto skipped = user.WaitForMessageBox(m_source.PathOf("a.txt"));
     EXPECT_EQ(skipped.text, "Unable to open or create file!");
     EXPECT_EQ(skipped.icon, MessageBoxIcon::Stop);
     user.Answer(skipped, IDOK);
@@ -365,11 +363,11 @@ TEST_F(ArchiveRestoreTest, CancelConfirmedDuringRestoreAllReportsTheItemsRestore
   std::filesystem::create_directory(m_source.Path() / "c.txt");
   Run(path, [&](User& user, HWND dialog) {
     user.Click(dialog, IDC_RESTORE_ALL_ORIGINAL);
-    const auto error = user.WaitForMessageBox(InSource("c.txt"));
+    const auto error = user.WaitForMessageBox(m_source.PathOf("c.txt"));
     HWND progress = user.WaitForDialog("Restore");
     EXPECT_NE(progress, dialog);
     EXPECT_FALSE(IsWindowEnabled(dialog));
-    EXPECT_EQ(user.Text(progress, IDC_PROGRESS_STATUS), InSource("c.txt"));  // not the file before it
+    EXPECT_EQ(user.Text(progress, IDC_PROGRESS_STATUS), m_source.PathOf("c.txt"));  // not the file before it
     user.Click(progress, IDCANCEL);
     user.Answer(error, IDOK);
     user.AnswerQuestion("Restore", "Cancel?", IDYES);
@@ -396,12 +394,12 @@ TEST_F(ArchiveRestoreTest, AnArchiveThatNamesNoFolderRestoresOnlyWhereTheUserSay
         EXPECT_EQ(box.icon, MessageBoxIcon::Stop);
       }
       user.Click(dialog, IDC_RESTORE_FILE_NEW);
-      user.ChooseFile(kSaveTitle, InSource("chosen.txt"));
+      user.ChooseFile(kSaveTitle, m_source.PathOf("chosen.txt"));
       user.Click(dialog, IDCANCEL);
     });
     EXPECT_THAT(FolderContents(current), IsEmpty());
     EXPECT_EQ(m_source.Read("chosen.txt"), "a");
-    DeleteFileA(InSource("chosen.txt").c_str());
+    DeleteFileA(m_source.PathOf("chosen.txt").c_str());
   }
   SetCurrentDirectoryA(m_archives.WindowsPath().c_str());
 }

@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <sstream>
-
 #include "archive/memory_archive_source.h"
 #include "res/resource.h"
 #include "scenario.h"
@@ -23,22 +20,6 @@ std::string Pattern(std::size_t size, char seed) {
   std::string text(size, '\0');
   for (std::size_t i = 0; i < size; ++i) text[i] = static_cast<char>(seed + static_cast<char>(i % 251));
   return text;
-}
-
-std::string ReadWholeFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream content;
-  content << in.rdbuf();
-  return content.str();
-}
-
-void WriteWholeFile(const std::string& path, std::string_view content) {
-  std::ofstream out(path, std::ios::binary);
-  out.write(content.data(), static_cast<std::streamsize>(content.size()));
-}
-
-bool FileExists(const std::string& path) {
-  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 void RunDialog(std::string_view title, const std::function<void(usersim::User&, HWND)>& script,

@@ -12,6 +12,7 @@
 
 #include "archive/archive_format.h"
 #include "archive_bytes.h"
+#include "temp_folder.h"
 #include "user_sim.h"
 
 namespace archive_test {
@@ -26,10 +27,6 @@ archive_format::ArchiveListing ListingOf(const std::string& bytes);
 
 // A content that tells its bytes apart, of any length.
 std::string Pattern(std::size_t size, char seed = 'a');
-
-std::string ReadWholeFile(const std::string& path);
-void WriteWholeFile(const std::string& path, std::string_view content);
-bool FileExists(const std::string& path);
 
 // Runs a modal dialog (`ui`) while the user's script acts; the script gets
 // the dialog's window, found by its title.

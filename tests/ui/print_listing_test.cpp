@@ -37,13 +37,6 @@ using usersim::User;
 
 namespace {
 
-std::optional<std::string> EnvironmentValue(const char* name) {
-  char value[4096];
-  const DWORD length = GetEnvironmentVariableA(name, value, sizeof value);
-  if (length == 0 || length >= sizeof value) return std::nullopt;
-  return std::string(value, length);
-}
-
 // A user profile on a short path, so that the page header, which runs on
 // unclipped past the paper's edge, keeps the whole path on the page.
 class ShortProfile : public FakeProfile {
@@ -63,7 +56,7 @@ class ShortProfile : public FakeProfile {
 class PdfFolder {
  public:
   static std::optional<PdfFolder> OfThisRun() {
-    const auto unixPath = EnvironmentValue("DORVEX_PDF_DIR");
+    const auto unixPath = usersim::EnvironmentValue("DORVEX_PDF_DIR");
     if (!unixPath) return std::nullopt;
     return PdfFolder(*unixPath);
   }

@@ -40,9 +40,6 @@ class EnumerateTest : public RenameCommandTest {
   }
 };
 
-using EnumerateTestOnEveryDisk = OnEveryDisk<EnumerateTest>;
-INSTANTIATE_TEST_SUITE_P(Disks, EnumerateTestOnEveryDisk, kEveryDisk, DiskName);
-
 // Runs the dialog alone with the handler's defaults.
 struct DialogRun {
   EnumerateDialog dialog;
@@ -99,7 +96,7 @@ TEST_F(EnumerateTest, AFileThatCannotBeOpenedKeepsItsNameAndLeavesAGap) {
   EXPECT_THAT(Names(), ElementsAre("NewFile0000.jpg", "NewFile0002.jpg", "b.txt"));
 }
 
-TEST_P(EnumerateTestOnEveryDisk, ANameTakenByAFileOutsideTheListFailsUnderSequence) {
+TEST_F(EnumerateTest, ANameTakenByAFileOutsideTheListFailsUnderSequence) {
   Add("a.txt", "a");
   Add("b.txt", "b");
   Add("NewFile0000.jpg", "hidden by the file pattern");
@@ -113,40 +110,6 @@ TEST_P(EnumerateTestOnEveryDisk, ANameTakenByAFileOutsideTheListFailsUnderSequen
   EXPECT_THAT(Names(), ElementsAre("NewFile0000.jpg", "NewFile0001.jpg", "a.txt"));
   EXPECT_EQ(Content("NewFile0000.jpg"), "hidden by the file pattern");
   EXPECT_EQ(Content("NewFile0001.jpg"), "b");
-}
-
-TEST_P(EnumerateTestOnEveryDisk, NamesOfLaterEntriesAreNeverOverwritten) {
-  // a.jpg wants NewFile0000.jpg, which the next entry still holds; that one
-  // wants the name of the third, which differs only in case.
-  Add("a.jpg", "a");
-  Add("NewFile0000.jpg", "zero");
-  Add("newfile0001.jpg", "one");
-  Enumerate(std::nullopt, std::nullopt, std::nullopt, [&](User& user) {
-    user.ExpectMessageBox("Sequence", FileErrorMessage("a.jpg", kTakenReason));
-    user.ExpectMessageBox("Sequence", FileErrorMessage("NewFile0000.jpg", kTakenReason));
-  });
-  EXPECT_THAT(Names(), ElementsAre("NewFile0000.jpg", "NewFile0002.jpg", "a.jpg"));
-  EXPECT_EQ(Content("a.jpg"), "a");
-  EXPECT_EQ(Content("NewFile0000.jpg"), "zero");
-  EXPECT_EQ(Content("NewFile0002.jpg"), "one");
-}
-
-TEST_P(EnumerateTestOnEveryDisk, AnEntryWhoseNewNameDiffersOnlyInCaseTakesIt) {
-  Add("b.jpg", "b");
-  Add("newfile0001.jpg", "one");
-  Enumerate(std::nullopt, std::nullopt, std::nullopt);
-  EXPECT_THAT(Names(), ElementsAre("NewFile0000.jpg", "NewFile0001.jpg"));
-  EXPECT_EQ(Content("NewFile0001.jpg"), "one");
-}
-
-TEST_F(EnumerateTest, ADeviceNameFailsAndNothingIsCreated) {
-  Add("a.txt", "a");
-  Enumerate("NUL.", std::nullopt, std::nullopt, [&](User& user) {
-    const auto box = user.ExpectMessageBox("Sequence", FileErrorMessage("a.txt", kBadNameReason));
-    EXPECT_EQ(box.icon, MessageBoxIcon::Stop);
-  });
-  EXPECT_THAT(Names(), ElementsAre("a.txt"));
-  EXPECT_EQ(Content("a.txt"), "a");
 }
 
 TEST_F(EnumerateTest, StemsAndExtensionsThatNoNameCouldHoldAreRefusedAtOkBeforeAnyFileIsTouched) {

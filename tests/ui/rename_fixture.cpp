@@ -32,45 +32,6 @@ RenameCommandTest::RenameCommandTest(Disk disk)
 
 void RenameCommandTest::SetUp() { SetCurrentLanguage(Language::English); }
 
-std::string RenameCommandTest::PathOf(std::string_view name) const {
-  return m_folder.WindowsPath() + std::string(name);
-}
-
-void RenameCommandTest::Add(std::string_view name, std::string_view content) const {
-  HANDLE file = CreateFileA(PathOf(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE) << name;
-  DWORD written = 0;
-  WriteFile(file, content.data(), static_cast<DWORD>(content.size()), &written, nullptr);
-  CloseHandle(file);
-}
-
-std::string RenameCommandTest::Content(std::string_view name) const {
-  HANDLE file =
-      CreateFileA(PathOf(name).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return "<missing>";
-  std::string content(4096, '\0');
-  DWORD read = 0;
-  ReadFile(file, content.data(), static_cast<DWORD>(content.size()), &read, nullptr);
-  CloseHandle(file);
-  content.resize(read);
-  return content;
-}
-
-std::vector<std::string> RenameCommandTest::Names() const {
-  std::vector<std::string> names;
-  WIN32_FIND_DATAA found{};
-  HANDLE search = FindFirstFileA(PathOf("*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
-  do {
-    const std::string name = found.cFileName;
-    if (name != "." && name != "..") names.push_back(name);
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
-  std::ranges::sort(names);
-  return names;
-}
-
 void SelectFiles(const User& user, HWND window, std::initializer_list<std::string_view> names) {
   for (std::string_view name : names) user.ClickListItem(window, IDC_FILE_LIST, name);
 }
@@ -104,15 +65,6 @@ void ExpectRefusedAtOk(const User& user, HWND dialog, int edit, std::wstring_vie
 void RunCommand(const User& user, HWND window, int buttonId) {
   user.Click(window, buttonId);
   WaitForCommandEnd(user, window);
-}
-
-HeldOpen::HeldOpen(const std::string& path)
-    : m_handle(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {
-  EXPECT_NE(m_handle, INVALID_HANDLE_VALUE) << path;
-}
-
-HeldOpen::~HeldOpen() {
-  if (m_handle != INVALID_HANDLE_VALUE) CloseHandle(m_handle);
 }
 
 bool AddSecondSpelling(const TempFolder& folder, std::string_view name, std::string_view content) {

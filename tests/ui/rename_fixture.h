@@ -28,12 +28,16 @@ class RenameCommandTest : public testing::Test {
   explicit RenameCommandTest(Disk disk);
   void SetUp() override;
 
-  // A file of the shown folder; names are code page 1252 bytes.
-  void Add(std::string_view name, std::string_view content = {}) const;
-  std::string Content(std::string_view name) const;
-  // The names the folder holds, sorted byte-wise.
-  std::vector<std::string> Names() const;
-  std::string PathOf(std::string_view name) const;
+  // A new file of the shown folder; names are code page 1252 bytes.
+  void Add(std::string_view name, std::string_view content = {}) const {
+    ASSERT_FALSE(m_folder.Exists(name)) << name;
+    m_folder.Write(name, content);
+  }
+  std::string Content(std::string_view name) const {
+    return m_folder.Exists(name) ? m_folder.Read(name) : "<missing>";
+  }
+  std::vector<std::string> Names() const { return m_folder.Names(); }
+  std::string PathOf(std::string_view name) const { return m_folder.PathOf(name); }
 
   FakeProfile m_profile;
   TempFolder m_folder{m_profile.Desktop()};
@@ -60,18 +64,6 @@ void WaitForCommandEnd(const usersim::User& user, HWND window);
 void ExpectRefusedAtOk(const usersim::User& user, HWND dialog, int edit, std::wstring_view message);
 // Clicks a command button and waits for the command to end.
 void RunCommand(const usersim::User& user, HWND window, int buttonId);
-
-// A file held open without sharing, as another program may hold it.
-class HeldOpen {
- public:
-  explicit HeldOpen(const std::string& path);
-  ~HeldOpen();
-  HeldOpen(const HeldOpen&) = delete;
-  HeldOpen& operator=(const HeldOpen&) = delete;
-
- private:
-  HANDLE m_handle;
-};
 
 // Creates a second file whose name differs from an existing one only in
 // case, as a Linux program can; false where the platform cannot (Windows).

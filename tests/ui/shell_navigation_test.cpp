@@ -156,39 +156,13 @@ TEST_F(NavigationTest, APatternNamingAFolderKeepsThatFolderThroughCommands) {
 
 // A drive letter, mapped in the Wine prefix, whose folder goes away while
 // the drive list still shows it.
-class VanishingDrive {
+class VanishingDrive : public MappedDrive {
  public:
-  VanishingDrive() {
-    char prefix[MAX_PATH];
-    const DWORD length = GetEnvironmentVariableA("WINEPREFIX", prefix, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) return;
-    for (char letter : std::string("qponmlkjih")) {
-      if (GetDriveTypeA((std::string{letter} + ":\\").c_str()) == DRIVE_NO_ROOT_DIR) {
-        m_letter = letter;
-        break;
-      }
-    }
-    if (!m_letter) return;
-    m_target = std::string(prefix) + "/vanishing-drive-" + std::to_string(GetCurrentProcessId());
-    m_link = std::string(prefix) + "/dosdevices/" + m_letter + ":";
-    usersim::RunUnixShell("mkdir -p '" + m_target + "' && ln -sfn '" + m_target + "' '" + m_link + "'");
-    for (int tries = 0; tries < 100 && !Ready(); ++tries) Sleep(50);
-  }
-  ~VanishingDrive() {
-    if (m_letter) usersim::RunUnixShell("rm -f '" + m_link + "'; rmdir '" + m_target + "' 2>/dev/null");
-  }
-  bool Ready() const { return m_letter && GetDriveTypeA(Root().c_str()) != DRIVE_NO_ROOT_DIR; }
-  std::string ListEntry() const { return std::string("[-") + m_letter + "-]"; }
-  std::string Root() const { return std::string{m_letter, ':', '\\'}; }
+  VanishingDrive() : MappedDrive("vanishing-drive") {}
   void Vanish() const {
-    usersim::RunUnixShell("rmdir '" + m_target + "'");
-    for (int tries = 0; tries < 100 && Ready(); ++tries) Sleep(50);
+    usersim::RunUnixShell("rmdir '" + UnixFolder() + "'");
+    for (int tries = 0; tries < 100 && Mapped(); ++tries) Sleep(50);
   }
-
- private:
-  char m_letter = 0;
-  std::string m_target;
-  std::string m_link;
 };
 
 // A Home folder or drive that cannot be shown leaves everything as it was
@@ -198,7 +172,7 @@ TEST_F(NavigationTest, AFailedMoveChangesNothingAndNamesTheFolder) {
   Add("d.txt");
   m_folder.MakeFolder("sub");
   VanishingDrive drive;
-  ASSERT_TRUE(drive.Ready()) << "no drive letter could be mapped in WINEPREFIX";
+  ASSERT_TRUE(drive.Mapped()) << drive.WhyNot();
   const std::string desktop = m_profile.DesktopPathLine();
   RunMainWindow([&](User& user, HWND window) {
     user.Click(window, IDC_HOME_PERSONAL);

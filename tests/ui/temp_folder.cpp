@@ -1,9 +1,10 @@
 #include "temp_folder.h"
 
+#include <algorithm>
 #include <atomic>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
+
+#include "test_environment.h"
 
 namespace fs = std::filesystem;
 
@@ -28,15 +29,77 @@ fs::path UniqueFolderPath(const fs::path& parent) {
 }
 
 fs::path FatDiskFolderPath() {
-  char drive[16];
-  const DWORD length = GetEnvironmentVariableA("DORVEX_FAT_DRIVE", drive, sizeof drive);
-  if (length == 0 || length >= sizeof drive)
+  const auto drive = usersim::EnvironmentValue("DORVEX_FAT_DRIVE");
+  if (!drive)
     throw std::runtime_error("this test needs the case-ignoring FAT disk that scripts/test.sh mounts as root "
                              "(DORVEX_FAT_DRIVE is not set)");
-  const std::string root = std::string(drive, length) + "\\";
+  const std::string root = *drive + "\\";
   if (GetDriveTypeA(root.c_str()) == DRIVE_NO_ROOT_DIR)
     throw std::runtime_error("the case-ignoring FAT disk " + root + " named by DORVEX_FAT_DRIVE is not there");
   return UniqueFolderPath(root);
+}
+
+std::string ReadWholeFile(const std::string& path) {
+  const UniqueFileHandle file(
+      CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+  std::string content;
+  char buffer[65536];
+  DWORD read = 0;
+  while (file && ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr) && read > 0)
+    content.append(buffer, read);
+  return content;
+}
+
+void WriteWholeFile(const std::string& path, std::string_view content) {
+  const UniqueFileHandle file(
+      CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  DWORD written = 0;
+  if (!file ||
+      !WriteFile(file.get(), content.data(), static_cast<DWORD>(content.size()), &written, nullptr) ||
+      written != content.size())
+    throw std::runtime_error("cannot write " + path);
+}
+
+bool FileExists(const std::string& path) {
+  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+HeldOpen::HeldOpen(const std::string& path)
+    : m_file(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {
+  if (!m_file) throw std::runtime_error("cannot hold " + path + " open");
+}
+
+MappedDrive::MappedDrive(std::string_view name, std::string_view tmpfsSize) {
+  const std::string prefix = usersim::EnvironmentValue("WINEPREFIX").value_or("");
+  if (prefix.empty() || prefix.find('\'') != std::string::npos) {
+    m_whyNot = "no usable WINEPREFIX in the environment";
+    return;
+  }
+  for (char letter : std::string("qponmlkjih")) {
+    if (GetDriveTypeA((std::string{letter} + ":\\").c_str()) == DRIVE_NO_ROOT_DIR) {
+      m_letter = letter;
+      break;
+    }
+  }
+  if (!m_letter) {
+    m_whyNot = "no free drive letter";
+    return;
+  }
+  m_folder = prefix + "/" + std::string(name) + "-" + std::to_string(GetCurrentProcessId()) + "-" + m_letter;
+  m_link = prefix + "/dosdevices/" + m_letter + ":";
+  std::string script = "mkdir -p '" + m_folder + "'";
+  if (!tmpfsSize.empty())
+    script += " && mount -t tmpfs -o size=" + std::string(tmpfsSize) + " tmpfs '" + m_folder + "'";
+  usersim::RunUnixShell(script + " && ln -sfn '" + m_folder + "' '" + m_link + "'");
+  for (int tries = 0; tries < 100 && !Mapped(); ++tries) Sleep(50);
+  if (!Mapped())
+    m_whyNot = "cannot map drive " + Root() + (tmpfsSize.empty() ? "" : " to a small disk (it takes root)");
+}
+
+MappedDrive::~MappedDrive() {
+  if (m_letter)
+    usersim::RunUnixShell("rm -f '" + m_link + "'; umount -l '" + m_folder + "' 2>/dev/null; rmdir '" +
+                          m_folder + "' 2>/dev/null");
 }
 
 TempFolder::TempFolder() : TempFolder(UniqueTempPath()) {}
@@ -59,10 +122,8 @@ std::string TempFolder::WindowsPath() const {
 }
 
 fs::path TempFolder::Write(std::string_view name, std::string_view content) const {
-  const fs::path file = m_path / std::string(name);
-  std::ofstream out(file, std::ios::binary);
-  out.write(content.data(), static_cast<std::streamsize>(content.size()));
-  return file;
+  WriteWholeFile(PathOf(name), content);
+  return m_path / std::string(name);
 }
 
 fs::path TempFolder::MakeFolder(std::string_view name) const {
@@ -71,24 +132,24 @@ fs::path TempFolder::MakeFolder(std::string_view name) const {
   return folder;
 }
 
-std::string TempFolder::Read(std::string_view name) const {
-  std::ifstream in(m_path / std::string(name), std::ios::binary);
-  std::ostringstream content;
-  content << in.rdbuf();
-  return content.str();
+std::vector<std::string> TempFolder::Names() const {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found{};
+  const UniqueFindHandle search(FindFirstFileA(PathOf("*").c_str(), &found));
+  for (bool more = bool(search); more; more = FindNextFileA(search.get(), &found)) {
+    const std::string name = found.cFileName;
+    if (name != "." && name != "..") names.push_back(name);
+  }
+  std::ranges::sort(names);
+  return names;
 }
-
-bool TempFolder::Exists(std::string_view name) const { return fs::exists(m_path / std::string(name)); }
 
 FakeProfile::FakeProfile() { Enter(); }
 
 FakeProfile::FakeProfile(const fs::path& folder) : m_profile(folder) { Enter(); }
 
 void FakeProfile::Enter() {
-  char previous[2048];
-  const DWORD length = GetEnvironmentVariableA("USERPROFILE", previous, sizeof previous);
-  m_hadPrevious = length > 0 && length < sizeof previous;
-  if (m_hadPrevious) m_previous.assign(previous, length);
+  m_previous = usersim::EnvironmentValue("USERPROFILE");
   m_profile.MakeFolder("Desktop");
   std::string profile = m_profile.WindowsPath();
   profile.pop_back();
@@ -96,7 +157,7 @@ void FakeProfile::Enter() {
 }
 
 FakeProfile::~FakeProfile() {
-  SetEnvironmentVariableA("USERPROFILE", m_hadPrevious ? m_previous.c_str() : nullptr);
+  SetEnvironmentVariableA("USERPROFILE", m_previous ? m_previous->c_str() : nullptr);
 }
 
 std::string FakeProfile::DesktopPathLine() const { return Lowered(Desktop().string()); }

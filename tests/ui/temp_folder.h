@@ -1,11 +1,16 @@
-// A folder of the test's own under the temp directory, removed with its
-// contents when the test ends, and a fake user profile for the Home buttons.
+// A folder of the test's own, removed with its contents when the test ends,
+// the whole files the tests write and read back, and a fake user profile for
+// the Home buttons. File names are code page 1252 bytes, as the program's.
 #pragma once
 #include <windows.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "framework/unique_handles.h"
 
 // A fresh path for a folder of the test's own under `parent`.
 std::filesystem::path UniqueFolderPath(const std::filesystem::path& parent);
@@ -17,9 +22,48 @@ std::filesystem::path UniqueFolderPath(const std::filesystem::path& parent);
 // run has no such disk: a test that needs it fails rather than passing unseen.
 std::filesystem::path FatDiskFolderPath();
 
+// Whole files by their Windows path; a file that cannot be read reads empty.
+std::string ReadWholeFile(const std::string& path);
+void WriteWholeFile(const std::string& path, std::string_view content);
+bool FileExists(const std::string& path);
+
+// A file held open without sharing, as another program may hold it.
+class HeldOpen {
+ public:
+  explicit HeldOpen(const std::string& path);
+
+ private:
+  UniqueFileHandle m_file;
+};
+
+// A free drive letter (q down to h) mapped in the run's Wine prefix to a Unix
+// folder of the test's own, for the fault tests. The folder lies inside the
+// prefix, so that the run's clean-up finds what a killed test left mounted.
+// A `tmpfsSize` (e.g. "4m") mounts a small disk of that size on the folder,
+// which takes root.
+class MappedDrive {
+ public:
+  explicit MappedDrive(std::string_view name, std::string_view tmpfsSize = {});
+  ~MappedDrive();
+  MappedDrive(const MappedDrive&) = delete;
+  MappedDrive& operator=(const MappedDrive&) = delete;
+
+  bool Mapped() const { return m_letter && GetDriveTypeA(Root().c_str()) != DRIVE_NO_ROOT_DIR; }
+  std::string Root() const { return std::string{m_letter, ':', '\\'}; }
+  std::string ListEntry() const { return std::string("[-") + m_letter + "-]"; }  // in the drive list
+  const std::string& UnixFolder() const { return m_folder; }
+  const std::string& WhyNot() const { return m_whyNot; }
+
+ private:
+  char m_letter = 0;
+  std::string m_folder;
+  std::string m_link;
+  std::string m_whyNot;
+};
+
 class TempFolder {
  public:
-  TempFolder();
+  TempFolder();  // under the temp directory
   explicit TempFolder(const std::filesystem::path& path);
   ~TempFolder();
   TempFolder(const TempFolder&) = delete;
@@ -28,10 +72,13 @@ class TempFolder {
   const std::filesystem::path& Path() const { return m_path; }
   // The Windows path with a trailing backslash.
   std::string WindowsPath() const;
+  std::string PathOf(std::string_view name) const { return WindowsPath() + std::string(name); }
   std::filesystem::path Write(std::string_view name, std::string_view content = {}) const;
   std::filesystem::path MakeFolder(std::string_view name) const;
-  std::string Read(std::string_view name) const;
-  bool Exists(std::string_view name) const;
+  std::string Read(std::string_view name) const { return ReadWholeFile(PathOf(name)); }
+  bool Exists(std::string_view name) const { return FileExists(PathOf(name)); }
+  // The names the folder holds, sorted byte-wise.
+  std::vector<std::string> Names() const;
 
  private:
   std::filesystem::path m_path;
@@ -54,6 +101,5 @@ class FakeProfile {
   void Enter();
 
   TempFolder m_profile;
-  std::string m_previous;
-  bool m_hadPrevious = false;
+  std::optional<std::string> m_previous;
 };
