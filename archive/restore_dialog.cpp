@@ -28,6 +28,13 @@ void WriteChunkTo(File& target, std::span<const std::uint8_t> chunk) {
   target.Write(chunk.data(), static_cast<std::uint32_t>(chunk.size()));
 }
 
+ArchiveNames NamesOf(const ArchiveListing& listing) {
+  std::vector<std::string> names;
+  names.reserve(listing.items.size());
+  for (const ArchiveItem& item : listing.items) names.push_back(item.name);
+  return ArchiveNames(names);
+}
+
 // Asks where an item goes, the item's name and extension offered.
 FileDialog TargetDialogFor(const std::string& itemName, HWND owner) {
   const std::string extension = DerivedExtension(itemName);
@@ -111,16 +118,11 @@ bool RestoreDialog::HasOriginalFolder(const ArchiveListing& listing) {
   return false;
 }
 
-std::optional<std::string> RestoreDialog::CaseTwinOnDisk(const ArchiveListing& listing, const std::string& folder,
+std::optional<std::string> RestoreDialog::CaseTwinOnDisk(const ArchiveNames& itemNames, const std::string& folder,
                                                          const ArchiveItem& item) {
   // Only an archive that holds another spelling of the name pays for a look
   // at the folder.
-  const bool hasTwin = std::ranges::any_of(listing.items, [&](const ArchiveItem& other) {
-    return other.name != item.name && SameNameIgnoringCase(other.name, item.name);
-  });
-  if (!hasTwin || item.name.empty()) return std::nullopt;
-  std::vector<std::string> itemNames;
-  for (const ArchiveItem& other : listing.items) itemNames.push_back(other.name);
+  if (!itemNames.HasCaseTwin(item.name) || item.name.empty()) return std::nullopt;
   // A wildcard in place of the first letter finds every stored spelling.
   std::string pattern = item.name;
   pattern.front() = '?';
@@ -170,7 +172,7 @@ void RestoreDialog::RestoreItem(BOOL bAskTarget) {
 
   // A path chosen in the save dialog was confirmed there, over any spelling.
   if (!bAskTarget) {
-    if (const auto twin = CaseTwinOnDisk(*listing, listing->sourceFolder, item)) {
+    if (const auto twin = CaseTwinOnDisk(NamesOf(*listing), listing->sourceFolder, item)) {
       MessageBox(CaseTwinText(item.name, *twin), targetPath, MB_ICONSTOP);
       return;
     }
@@ -239,6 +241,7 @@ void RestoreDialog::RestoreAllItems(BOOL bAskTarget) {
   PacedProgress pace(progress);
   FileArchiveSource source(archive);
   std::vector<std::uint8_t> buffer(archive_format::kCopyBufferSize);
+  const ArchiveNames itemNames = NamesOf(*listing);
   for (std::size_t i = 0; i < items.size(); ++i) {
     const ArchiveItem& item = items[i];
     if (IsRestorable(item)) {
@@ -246,7 +249,7 @@ void RestoreDialog::RestoreAllItems(BOOL bAskTarget) {
       // Every target, also one that cannot be created: its message names it.
       pace.SetStatus(targetPath);
       File target;
-      if (const auto twin = CaseTwinOnDisk(*listing, folder, item)) {
+      if (const auto twin = CaseTwinOnDisk(itemNames, folder, item)) {
         pace.FlushStatus();
         MessageBox(CaseTwinText(item.name, *twin), targetPath, MB_ICONSTOP);
       } else if (IsRestorableFolder(folder) && target.Open(targetPath, File::Mode::CreateReadWrite, nullptr)) {
