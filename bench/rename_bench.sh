@@ -69,6 +69,8 @@ run_once() {  # <count> <run number>
   value() { sed -n "s/^$1=//p" "$work/run/driver.txt"; }
   [[ $(value listed_files) == "$count" ]] || { say "Dorvex listed $(value listed_files) of $count files"; exit 1; }
   [[ -z $(value mismatch) ]] || { say "after $(value mismatch) Dorvex and the floor left different names"; exit 1; }
+  say "$count files: $(for c in $commands; do printf '%s %s s (run %s s, floor %s s)  ' "$c" \
+    "$(value "${c}_seconds")" "$(value "${c}_run_seconds")" "$(value "${c}_floor_seconds")"; done)"
 
   (
     cd "$work/run/perl"
@@ -81,7 +83,8 @@ run_once() {  # <count> <run number>
     seconds_of rm -f -- * >"$work/run/perl.delete"
   )
   # The Perl tool numbered the same files the same way as Dorvex did.
-  for ((i = 0; i < count; i++)); do printf 'NewFile%04d.jpg\n' "$i"; done >"$work/run/expected.names"
+  # In the same order as ls: past 10,000 the numbers no longer sort as text.
+  for ((i = 0; i < count; i++)); do printf 'NewFile%04d.jpg\n' "$i"; done | LC_ALL=C sort >"$work/run/expected.names"
   diff -q "$work/run/expected.names" "$work/run/perl.names" >/dev/null || { say "Perl's names differ"; exit 1; }
 
   local command
@@ -95,8 +98,6 @@ run_once() {  # <count> <run number>
     samples[$count.$command.whole]+=" $(echo "$(value "${command}_seconds") / $(value "${command}_floor_seconds")" | bc -l)"
     samples[$count.$command.perl]+=" $(cat "$work/run/perl.$command")"
   done
-  say "$count files: $(for c in $commands; do printf '%s %s s (run %s s, floor %s s)  ' "$c" \
-    "$(value "${c}_seconds")" "$(value "${c}_run_seconds")" "$(value "${c}_floor_seconds")"; done)"
 }
 
 for ((run = 1; run <= runs; run++)); do
