@@ -42,8 +42,10 @@ class RenameLeftUnderTemporaryName : public FileException {
 // Renames files of one folder, one after the other. The folder's names are
 // read once, at the first change of case, and kept up to date with every
 // move it makes, so that each file costs only its own moves. A file that
-// another program adds meanwhile is never replaced all the same: no move
-// replaces a file.
+// another program adds meanwhile, in another spelling of a new name, escapes
+// the check but is never replaced: no move replaces a file, so that rename
+// fails at its move (on a disk that keeps both spellings apart, possibly
+// after the file has left for its temporary name, which is then reported).
 class LosslessRenamer {
  public:
   explicit LosslessRenamer(NameStore& store) : m_store(store) {}
