@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Times Dorvex's Backup and Restore All (the real commands, their dialogs
 # answered by the user simulation), their platform floor (floor_driver: the
-# same Win32 file calls in a bare loop, run right after each command on the
-# same data) and GNU tar creating and extracting an archive of the same data,
+# same Win32 file calls in a bare loop, run beside each command on the same
+# data, after it in odd runs and before it in even ones, so that neither side
+# always finds the cache warmed by the other) and GNU tar creating and extracting an archive of the same data,
 # on 2,000 files of 16 KiB and on 4 files of 64 MiB; prints the times, the
 # ratios and Dorvex's peak memory, and the time per file at 2,000 and at
 # SCALE_FILES files of 16 KiB. Dorvex's time is given whole (from the
@@ -59,8 +60,9 @@ run_tar() {
   tar_create+=("$(seconds_of tar -cf "$work/out/$set.tar" -C "$work/$set/Desktop" .)")
   tar_extract+=("$(seconds_of tar -xf "$work/out/$set.tar" -C "$work/out/extracted")")
 }
-run_dorvex() {
-  local set=$1
+run_dorvex() {  # <set> <run number>
+  local set=$1 order=
+  (($2 % 2 == 0)) && order=floor-first
   rm -rf "$work/out" && mkdir -p "$work/out/restored" "$work/out/floor"
   rm -f "$work/result.txt"
   # Inside Wine's virtual desktop: with no window manager on the display,
@@ -68,7 +70,7 @@ run_dorvex() {
   wine explorer /desktop="archive-bench-$$,1280x1024" "$driver" "$(winepath -w "$work/$set")" \
     "$(winepath -w "$work/out/$set.Backup")" "$(winepath -w "$work/out/restored")" \
     "$(winepath -w "$work/result.txt")" "$(winepath -w "$work/out/floor.Backup")" \
-    "$(winepath -w "$work/out/floor")" </dev/null >"$work/driver.log" 2>&1 || true
+    "$(winepath -w "$work/out/floor")" $order </dev/null >"$work/driver.log" 2>&1 || true
   [[ -s $work/result.txt ]] || { cat "$work/driver.log" >&2; say "the driver failed"; exit 1; }
   tr -d '\r' <"$work/result.txt" >"$work/result.unix"
   value() { sed -n "s/^$1=//p" "$work/result.unix"; }
@@ -78,7 +80,7 @@ run_dorvex() {
   floor_restore+=("$(value restore_floor_seconds)")
   run_backup+=("$(value backup_run_seconds)")
   run_restore+=("$(value restore_run_seconds)")
-  # Each run's own ratios: the command and its floor ran one right after the
+  # Each run's own ratios: the command and its floor ran one right beside the
   # other, so the load of the machine weighs on both alike.
   over_backup+=("$(ratio "${run_backup[-1]}" "${floor_backup[-1]}")")
   over_restore+=("$(ratio "${run_restore[-1]}" "${floor_restore[-1]}")")
@@ -106,7 +108,7 @@ for set in $sets; do
     say "$set: run $run of $set_runs"
     cat "$work/$set/Desktop"/* >/dev/null  # the same warm cache for every tool
     run_tar "$set"
-    run_dorvex "$set"
+    run_dorvex "$set" "$run"
     say "  Backup ${dorvex_backup[-1]} s (run ${run_backup[-1]} s, floor ${floor_backup[-1]} s," \
       "tar -c ${tar_create[-1]} s), Restore All ${dorvex_restore[-1]} s (run ${run_restore[-1]} s," \
       "floor ${floor_restore[-1]} s, tar -x ${tar_extract[-1]} s)"
@@ -166,5 +168,5 @@ for set in $sets; do
 done
 echo "(times and ratios to the floor: medians of $runs runs and of each run's own ratios; the scale row one run."
 echo "Dorvex: from the confirmed save dialog to the summary message; run: from its progress window coming"
-echo "up to the summary's making; floor: the bare loop of the same Win32 file calls, timed right after each"
-echo "command)"
+echo "up to the summary's making; floor: the bare loop of the same Win32 file calls, timed right beside each"
+echo "command, after it in odd runs and before it in even ones)"

@@ -1,9 +1,9 @@
 // Times the real Backup and Restore All commands on one folder, answering
 // their dialogs with the user simulation, and prints the figures for
-// archive_bench.sh; after each command its platform floor (floor_driver) does
-// the same on the same data. Usage:
+// archive_bench.sh; after each command (before it, given floor-first) its
+// platform floor (floor_driver) does the same on the same data. Usage:
 //   archive_bench_driver <profile folder> <archive path> <empty restore folder> <result file>
-//                        <floor archive path> <empty floor restore folder>
+//                        <floor archive path> <empty floor restore folder> [floor-first]
 // The main window shows <profile folder>\Desktop, the folder that is stored.
 #include <windows.h>
 #include <psapi.h>
@@ -84,13 +84,16 @@ Clock::time_point ConfirmFileDialog(const usersim::User& user, const char* title
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 7) {
+  if (argc != 7 && !(argc == 8 && std::string(argv[7]) == "floor-first")) {
     std::fprintf(stderr,
                  "usage: %s <profile folder> <archive path> <empty restore folder> <result file> "
-                 "<floor archive path> <empty floor restore folder>\n",
+                 "<floor archive path> <empty floor restore folder> [floor-first]\n",
                  argv[0]);
     return 2;
   }
+  // Each floor just before its command instead of just after it, so that
+  // over several runs neither side always finds the cache warmed by the other.
+  const bool floorFirst = argc == 8;
   const std::string profile = argv[1];
   const std::string archivePath = argv[2];
   std::string restoreFolder = argv[3];
@@ -104,6 +107,11 @@ int main(int argc, char** argv) {
   const std::string quotedFloorArchive = std::string("\"") + argv[5] + "\"";
   double backupSeconds = 0;
   double backupRunSeconds = 0;
+  double backupFloorSeconds = 0;
+  const auto runBackupFloor = [&] {
+    backupFloorSeconds = RunFloor("backup \"" + profile + "\\Desktop\" " + quotedFloorArchive);
+  };
+  if (floorFirst) runBackupFloor();
   {
     MainDialog mainDialog;
     SetMainWindow(&mainDialog);
@@ -124,10 +132,15 @@ int main(int argc, char** argv) {
         [&] { mainDialog.DoModal(); }, std::chrono::minutes(30));
     SetMainWindow(nullptr);
   }
-  const double backupFloorSeconds = RunFloor("backup \"" + profile + "\\Desktop\" " + quotedFloorArchive);
+  if (!floorFirst) runBackupFloor();
 
   double restoreSeconds = 0;
   double restoreRunSeconds = 0;
+  double restoreFloorSeconds = 0;
+  const auto runRestoreFloor = [&] {
+    restoreFloorSeconds = RunFloor("restore " + quotedFloorArchive + " \"" + argv[6] + "\"");
+  };
+  if (floorFirst) runRestoreFloor();
   g_progressUp = 0;
   g_runEnded = 0;
   {
@@ -150,7 +163,7 @@ int main(int argc, char** argv) {
         [&] { restore.DoModal(); }, std::chrono::minutes(30));
   }
   UnhookWindowsHookEx(hook);
-  const double restoreFloorSeconds = RunFloor("restore " + quotedFloorArchive + " \"" + argv[6] + "\"");
+  if (!floorFirst) runRestoreFloor();
 
   PROCESS_MEMORY_COUNTERS memory{};
   memory.cb = sizeof memory;

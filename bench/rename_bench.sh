@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Times Dorvex's Set Upper Case, Set Lower Case, Substitute (photo ->
 # picture), Enumerate (defaults) and Delete on a fresh folder of 2,000 files,
-# each followed at once by its platform floor (floor_driver: the same Win32
-# file calls in a bare loop, on an identical folder), beside Debian's Perl
+# each with its platform floor right beside it (floor_driver: the same Win32
+# file calls in a bare loop, on an identical folder; after the command in odd
+# runs and before it in even ones, so that neither side always finds the
+# cache warmed by the other), beside Debian's Perl
 # rename tool (and rm) doing the same on a third identical folder; prints the
 # times and the ratios, and the time per file at 2,000 and at SCALE_FILES
 # files. Dorvex's time is given whole (from the click to its idle window, the
@@ -41,9 +43,11 @@ median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print v[int(
 
 # One run on <count> files: Dorvex and the floor through the driver, then
 # the Perl tool; appends each figure to the list named <count>.<command>.<tool>.
+# An even <run number> has each floor run before its command.
 declare -A samples
-run_once() {
-  local count=$1 i name
+run_once() {  # <count> <run number>
+  local count=$1 i name order=
+  (($2 % 2 == 0)) && order=floor-first
   rm -rf "$work/run" && mkdir -p "$work/run/template"
   # Lower-case names, so that the list box order and the shell's order agree.
   for ((i = 0; i < count; i++)); do
@@ -58,13 +62,15 @@ run_once() {
   # Inside Wine's virtual desktop: with no window manager on the display,
   # Wine would wait two seconds for one whenever a window closes.
   wine explorer /desktop="rename-bench-$$,1280x1024" "$driver" "$(winepath -w "$work/run/dorvex")" \
-    "$(winepath -w "$work/run/driver.out")" "$(winepath -w "$work/run/floor")" \
+    "$(winepath -w "$work/run/driver.out")" "$(winepath -w "$work/run/floor")" $order \
     </dev/null >"$work/run/driver.err" 2>&1 || true
   [[ -s $work/run/driver.out ]] || { cat "$work/run/driver.err" >&2; say "the driver failed"; exit 1; }
   tr -d '\r' <"$work/run/driver.out" >"$work/run/driver.txt"
   value() { sed -n "s/^$1=//p" "$work/run/driver.txt"; }
   [[ $(value listed_files) == "$count" ]] || { say "Dorvex listed $(value listed_files) of $count files"; exit 1; }
   [[ -z $(value mismatch) ]] || { say "after $(value mismatch) Dorvex and the floor left different names"; exit 1; }
+  say "$count files: $(for c in $commands; do printf '%s %s s (run %s s, floor %s s)  ' "$c" \
+    "$(value "${c}_seconds")" "$(value "${c}_run_seconds")" "$(value "${c}_floor_seconds")"; done)"
 
   (
     cd "$work/run/perl"
@@ -77,7 +83,8 @@ run_once() {
     seconds_of rm -f -- * >"$work/run/perl.delete"
   )
   # The Perl tool numbered the same files the same way as Dorvex did.
-  for ((i = 0; i < count; i++)); do printf 'NewFile%04d.jpg\n' "$i"; done >"$work/run/expected.names"
+  # In the same order as ls: past 10,000 the numbers no longer sort as text.
+  for ((i = 0; i < count; i++)); do printf 'NewFile%04d.jpg\n' "$i"; done | LC_ALL=C sort >"$work/run/expected.names"
   diff -q "$work/run/expected.names" "$work/run/perl.names" >/dev/null || { say "Perl's names differ"; exit 1; }
 
   local command
@@ -85,23 +92,21 @@ run_once() {
     samples[$count.$command.dorvex]+=" $(value "${command}_seconds")"
     samples[$count.$command.floor]+=" $(value "${command}_floor_seconds")"
     samples[$count.$command.run]+=" $(value "${command}_run_seconds")"
-    # Each run's own ratios: the command and its floor ran one right after
+    # Each run's own ratios: the command and its floor ran one right beside
     # the other, so the load of the machine weighs on both alike.
     samples[$count.$command.over]+=" $(echo "$(value "${command}_run_seconds") / $(value "${command}_floor_seconds")" | bc -l)"
     samples[$count.$command.whole]+=" $(echo "$(value "${command}_seconds") / $(value "${command}_floor_seconds")" | bc -l)"
     samples[$count.$command.perl]+=" $(cat "$work/run/perl.$command")"
   done
-  say "$count files: $(for c in $commands; do printf '%s %s s (run %s s, floor %s s)  ' "$c" \
-    "$(value "${c}_seconds")" "$(value "${c}_run_seconds")" "$(value "${c}_floor_seconds")"; done)"
 }
 
 for ((run = 1; run <= runs; run++)); do
   say "2000 files: run $run of $runs"
-  run_once 2000
+  run_once 2000 "$run"
 done
 if ((scale > 0)); then
   say "$scale files: one run"
-  run_once "$scale"
+  run_once "$scale" 1
 fi
 
 figure() { median ${samples[$1]}; }
@@ -134,4 +139,4 @@ echo "(2,000 files: times and ratios to the floor are medians of $runs runs and 
 echo "the scale row one run. Dorvex: from the click that starts the"
 echo "command to its idle window, the lists refilled; run: while its progress window is up; floor: the bare"
 echo "loop of the same Win32 file calls, a probe open and close, then the move(s) or the deletion, timed"
-echo "right after each command)"
+echo "right beside each command, after it in odd runs and before it in even ones)"

@@ -2,7 +2,10 @@
 // Delete commands on every file of one folder, pressing the buttons with the
 // user simulation, and after each one its platform floor (floor_driver) on
 // an identical folder; prints the figures for rename_bench.sh. Usage:
-//   rename_bench_driver <profile folder> <result file> <floor folder>
+//   rename_bench_driver <profile folder> <result file> <floor folder> [floor-first]
+// With floor-first each floor runs just before its command instead of just
+// after it, so that over several runs neither side always finds the cache
+// warmed by the other.
 // The main window shows <profile folder>\Desktop, the folder that is changed;
 // the figures go to <result file>, since the script runs the driver inside
 // Wine's virtual desktop, whose launcher does not pass output on.
@@ -93,10 +96,11 @@ struct Figure {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 4) {
-    std::fprintf(stderr, "usage: %s <profile folder> <result file> <floor folder>\n", argv[0]);
+  if (argc != 4 && !(argc == 5 && std::string(argv[4]) == "floor-first")) {
+    std::fprintf(stderr, "usage: %s <profile folder> <result file> <floor folder> [floor-first]\n", argv[0]);
     return 2;
   }
+  const bool floorFirst = argc == 5;
   EnableControlStyles();
   SetCurrentLanguage(Language::English);
   SetEnvironmentVariableA("USERPROFILE", argv[1]);
@@ -123,12 +127,16 @@ int main(int argc, char** argv) {
           Figure figure{name};
           g_progressUp = 0;
           ResetEvent(g_progressGoneEvent);
+          const auto runFloor = [&] {
+            figure.floorSeconds = RunFloor(std::string(floorOperation) + " \"" + floorFolder + "\"");
+          };
+          if (floorFirst) runFloor();
           const Clock::time_point started = start();
           WaitForSingleObject(g_progressGoneEvent, INFINITE);
           figure.seconds = SecondsUntilCommandEnd(user, main, started);
           figure.runSeconds =
               std::chrono::duration<double>(Clock::duration(g_progressGone.load() - g_progressUp.load())).count();
-          figure.floorSeconds = RunFloor(std::string(floorOperation) + " \"" + floorFolder + "\"");
+          if (!floorFirst) runFloor();
           if (mismatch.empty() && NamesIn(shown) != NamesIn(floorFolder)) mismatch = name;
           figures.push_back(figure);
         };

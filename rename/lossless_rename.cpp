@@ -30,14 +30,37 @@ void LosslessRenamer::Rename(std::string_view oldName, std::string_view newName)
   const std::string to(newName);
   if (SameNameIgnoringCase(from, to)) {
     ChangeCase(from, to);
-  } else if (const std::uint32_t error = m_store.Move(from, to); error != 0) {
+  } else if (const std::uint32_t error = Move(from, to); error != 0) {
     Fail(error, oldName);
   }
 }
 
-// True when the folder lists exactly one spelling of `name`, and that is `spelling`.
+std::uint32_t LosslessRenamer::Move(const std::string& from, const std::string& to) {
+  const std::uint32_t error = m_store.Move(from, to);
+  if (error != 0 || !m_bNamesRead) return error;
+  std::erase(m_spellings[ToUpperAnsi(from)], from);
+  m_spellings[ToUpperAnsi(to)].push_back(to);
+  return 0;
+}
+
+void LosslessRenamer::ReadNames() {
+  m_spellings.clear();
+  for (std::string& name : m_store.StoredNames()) {
+    std::string key = ToUpperAnsi(name);
+    m_spellings[std::move(key)].push_back(std::move(name));
+  }
+  m_bNamesRead = true;
+}
+
+std::vector<std::string> LosslessRenamer::SpellingsOf(const std::string& name) {
+  if (!m_bNamesRead) ReadNames();
+  const auto found = m_spellings.find(ToUpperAnsi(name));
+  return found == m_spellings.end() ? std::vector<std::string>{} : found->second;
+}
+
+// True when the folder holds exactly one spelling of `name`, and that is `spelling`.
 bool LosslessRenamer::ListedAs(const std::string& name, const std::string& spelling) {
-  const std::vector<std::string> spellings = m_store.Spellings(name);
+  const std::vector<std::string> spellings = SpellingsOf(name);
   return spellings.size() == 1 && spellings.front() == spelling;
 }
 
@@ -45,27 +68,37 @@ void LosslessRenamer::ChangeCase(const std::string& oldName, const std::string& 
   // Another file that holds the name in another spelling takes it; and on a
   // disk that ignores case, a refused move could not tell that file from
   // this one.
-  const std::vector<std::string> spellings = m_store.Spellings(newName);
+  const std::vector<std::string> spellings = SpellingsOf(newName);
   if (std::ranges::any_of(spellings, [&](const std::string& name) { return name != oldName; }))
     Fail(kAlreadyExists, oldName);
 
-  if (!m_bCaseChangeTakesTwoSteps) {
-    const std::uint32_t error = m_store.Move(oldName, newName);
+  if (m_caseChange != CaseChange::ThroughTemporaryName) {
+    const std::uint32_t error = Move(oldName, newName);
     if (error != 0 && !IsTakenNameError(error)) Fail(error, oldName);
-    if (error == 0 && ListedAs(newName, newName)) return;
+    // Once a listing has shown this disk to change case in one move, its word is enough.
+    if (error == 0 && m_caseChange == CaseChange::OneMove) return;
+    // Until then only a fresh listing tells what the move did.
+    ReadNames();
+    if (error == 0 && ListedAs(newName, newName)) {
+      m_caseChange = CaseChange::OneMove;
+      return;
+    }
     // Refused as taken by the file itself, or "done" with the old spelling kept.
     if (!ListedAs(newName, oldName)) Fail(error != 0 ? error : kAlreadyExists, oldName);
-    m_bCaseChangeTakesTwoSteps = true;
+    m_caseChange = CaseChange::ThroughTemporaryName;
   }
   ChangeCaseThroughTemporaryName(oldName, newName);
+  if (m_bTemporaryNameStepsSeenToWork) return;
+  ReadNames();
   if (!ListedAs(newName, newName)) Fail(kAlreadyExists, oldName);
+  m_bTemporaryNameStepsSeenToWork = true;
 }
 
 // The file leaves its name, then takes the new one.
 void LosslessRenamer::ChangeCaseThroughTemporaryName(const std::string& oldName, const std::string& newName) {
   const std::string temporary = MoveToTemporaryName(oldName);
-  if (const std::uint32_t error = m_store.Move(temporary, newName); error != 0) {
-    if (const std::uint32_t backError = m_store.Move(temporary, oldName); backError != 0)
+  if (const std::uint32_t error = Move(temporary, newName); error != 0) {
+    if (const std::uint32_t backError = Move(temporary, oldName); backError != 0)
       throw RenameLeftUnderTemporaryName(backError, oldName, newName, temporary);
     Fail(error, oldName);
   }
@@ -75,7 +108,7 @@ std::string LosslessRenamer::MoveToTemporaryName(const std::string& oldName) {
   std::uint32_t error = kAlreadyExists;
   for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
     const std::string temporary = m_store.TemporaryName(attempt);
-    error = m_store.Move(oldName, temporary);
+    error = Move(oldName, temporary);
     if (error == 0) return temporary;
     if (!IsTakenNameError(error)) break;
   }

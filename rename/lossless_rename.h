@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 class NameStore {
@@ -16,10 +17,10 @@ class NameStore {
   // Gives the file `from` the name `to` without ever replacing another file;
   // returns 0 or the system's error code.
   virtual std::uint32_t Move(const std::string& from, const std::string& to) = 0;
-  // Every stored name that equals `name` but for the case of its letters, as
-  // a listing of the folder shows them. A lookup by the name itself would not
-  // do: on some disks it echoes the spelling asked for.
-  virtual std::vector<std::string> Spellings(const std::string& name) = 0;
+  // Every name the folder stores, spelled as stored, as a listing of the
+  // folder shows them. A lookup by a name would not do: on some disks it
+  // echoes the spelling asked for.
+  virtual std::vector<std::string> StoredNames() = 0;
   // Candidate names for the intermediate step of a change of case.
   virtual std::string TemporaryName(int attempt) = 0;
 };
@@ -38,7 +39,13 @@ class RenameLeftUnderTemporaryName : public FileException {
   std::string m_strTemporaryName;
 };
 
-// Renames files of one folder, one after the other.
+// Renames files of one folder, one after the other. The folder's names are
+// read once, at the first change of case, and kept up to date with every
+// move it makes, so that each file costs only its own moves. A file that
+// another program adds meanwhile, in another spelling of a new name, escapes
+// the check but is never replaced: no move replaces a file, so that rename
+// fails at its move (on a disk that keeps both spellings apart, possibly
+// after the file has left for its temporary name, which is then reported).
 class LosslessRenamer {
  public:
   explicit LosslessRenamer(NameStore& store) : m_store(store) {}
@@ -50,15 +57,26 @@ class LosslessRenamer {
   void Rename(std::string_view oldName, std::string_view newName);
 
  private:
+  // How the folder's file system takes a change of case, learnt from the
+  // first one. Some report a direct move as done but keep the old spelling,
+  // others refuse it as a taken name; those need a temporary name.
+  enum class CaseChange { Untried, OneMove, ThroughTemporaryName };
+
   void ChangeCase(const std::string& oldName, const std::string& newName);
   void ChangeCaseThroughTemporaryName(const std::string& oldName, const std::string& newName);
   std::string MoveToTemporaryName(const std::string& oldName);
+  // A move that keeps the known names up to date; 0 or the system's error code.
+  std::uint32_t Move(const std::string& from, const std::string& to);
+  void ReadNames();
+  std::vector<std::string> SpellingsOf(const std::string& name);
   bool ListedAs(const std::string& name, const std::string& spelling);
 
   NameStore& m_store;
-  // Learnt from the first change of case: the folder's file system cannot
-  // change the case of a name in one step. Some report such a move as done
-  // but keep the old spelling, others refuse it as a taken name.
-  bool m_bCaseChangeTakesTwoSteps = false;
+  CaseChange m_caseChange = CaseChange::Untried;
+  // Whether a listing has shown a change through a temporary name to leave
+  // exactly the spelling asked for; until then each one is checked so.
+  bool m_bTemporaryNameStepsSeenToWork = false;
+  bool m_bNamesRead = false;
+  // The folder's spellings by the upper-case form of the name.
+  std::unordered_map<std::string, std::vector<std::string>> m_spellings;
 };
-

@@ -18,7 +18,7 @@ class SafeRenamer {
   class CurrentFolderNames final : public NameStore {
    public:
     std::uint32_t Move(const std::string& from, const std::string& to) override;
-    std::vector<std::string> Spellings(const std::string& name) override;
+    std::vector<std::string> StoredNames() override;
     std::string TemporaryName(int attempt) override;
   };
 

@@ -67,10 +67,10 @@ class FakeFolder final : public NameStore {
     return 0;
   }
 
-  std::vector<std::string> Spellings(const std::string& name) override {
+  std::vector<std::string> StoredNames() override {
+    ++m_listings;
     std::vector<std::string> names;
-    for (const auto& file : m_files)
-      if (ToUpperAnsi(file.first) == ToUpperAnsi(name)) names.push_back(file.first);
+    for (const auto& file : m_files) names.push_back(file.first);
     return names;
   }
 
@@ -78,6 +78,7 @@ class FakeFolder final : public NameStore {
 
   void Refuse(const std::string& from, const std::string& to) { m_refused.insert(from + " -> " + to); }
   const std::vector<std::string>& Moves() const { return m_moves; }
+  int Listings() const { return m_listings; }
 
  private:
   using Entry = std::pair<std::string, std::string>;
@@ -94,6 +95,7 @@ class FakeFolder final : public NameStore {
   std::vector<Entry> m_files;
   std::set<std::string> m_refused;
   std::vector<std::string> m_moves;
+  int m_listings = 0;
 };
 
 // The error the rename reports; none when it succeeded.
@@ -140,7 +142,10 @@ TEST_P(EveryDisk, AChangeOfCaseTakesOneMoveOrTwoAfterTheFirstTry) {
   folder.Add("b.txt", "b");
   LosslessRenamer renamer(folder);
   EXPECT_EQ(Rename(renamer, "a.txt", "A.TXT"), std::nullopt);
+  const int listingsForTheFirst = folder.Listings();
   EXPECT_EQ(Rename(renamer, "b.txt", "B.TXT"), std::nullopt);
+  // The folder is listed for the first change of case only.
+  EXPECT_EQ(folder.Listings(), listingsForTheFirst);
   const std::vector<std::string> oneMove = {"a.txt -> A.TXT", "b.txt -> B.TXT"};
   const std::vector<std::string> twoMoves = {"a.txt -> A.TXT", "a.txt -> ~tmp0", "~tmp0 -> A.TXT",
                                              "b.txt -> ~tmp0", "~tmp0 -> B.TXT"};
@@ -158,6 +163,25 @@ TEST(LosslessRename, AnotherSpellingOwnedByAnotherFileIsATakenName) {
   EXPECT_EQ(error->m_strFileName, "Photo.JPG");
   EXPECT_THAT(folder.Files(), UnorderedElementsAre(Pair("Photo.JPG", "mine"), Pair("PHOTO.JPG", "another")));
   EXPECT_THAT(folder.Moves(), ElementsAre());
+}
+
+TEST(LosslessRename, AFileAddedMeanwhileInAnotherSpellingIsNeverReplaced) {
+  // The names are read at the first change of case; only a Linux disk can
+  // then take a second spelling of a name.
+  FakeFolder folder(Disk::LinuxUnderWine);
+  folder.Add("a.txt", "a");
+  folder.Add("b.txt", "b");
+  LosslessRenamer renamer(folder);
+  EXPECT_EQ(Rename(renamer, "a.txt", "A.TXT"), std::nullopt);
+  folder.Add("B.TXT", "another");
+  const auto error = Rename(renamer, "b.txt", "B.TXT");
+  ASSERT_TRUE(error);
+  EXPECT_EQ(error->m_lOsError, kAlreadyExists);
+  EXPECT_EQ(error->m_strFileName, "b.txt");
+  std::multiset<std::string> contents;
+  for (const auto& [name, content] : folder.Files()) contents.insert(content);
+  EXPECT_THAT(contents, UnorderedElementsAre("a", "b", "another"));
+  EXPECT_EQ(folder.Files()["B.TXT"], "another");
 }
 
 TEST_P(EveryDisk, ANameHeldInAnotherCaseIsTakenAndBothFilesStay) {
