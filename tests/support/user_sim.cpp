@@ -537,7 +537,13 @@ void User::PressKeyOn(HWND control, UINT virtualKey) const {
   const LPARAM scanCode = static_cast<LPARAM>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC)) << 16;
   const Ending ending = WatchEnding(control);
   Post(control, WM_KEYDOWN, virtualKey, scanCode | 1);
-  Post(control, WM_KEYUP, virtualKey, scanCode | 1 | (LPARAM{1} << 30) | (LPARAM{1} << 31));
+  // The key-down may have closed the window already (Enter on OK): then the
+  // key-up goes nowhere, as a real keyboard's would.
+  const LPARAM keyUp = scanCode | 1 | (LPARAM{1} << 30) | (LPARAM{1} << 31);
+  if (PostMessageA(control, WM_KEYUP, virtualKey, keyUp))
+    ++m_unsettled;
+  else if (GetLastError() != ERROR_INVALID_WINDOW_HANDLE)
+    GiveUp("could not post a key-up (error " + std::to_string(GetLastError()) + ")");
   Settle(control, ending);
 }
 
