@@ -106,6 +106,7 @@ INT_PTR MainDialog::OpenCommandLineArchive() { return RestoreFromArchive(m_strAr
 void MainDialog::OnFileListDoubleClick() { EditPropertiesOfFocusedFile(*this); }
 
 BOOL MainDialog::OnInitDialog() {
+  m_hFileList = GetDlgItem(IDC_FILE_LIST);
   Dialog::OnInitDialog();
 
   if (HMENU systemMenu = GetSystemMenu(GetSafeHwnd(), FALSE)) {
@@ -136,19 +137,19 @@ void MainDialog::ShowFileError(std::string_view name, const FileException& error
   MessageBox(FileErrorText(name, error.m_cause), caption, MB_OK | MB_ICONSTOP);
 }
 
-int MainDialog::ListedFileCount() const { return ListBoxCount(GetDlgItem(IDC_FILE_LIST)); }
+int MainDialog::ListedFileCount() const { return ListBoxCount(m_hFileList); }
 
 std::string MainDialog::ListedFileName(int position) const {
-  return ListBoxText(GetDlgItem(IDC_FILE_LIST), position);
+  return ListBoxText(m_hFileList, position);
 }
 
 std::vector<int> MainDialog::SelectedFilePositions() const {
   // The whole selection, however long: no position is guessed or read twice.
-  return SelectedPositions(GetDlgItem(IDC_FILE_LIST));
+  return SelectedPositions(m_hFileList);
 }
 
 std::optional<int> MainDialog::FocusedFilePosition() const {
-  const LRESULT caret = SendMessageA(GetDlgItem(IDC_FILE_LIST), LB_GETCARETINDEX, 0, 0);
+  const LRESULT caret = SendMessageA(m_hFileList, LB_GETCARETINDEX, 0, 0);
   if (caret == LB_ERR) return std::nullopt;
   return static_cast<int>(caret);
 }
@@ -168,7 +169,7 @@ void MainDialog::Refresh() {
     // The "?" in place of a character the code page lacks is a wildcard:
     // listed, it would show files the user never named. The folder stays.
     PathSpec = FileSpec;
-    SendMessageA(GetDlgItem(IDC_FILE_LIST), LB_RESETCONTENT, 0, 0);
+    SendMessageA(m_hFileList, LB_RESETCONTENT, 0, 0);
     m_bNoFilesListed = true;
   }
   EnableSelectionCommands(false);
@@ -192,7 +193,7 @@ bool MainDialog::ListFolder(const std::string& folder, const std::string& patter
   std::vector<char> buffer(MAX_PATH + 1, '\0');
   listingPath.copy(buffer.data(), listingPath.size());
   {
-    HWND fileList = GetDlgItem(IDC_FILE_LIST);
+    HWND fileList = m_hFileList;
     ListRedrawPause pause(fileList);
     if (!DlgDirListA(GetSafeHwnd(), buffer.data(), IDC_FILE_LIST, IDC_PATH_LINE, 0)) {
       // Never list the folders relative to wherever the refused pattern led.
@@ -222,7 +223,7 @@ void MainDialog::EnableSelectionCommands(bool enable) {
 }
 
 void MainDialog::OnFileListSelectionChange() {
-  const LRESULT selected = SendMessageA(GetDlgItem(IDC_FILE_LIST), LB_GETSELCOUNT, 0, 0);
+  const LRESULT selected = SendMessageA(m_hFileList, LB_GETSELCOUNT, 0, 0);
   EnableSelectionCommands(selected != 0 && selected != LB_ERR);
 }
 
@@ -245,7 +246,7 @@ void MainDialog::OnDriveDoubleClick() {
 }
 
 void MainDialog::OnSelectAll() {
-  HWND list = GetDlgItem(IDC_FILE_LIST);
+  HWND list = m_hFileList;
   const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
   if (count > 0) {
     SendMessageA(list, LB_SELITEMRANGEEX, 0, count - 1);
@@ -256,7 +257,7 @@ void MainDialog::OnSelectAll() {
 }
 
 void MainDialog::OnSelectNone() {
-  SendMessageA(GetDlgItem(IDC_FILE_LIST), LB_SETSEL, FALSE, -1);
+  SendMessageA(m_hFileList, LB_SETSEL, FALSE, -1);
   EnableSelectionCommands(false);
 }
 
@@ -301,11 +302,11 @@ std::optional<FolderRefusal> MainDialog::MoveTo(const std::string& folderPath) {
   const bool patternNamedAFolder = ListedFolder() != ShownFolder();
   const std::string folder = target->drive + target->folder;
   if (folder.size() + m_strListedPattern.size() > kMaxListingPath) return FolderRefusal::TooLong;
-  const int listedBefore = ListBoxCount(GetDlgItem(IDC_FILE_LIST));
+  const int listedBefore = ListBoxCount(m_hFileList);
   if (!ListFolder(folder, m_strListedPattern, m_bNoFilesListed)) {
     // A folder that can be entered but not read may have had the file list
     // emptied before the listing gave up: show the files of the folder kept.
-    if (ListBoxCount(GetDlgItem(IDC_FILE_LIST)) != listedBefore) FillLists();
+    if (ListBoxCount(m_hFileList) != listedBefore) FillLists();
     return FolderRefusal::Unavailable;
   }
   CurrentDrive = target->drive;

@@ -49,6 +49,10 @@ class MainDialog : public MappedDialog<MainDialog>, public CommandWindow {
   // because the typed pattern holds a character the code page lacks.
   std::string m_strListedPattern;
   bool m_bNoFilesListed = false;
+  // Looked up once: under Wine every GetDlgItem asks the server for the
+  // window's children, which a command reading each listed name would pay
+  // for every file.
+  HWND m_hFileList = nullptr;
 
   static const MessageMap<MainDialog>& GetMessageMap();
 
