@@ -1,5 +1,6 @@
 #include "app/ansi_case.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -48,3 +49,37 @@ std::string ToLowerAnsi(std::string_view text) { return Mapped(text, kLower); }
 std::string ToUpperAnsi(std::string_view text) { return Mapped(text, kUpper); }
 
 bool SameNameIgnoringCase(std::string_view a, std::string_view b) { return ToUpperAnsi(a) == ToUpperAnsi(b); }
+
+SpellingsByCase::SpellingsByCase(const std::vector<std::string>& names) {
+  for (const std::string& name : names) Add(name);
+}
+
+void SpellingsByCase::Add(const std::string& name) {
+  std::vector<std::string>& group = m_byUpperCase[ToUpperAnsi(name)];
+  if (std::ranges::find(group, name) == group.end()) group.push_back(name);
+}
+
+void SpellingsByCase::Remove(const std::string& name) {
+  const auto group = m_byUpperCase.find(ToUpperAnsi(name));
+  if (group != m_byUpperCase.end()) std::erase(group->second, name);
+}
+
+const std::vector<std::string>* SpellingsByCase::Group(std::string_view name) const {
+  const auto group = m_byUpperCase.find(ToUpperAnsi(name));
+  return group == m_byUpperCase.end() ? nullptr : &group->second;
+}
+
+std::vector<std::string> SpellingsByCase::Of(std::string_view name) const {
+  const std::vector<std::string>* group = Group(name);
+  return group ? *group : std::vector<std::string>{};
+}
+
+bool SpellingsByCase::Contains(std::string_view name) const {
+  const std::vector<std::string>* group = Group(name);
+  return group && std::ranges::find(*group, name) != group->end();
+}
+
+bool SpellingsByCase::HasOtherSpelling(std::string_view name) const {
+  const std::vector<std::string>* group = Group(name);
+  return group && std::ranges::any_of(*group, [&](const std::string& spelling) { return spelling != name; });
+}

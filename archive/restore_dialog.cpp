@@ -28,11 +28,10 @@ void WriteChunkTo(File& target, std::span<const std::uint8_t> chunk) {
   target.Write(chunk.data(), static_cast<std::uint32_t>(chunk.size()));
 }
 
-ArchiveNames NamesOf(const ArchiveListing& listing) {
-  std::vector<std::string> names;
-  names.reserve(listing.items.size());
-  for (const ArchiveItem& item : listing.items) names.push_back(item.name);
-  return ArchiveNames(names);
+SpellingsByCase NamesOf(const ArchiveListing& listing) {
+  SpellingsByCase names;
+  for (const ArchiveItem& item : listing.items) names.Add(item.name);
+  return names;
 }
 
 // Asks where an item goes, the item's name and extension offered.
@@ -118,11 +117,11 @@ bool RestoreDialog::HasOriginalFolder(const ArchiveListing& listing) {
   return false;
 }
 
-std::optional<std::string> RestoreDialog::CaseTwinOnDisk(const ArchiveNames& itemNames, const std::string& folder,
+std::optional<std::string> RestoreDialog::CaseTwinOnDisk(const SpellingsByCase& itemNames, const std::string& folder,
                                                          const ArchiveItem& item) {
   // Only an archive that holds another spelling of the name pays for a look
   // at the folder.
-  if (!itemNames.HasCaseTwin(item.name) || item.name.empty()) return std::nullopt;
+  if (!itemNames.HasOtherSpelling(item.name) || item.name.empty()) return std::nullopt;
   // A wildcard in place of the first letter finds every stored spelling.
   std::string pattern = item.name;
   pattern.front() = '?';
@@ -241,7 +240,7 @@ void RestoreDialog::RestoreAllItems(BOOL bAskTarget) {
   PacedProgress pace(progress);
   FileArchiveSource source(archive);
   std::vector<std::uint8_t> buffer(archive_format::kCopyBufferSize);
-  const ArchiveNames itemNames = NamesOf(*listing);
+  const SpellingsByCase itemNames = NamesOf(*listing);
   for (std::size_t i = 0; i < items.size(); ++i) {
     const ArchiveItem& item = items[i];
     if (IsRestorable(item)) {

@@ -44,7 +44,7 @@ class RestoreDialog : public MappedDialog<RestoreDialog> {
   bool HasOriginalFolder(const archive_format::ArchiveListing& listing);
   // The other item of the archive that the folder holds under the item's
   // name in other case, if any: writing would replace it.
-  std::optional<std::string> CaseTwinOnDisk(const ArchiveNames& itemNames, const std::string& folder,
+  std::optional<std::string> CaseTwinOnDisk(const SpellingsByCase& itemNames, const std::string& folder,
                                             const archive_format::ArchiveItem& item);
   // False (after saying so) for an item whose name is not a plain file name.
   bool IsRestorable(const archive_format::ArchiveItem& item);

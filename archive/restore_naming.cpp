@@ -48,24 +48,15 @@ bool NamesAbsoluteFolder(std::string_view folder) {
   return separator != std::string_view::npos && separator + 1 < rest.size() && !IsSlash(rest[separator + 1]);
 }
 
-ArchiveNames::ArchiveNames(const std::vector<std::string>& itemNames) : m_names(itemNames.begin(), itemNames.end()) {
-  for (const std::string& name : m_names) ++m_spellingCount[ToUpperAnsi(name)];
-}
-
-bool ArchiveNames::HasCaseTwin(std::string_view itemName) const {
-  const auto spellings = m_spellingCount.find(ToUpperAnsi(itemName));
-  return spellings != m_spellingCount.end() && spellings->second > (Holds(std::string(itemName)) ? 1u : 0u);
-}
-
 std::optional<std::string> CaseTwinInTheWay(std::string_view itemName, const std::vector<std::string>& stored,
-                                            const ArchiveNames& itemNames) {
+                                            const SpellingsByCase& itemNames) {
   // The exact spelling on disk is this item's own file: replacing it is what
   // restoring means.
   for (const std::string& spelling : stored)
     if (spelling == itemName) return std::nullopt;
   for (const std::string& spelling : stored) {
     if (!SameNameIgnoringCase(spelling, itemName)) continue;
-    if (itemNames.Holds(spelling)) return spelling;
+    if (itemNames.Contains(spelling)) return spelling;
   }
   return std::nullopt;
 }

@@ -1,10 +1,10 @@
 // Names and paths the Restore dialog derives from an item. Window-free.
 #pragma once
+#include "app/ansi_case.h"
+
 #include <string>
 #include <string_view>
 #include <optional>
-#include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 // The part of the name after its last "."; a name without "." is its own
@@ -29,25 +29,10 @@ bool IsRestorableFolder(std::string_view folder);
 // Says nothing about the device namespaces: see IsRestorableFolder.
 bool NamesAbsoluteFolder(std::string_view folder);
 
-// The names an archive holds, each looked up in one step, so that a restore
-// of thousands of items stays as fast per item as one of a few.
-class ArchiveNames {
- public:
-  explicit ArchiveNames(const std::vector<std::string>& itemNames);
-  bool Holds(const std::string& name) const { return m_names.contains(name); }
-  // Another item of the archive holds the name in another case: only then
-  // does a restore need to look at the folder's spellings.
-  bool HasCaseTwin(std::string_view itemName) const;
-
- private:
-  std::unordered_set<std::string> m_names;
-  std::unordered_map<std::string, std::size_t> m_spellingCount;  // by the name in upper case
-};
-
 // The other spelling that keeps an item from being written: on a disk that
 // does not tell names apart by case, writing "a.txt" over a stored "A.txt"
 // that is another item of the same archive would silently replace that item.
-// `stored` are the folder's spellings of the item's name. Nothing when the
-// item may be written.
+// `stored` are the folder's spellings of the item's name, `itemNames` the
+// archive's. Nothing when the item may be written.
 std::optional<std::string> CaseTwinInTheWay(std::string_view itemName, const std::vector<std::string>& stored,
-                                            const ArchiveNames& itemNames);
+                                            const SpellingsByCase& itemNames);

@@ -115,16 +115,12 @@ for set in $sets; do
   done
   figures[$set.backup.tar]=$(median "${tar_create[@]}")
   figures[$set.restore.tar]=$(median "${tar_extract[@]}")
-  figures[$set.backup.dorvex]=$(median "${dorvex_backup[@]}")
-  figures[$set.restore.dorvex]=$(median "${dorvex_restore[@]}")
-  figures[$set.backup.floor]=$(median "${floor_backup[@]}")
-  figures[$set.restore.floor]=$(median "${floor_restore[@]}")
-  figures[$set.backup.run]=$(median "${run_backup[@]}")
-  figures[$set.restore.run]=$(median "${run_restore[@]}")
-  figures[$set.backup.over]=$(median "${over_backup[@]}")
-  figures[$set.restore.over]=$(median "${over_restore[@]}")
-  figures[$set.backup.whole]=$(median "${whole_backup[@]}")
-  figures[$set.restore.whole]=$(median "${whole_restore[@]}")
+  for figure in dorvex floor run over whole; do
+    declare -n backups=${figure}_backup restores=${figure}_restore
+    figures[$set.backup.$figure]=$(median "${backups[@]}")
+    figures[$set.restore.$figure]=$(median "${restores[@]}")
+    unset -n backups restores
+  done
   figures[$set.peak]=$(printf '%s\n' "${dorvex_peak[@]}" | sort -n | tail -n1)
 done
 

@@ -38,24 +38,19 @@ void LosslessRenamer::Rename(std::string_view oldName, std::string_view newName)
 std::uint32_t LosslessRenamer::Move(const std::string& from, const std::string& to) {
   const std::uint32_t error = m_store.Move(from, to);
   if (error != 0 || !m_bNamesRead) return error;
-  std::erase(m_spellings[ToUpperAnsi(from)], from);
-  m_spellings[ToUpperAnsi(to)].push_back(to);
+  m_spellings.Remove(from);
+  m_spellings.Add(to);
   return 0;
 }
 
 void LosslessRenamer::ReadNames() {
-  m_spellings.clear();
-  for (std::string& name : m_store.StoredNames()) {
-    std::string key = ToUpperAnsi(name);
-    m_spellings[std::move(key)].push_back(std::move(name));
-  }
+  m_spellings = SpellingsByCase(m_store.StoredNames());
   m_bNamesRead = true;
 }
 
 std::vector<std::string> LosslessRenamer::SpellingsOf(const std::string& name) {
   if (!m_bNamesRead) ReadNames();
-  const auto found = m_spellings.find(ToUpperAnsi(name));
-  return found == m_spellings.end() ? std::vector<std::string>{} : found->second;
+  return m_spellings.Of(name);
 }
 
 // True when the folder holds exactly one spelling of `name`, and that is `spelling`.

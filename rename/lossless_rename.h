@@ -3,12 +3,12 @@
 // with the case of names. The folder is reached through NameStore, so the
 // steps can be followed on any file system.
 #pragma once
+#include "app/ansi_case.h"
 #include "framework/file_exception.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 class NameStore {
@@ -77,6 +77,5 @@ class LosslessRenamer {
   // exactly the spelling asked for; until then each one is checked so.
   bool m_bTemporaryNameStepsSeenToWork = false;
   bool m_bNamesRead = false;
-  // The folder's spellings by the upper-case form of the name.
-  std::unordered_map<std::string, std::vector<std::string>> m_spellings;
+  SpellingsByCase m_spellings;
 };

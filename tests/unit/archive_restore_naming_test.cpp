@@ -40,7 +40,7 @@ TEST(ArchiveRestoreNaming, OnlyADriveRootOrAShareNamesAFolderByItself) {
 }
 
 TEST(ArchiveRestoreNaming, AnotherItemStoredInOtherCaseKeepsAnItemFromBeingWritten) {
-  const ArchiveNames items({"a.txt", "A.TXT", "b.txt", "b.txt"});
+  const SpellingsByCase items({"a.txt", "A.TXT", "b.txt", "b.txt"});
   struct Case {
     const char* item;
     std::vector<std::string> stored;
@@ -54,15 +54,15 @@ TEST(ArchiveRestoreNaming, AnotherItemStoredInOtherCaseKeepsAnItemFromBeingWritt
       {"\xE9.txt", {"\xC9.TXT"}, {}},
   };
   for (const Case& c : cases) EXPECT_EQ(CaseTwinInTheWay(c.item, c.stored, items), c.twin) << c.item;
-  EXPECT_EQ(CaseTwinInTheWay("\xE9.txt", {"\xC9.TXT"}, ArchiveNames({"\xE9.txt", "\xC9.TXT"})), "\xC9.TXT");
+  EXPECT_EQ(CaseTwinInTheWay("\xE9.txt", {"\xC9.TXT"}, SpellingsByCase({"\xE9.txt", "\xC9.TXT"})), "\xC9.TXT");
 }
 
 TEST(ArchiveRestoreNaming, OnlyANameHeldInAnotherSpellingHasACaseTwin) {
-  const ArchiveNames names({"a.txt", "A.TXT", "b.txt", "b.txt", "\xE9.txt", "\xC9.TXT"});
+  const SpellingsByCase names({"a.txt", "A.TXT", "b.txt", "b.txt", "\xE9.txt", "\xC9.TXT"});
   for (const char* twinned : {"a.txt", "A.TXT", "\xE9.txt", "\xC9.TXT", "a.TXT"})
-    EXPECT_TRUE(names.HasCaseTwin(twinned)) << twinned;
+    EXPECT_TRUE(names.HasOtherSpelling(twinned)) << twinned;
   // The same spelling twice is one name; a name the archive lacks has no twin of its own.
-  for (const char* single : {"b.txt", "c.txt", ""}) EXPECT_FALSE(names.HasCaseTwin(single)) << single;
+  for (const char* single : {"b.txt", "c.txt", ""}) EXPECT_FALSE(names.HasOtherSpelling(single)) << single;
 }
 
 TEST(ArchiveDefaultName, IsTheLocalTimeWithEnglishNamesAndTwelveHours) {
