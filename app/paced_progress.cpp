@@ -3,7 +3,14 @@
 namespace {
 // Ten changes a second are more than anyone reads; each costs a redraw.
 constexpr std::uint64_t kMomentMilliseconds = 100;
+// Looking at the window's messages takes at most one part in this many of a run.
+constexpr int kRunPartsPerLookingPart = 20;
 }  // namespace
+
+bool CancelLookDue(std::chrono::steady_clock::duration looking, std::chrono::steady_clock::duration elapsed,
+                   bool lastPolls) {
+  return lastPolls || looking * kRunPartsPerLookingPart <= elapsed;
+}
 
 bool PacedProgress::MomentPassedSince(std::uint64_t tick) {
   return GetTickCount64() - tick >= kMomentMilliseconds;
@@ -24,6 +31,8 @@ void PacedProgress::FlushStatus() {
 }
 
 void PacedProgress::SetPosition(int index, int count) {
+  m_nIndex = index;
+  m_nCount = count;
   const int position = static_cast<int>(100.0 / static_cast<double>(count) * static_cast<double>(index));
   // The first position at once; after that at most one move a moment, which
   // also handles the window's waiting messages (repaints) now and then.
@@ -33,8 +42,17 @@ void PacedProgress::SetPosition(int index, int count) {
   m_nPositionSetAt = GetTickCount64();
 }
 
+// A command polls either after an item's position is set or before the next
+// item's work; either way its final poll comes after one of the last two.
+bool PacedProgress::InLastPolls() const { return m_nCount > 0 && m_nIndex + 2 >= m_nCount; }
+
 bool PacedProgress::TakeCancelRequest() {
-  if (!m_progress.TakeCancelRequest()) return false;
+  using Clock = std::chrono::steady_clock;
+  const Clock::time_point now = Clock::now();
+  if (!m_progress.m_bCancelPressed && !CancelLookDue(m_looking, now - m_runStart, InLastPolls())) return false;
+  const bool requested = m_progress.TakeCancelRequest();
+  m_looking += Clock::now() - now;
+  if (!requested) return false;
   FlushStatus();
   return true;
 }

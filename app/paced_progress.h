@@ -2,15 +2,25 @@
 // costs more than copying or renaming a small file (a static control redraws
 // itself on every change of text), so a new name replaces the shown one only
 // once that has been up for a moment, and the bar moves at most once a
-// moment. A Cancel press is never paced: every poll looks at the window's
-// waiting messages, so a press is noticed at the next file, up to the last
-// one. Before the run stops for the user (a question or a message box), the
-// latest name is shown.
+// moment. A Cancel press is never dropped: a press the window has already
+// taken is reported at the next poll, and the last polls of a run always look
+// at the window's waiting messages. The other polls look as long as looking
+// has taken at most a twentieth of the run: where a look is cheap (Windows)
+// that is every poll, so a press is noticed at the next file; where each
+// look is a round trip to a server that costs as much as a small file (Wine),
+// a press is noticed within a millisecond or two. Before the run stops for
+// the user (a question or a message box), the latest name is shown.
 #pragma once
 #include "app/progress_dialog.h"
 
+#include <chrono>
 #include <cstdint>
 #include <string>
+
+// Whether a poll looks at the window's waiting messages, given the time spent
+// looking so far and the time since the run began.
+bool CancelLookDue(std::chrono::steady_clock::duration looking, std::chrono::steady_clock::duration elapsed,
+                   bool lastPolls);
 
 class PacedProgress {
  public:
@@ -29,6 +39,7 @@ class PacedProgress {
 
  private:
   static bool MomentPassedSince(std::uint64_t tick);
+  bool InLastPolls() const;
 
   ProgressDialog& m_progress;
   std::string m_strPendingStatus;
@@ -37,4 +48,8 @@ class PacedProgress {
   std::uint64_t m_nStatusShownAt = 0;
   int m_nPosition = -1;
   std::uint64_t m_nPositionSetAt = 0;
+  int m_nIndex = -1;
+  int m_nCount = 0;
+  const std::chrono::steady_clock::time_point m_runStart = std::chrono::steady_clock::now();
+  std::chrono::steady_clock::duration m_looking{};
 };
