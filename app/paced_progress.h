@@ -8,7 +8,7 @@
 // has taken at most a twentieth of the run: where a look is cheap (Windows)
 // that is every poll, so a press is noticed at the next file; where each
 // look is a round trip to a server that costs as much as a small file (Wine),
-// a press is noticed within a millisecond or two. Before the run stops for
+// a press is noticed within a few milliseconds. Before the run stops for
 // the user (a question or a message box), the latest name is shown.
 #pragma once
 #include "app/progress_dialog.h"

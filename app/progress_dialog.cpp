@@ -30,10 +30,15 @@ BOOL ProgressDialog::ShowOver(HWND owner) {
     EnableWindow(m_hOwner, FALSE);
     m_bOwnerDisabled = TRUE;
   }
+  // Drawn now, not when the first item is done, which for a large file on a
+  // slow disk can take seconds: whatever the dialog before (a save dialog,
+  // a question) uncovered, and the progress window itself.
+  if (m_hOwner) RedrawWindow(m_hOwner, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
   if (!CreateModeless(owner)) {
     ReenableOwner();
     return FALSE;
   }
+  RedrawWindow(GetSafeHwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
   return TRUE;
 }
 

@@ -8,8 +8,8 @@
 # ratios and Dorvex's peak memory, and the time per file at 2,000 and at
 # SCALE_FILES files of 16 KiB. Dorvex's time is given whole (from the
 # confirmed save dialog to the summary) and for its run over the files alone
-# (from its progress window coming up to the summary's making), which is what
-# the floor does.
+# (from its progress window coming up to its closing, or to the summary's
+# making where that comes first), which is what the floor does.
 #
 #   bench/archive_bench.sh
 #
@@ -164,5 +164,5 @@ for set in $sets; do
 done
 echo "(times and ratios to the floor: medians of $runs runs and of each run's own ratios; the scale row one run."
 echo "Dorvex: from the confirmed save dialog to the summary message; run: from its progress window coming"
-echo "up to the summary's making; floor: the bare loop of the same Win32 file calls, timed right beside each"
-echo "command, after it in odd runs and before it in even ones)"
+echo "up to its closing or the summary's making, whichever comes first; floor: the bare loop of the same"
+echo "Win32 file calls, timed right beside each command, after it in odd runs and before it in even ones)"

@@ -34,25 +34,32 @@ constexpr std::chrono::minutes kPatience{5};
 std::atomic<Clock::rep> g_summaryCreated{0};
 const char* g_watchedTitle = "";
 // When the progress window first came up: the command's run over the files
-// goes from there to the summary; before it lie the save dialog's closing and
-// the archive's creation, costs paid once per command.
+// starts there; before it lie the save dialog's closing and the archive's
+// creation, costs paid once per command.
 std::atomic<Clock::rep> g_progressUp{0};
-// When the first window after that began to be made, the summary: the run
-// ends there, before the message box's own making, paid once per command.
+// When the progress window began to close (Backup) or the first window after
+// it began to be made (the summary, over Restore's progress window): the run
+// ends there, before the window's unmaking and the message box's making,
+// paid once per command.
 std::atomic<Clock::rep> g_runEnded{0};
 // Set when the summary comes up: the simulated user waits for it here
 // instead of looking at the windows over and over, which would load the
 // Wine server that the command itself needs.
 HANDLE g_summaryUpEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
 
+bool IsProgressWindow(WPARAM window) {
+  return GetDlgItem(reinterpret_cast<HWND>(window), IDC_PROGRESS_BAR) != nullptr;
+}
+
 LRESULT CALLBACK WatchActivation(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HCBT_CREATEWND && g_progressUp != 0 && g_runEnded == 0 &&
-      !(reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs->style & WS_CHILD))
-    g_runEnded = Clock::now().time_since_epoch().count();
+  const bool runEnds =
+      (code == HCBT_CREATEWND && !(reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs->style & WS_CHILD)) ||
+      (code == HCBT_DESTROYWND && IsProgressWindow(wParam));
+  if (runEnds && g_progressUp != 0 && g_runEnded == 0) g_runEnded = Clock::now().time_since_epoch().count();
   if (code == HCBT_ACTIVATE) {
     char title[64] = {};
     GetWindowTextA(reinterpret_cast<HWND>(wParam), title, sizeof title);
-    const bool isProgress = GetDlgItem(reinterpret_cast<HWND>(wParam), IDC_PROGRESS_BAR) != nullptr;
+    const bool isProgress = IsProgressWindow(wParam);
     if (std::string(title) == g_watchedTitle) {
       g_summaryCreated = Clock::now().time_since_epoch().count();
       if (!isProgress) SetEvent(g_summaryUpEvent);

@@ -101,6 +101,10 @@ class ArchiveProgressDialogTest : public testing::Test {
           m_dialog.emplace();
           m_dialog->m_strTitle = kProgressTitle;
           m_dialog->ShowOver(m_owner);
+          // Seen from here, before this thread takes any message.
+          m_bDrawnAsShown = !GetUpdateRect(m_owner, nullptr, FALSE) &&
+                            !GetUpdateRect(m_dialog->GetSafeHwnd(), nullptr, FALSE) &&
+                            !GetUpdateRect(m_dialog->GetDlgItem(IDCANCEL), nullptr, FALSE);
           m_operation.Serve(m_idle);
           m_dialog.reset();
           DestroyWindow(m_owner);
@@ -111,6 +115,7 @@ class ArchiveProgressDialogTest : public testing::Test {
   std::function<void()> m_idle;
   HWND m_owner = nullptr;
   std::optional<ProgressDialog> m_dialog;
+  bool m_bDrawnAsShown = false;
 };
 
 TEST_F(ArchiveProgressDialogTest, ShowsItsTitleAndZeroPercentUntilTheFirstPositionOverADisabledOwner) {
@@ -132,6 +137,13 @@ TEST_F(ArchiveProgressDialogTest, ShowsItsTitleAndZeroPercentUntilTheFirstPositi
     EXPECT_EQ(user.Text(progress, IDC_PROGRESS_PERCENT), "100%");
     EXPECT_EQ(previous, 42);
   });
+}
+
+// Before the first item is done, which for a large file can take seconds,
+// and without a message dispatched in between.
+TEST_F(ArchiveProgressDialogTest, ItAndItsOwnerAreDrawnAsItComesUp) {
+  Run([&](User&, HWND, HWND) {});
+  EXPECT_TRUE(m_bDrawnAsShown);
 }
 
 TEST_F(ArchiveProgressDialogTest, TwoCancelPressesBeforeAPollAreOneRequest) {
