@@ -14,7 +14,8 @@
 #   bench/archive_bench.sh
 #
 # BUILD_DIR (default: build/) is the build folder; RUNS (default 3) the
-# number of runs per figure, of which the median is shown; SCALE_FILES
+# number of runs per figure (three times as many for the large files), of
+# which the median is shown; SCALE_FILES
 # (default 20000, 0 for none) the file count of the scale row, run once. A
 # display and a Wine prefix of the run's own are made unless DISPLAY and
 # WINEPREFIX are set; whatever it starts it stops again.
@@ -102,6 +103,9 @@ declare -A figures
 for set in $sets; do
   set_runs=$runs
   [[ $set == scale ]] && set_runs=1
+  # Their runs are short, so that one slow moment of the page cache moves a
+  # ratio most; they are also cheap to repeat.
+  [[ $set == large ]] && set_runs=$((3 * runs))
   tar_create=() tar_extract=() dorvex_backup=() dorvex_restore=() floor_backup=() floor_restore=() dorvex_peak=()
   run_backup=() run_restore=() over_backup=() over_restore=() whole_backup=() whole_restore=()
   for ((run = 1; run <= set_runs; run++)); do
@@ -162,7 +166,8 @@ printf '%-16s %s\n' "data" "Dorvex peak working set (whole process, both command
 for set in $sets; do
   printf '%-16s %s KiB\n' "$(label "$set")" "${figures[$set.peak]}"
 done
-echo "(times and ratios to the floor: medians of $runs runs and of each run's own ratios; the scale row one run."
+echo "(times and ratios to the floor: medians of $runs runs ($((3 * runs)) for the large files) and of each run's own"
+echo "ratios; the scale row one run."
 echo "Dorvex: from the confirmed save dialog to the summary message; run: from its progress window coming"
 echo "up to its closing or the summary's making, whichever comes first; floor: the bare loop of the same"
 echo "Win32 file calls, timed right beside each command, after it in odd runs and before it in even ones)"
