@@ -10,7 +10,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <cstring>
 #include <cstdio>
 #include <string>
 
@@ -73,15 +72,10 @@ LRESULT CALLBACK WatchActivation(int code, WPARAM wParam, LPARAM lParam) {
 // The virtual machine's host takes back memory the guest has left free for a
 // moment (free page reporting), and the next large write into such memory
 // takes several times as long, for whichever side makes it. Touched and
-// freed right before each timed part, enough memory for its writes is the
-// guest's own again.
-void ReclaimFreeMemory() {
-  constexpr SIZE_T kBytes = SIZE_T{768} << 20;
-  void* block = VirtualAlloc(nullptr, kBytes, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
-  if (!block) return;
-  std::memset(block, 1, kBytes);
-  VirtualFree(block, 0, MEM_RELEASE);
-}
+// freed right before each timed part (by another process, so that this
+// one's peak working set stays the program's own), enough memory for its
+// writes is the guest's own again.
+void ReclaimFreeMemory() { RunFloor("reclaim"); }
 
 double RunSeconds() {
   return std::chrono::duration<double>(Clock::duration(g_runEnded.load() - g_progressUp.load())).count();

@@ -8,6 +8,8 @@
 //   floor_driver <rename> <folder>              every file of <folder>, in list order
 //     <rename>: upper, lower (two moves through a temporary name), substitute
 //     (photo -> picture), enumerate (NewFile0000.jpg, ...), delete
+//   floor_driver reclaim                        touches and frees 768 MiB (see
+//                                               archive_bench_driver), times nothing
 //
 // Prints the seconds of the loop alone; the names are listed (as the main
 // window has them) before the clock starts. The archive written by backup
@@ -185,12 +187,25 @@ void RenameAll(const std::vector<std::string>& names, const std::string& operati
   }
 }
 
+void ReclaimFreeMemory() {
+  constexpr SIZE_T kBytes = SIZE_T{768} << 20;
+  void* block = VirtualAlloc(nullptr, kBytes, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
+  if (!block) Die("VirtualAlloc");
+  std::memset(block, 1, kBytes);
+  VirtualFree(block, 0, MEM_RELEASE);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (argc == 2 && std::string(argv[1]) == "reclaim") {
+    ReclaimFreeMemory();
+    std::printf("0\n");
+    return 0;
+  }
   if (argc != 3 && argc != 4) {
     std::fprintf(stderr, "usage: %s backup <folder> <archive> | restore <archive> <folder> | "
-                         "upper|lower|substitute|enumerate|delete <folder>\n", argv[0]);
+                         "upper|lower|substitute|enumerate|delete <folder> | reclaim\n", argv[0]);
     return 2;
   }
   const std::string operation = argv[1];
