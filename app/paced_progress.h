@@ -2,9 +2,9 @@
 // costs more than copying or renaming a small file (a static control redraws
 // itself on every change of text), so a new name replaces the shown one only
 // once that has been up for a moment, and the bar moves at most once a
-// moment. A Cancel press is never dropped: a press the window has already
-// taken is reported at the next poll, and the last polls of a run always look
-// at the window's waiting messages. The other polls look as long as looking
+// moment. A Cancel press is not dropped at a run's end: a press the window
+// has already taken is reported at the next poll, and the last polls of a run
+// always look at the window's waiting messages. The other polls look as long as looking
 // has taken at most a twentieth of the run: where a look is cheap (Windows)
 // that is every poll, so a press is noticed at the next file; where each
 // look is a round trip to a server that costs as much as a small file (Wine),
