@@ -17,7 +17,8 @@ class CommandWindow {
   virtual HWND OwnerWindow() const = 0;
   virtual int MessageBox(std::string_view text, std::string_view caption, UINT style) const = 0;
   // The standard message for a failed file operation.
-  virtual void ShowFileError(std::string_view name, const FileException& error, const char* caption) const = 0;
+  virtual void ShowFileError(std::string_view name, const FileException& error,
+                             const char* caption) const = 0;
 
   // The file list, in its order: bare names of files in ListedFolder().
   virtual int ListedFileCount() const = 0;

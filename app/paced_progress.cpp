@@ -49,7 +49,8 @@ bool PacedProgress::InLastPolls() const { return m_nCount > 0 && m_nIndex + 2 >=
 bool PacedProgress::TakeCancelRequest() {
   using Clock = std::chrono::steady_clock;
   const Clock::time_point now = Clock::now();
-  if (!m_progress.m_bCancelPressed && !CancelLookDue(m_looking, now - m_runStart, InLastPolls())) return false;
+  if (!m_progress.m_bCancelPressed && !CancelLookDue(m_looking, now - m_runStart, InLastPolls()))
+    return false;
   const bool requested = m_progress.TakeCancelRequest();
   m_looking += Clock::now() - now;
   if (!requested) return false;

@@ -48,8 +48,9 @@ void BackUpListedFiles(CommandWindow& window) {
 
   const int count = window.ListedFileCount();
   if (count == 0) {
-    window.MessageBox(FormatString(TextCStr(LocalizedText::NoFilesMatchedBackup, language), window.TypedPattern().c_str()),
-               Text(LocalizedText::ErrorTitle, language), MB_ICONINFORMATION);
+    window.MessageBox(
+        FormatString(TextCStr(LocalizedText::NoFilesMatchedBackup, language), window.TypedPattern().c_str()),
+        Text(LocalizedText::ErrorTitle, language), MB_ICONINFORMATION);
     return;
   }
 
@@ -120,8 +121,8 @@ void BackUpListedFiles(CommandWindow& window) {
 
     pace.SetPosition(i, count);
     if (pace.TakeCancelRequest() &&
-        window.MessageBox(Text(LocalizedText::CancelQuestion, language), Text(LocalizedText::BackupTitle, language),
-                   MB_YESNO | MB_ICONQUESTION) == IDYES)
+        window.MessageBox(Text(LocalizedText::CancelQuestion, language),
+                          Text(LocalizedText::BackupTitle, language), MB_YESNO | MB_ICONQUESTION) == IDYES)
       break;
   }
 

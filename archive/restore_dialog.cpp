@@ -1,18 +1,18 @@
 #include "archive/restore_dialog.h"
 
+#include "app/ansi_case.h"
 #include "app/current_language.h"
 #include "app/localized_text.h"
+#include "app/paced_progress.h"
+#include "app/progress_dialog.h"
 #include "archive/archive_messages.h"
 #include "archive/file_archive_source.h"
 #include "archive/item_data_store.h"
-#include "app/paced_progress.h"
-#include "app/progress_dialog.h"
 #include "archive/restore_naming.h"
 #include "framework/file_dialog.h"
 #include "framework/folder_listing.h"
 #include "framework/plain_file_name.h"
 #include "framework/string_format.h"
-#include "app/ansi_case.h"
 #include "res/resource.h"
 
 #include <algorithm>
@@ -117,8 +117,8 @@ bool RestoreDialog::HasOriginalFolder(const ArchiveListing& listing) {
   return false;
 }
 
-std::optional<std::string> RestoreDialog::CaseTwinOnDisk(const SpellingsByCase& itemNames, const std::string& folder,
-                                                         const ArchiveItem& item) {
+std::optional<std::string> RestoreDialog::CaseTwinOnDisk(const SpellingsByCase& itemNames,
+                                                         const std::string& folder, const ArchiveItem& item) {
   // Only an archive that holds another spelling of the name pays for a look
   // at the folder.
   if (!itemNames.HasOtherSpelling(item.name) || item.name.empty()) return std::nullopt;
@@ -251,7 +251,8 @@ void RestoreDialog::RestoreAllItems(BOOL bAskTarget) {
       if (const auto twin = CaseTwinOnDisk(itemNames, folder, item)) {
         pace.FlushStatus();
         MessageBox(CaseTwinText(item.name, *twin), targetPath, MB_ICONSTOP);
-      } else if (IsRestorableFolder(folder) && target.Open(targetPath, File::Mode::CreateReadWrite, nullptr)) {
+      } else if (IsRestorableFolder(folder) &&
+                 target.Open(targetPath, File::Mode::CreateReadWrite, nullptr)) {
         archive_format::CopyItemData(
             source, item, [&](std::span<const std::uint8_t> chunk) { WriteChunkTo(target, chunk); }, buffer);
         target.Close();

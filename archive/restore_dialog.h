@@ -1,9 +1,9 @@
 // Lists the items of one backup archive and writes them back: the selected
 // item or all of them, into the folder they came from or where the user says.
 #pragma once
+#include "app/ansi_case.h"
 #include "app/language_id.h"
 #include "archive/archive_format.h"
-#include "archive/restore_naming.h"
 #include "framework/dialog.h"
 #include "framework/file.h"
 

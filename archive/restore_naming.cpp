@@ -1,7 +1,7 @@
 #include "archive/restore_naming.h"
 
-#include "framework/string_format.h"
 #include "app/ansi_case.h"
+#include "framework/string_format.h"
 
 #include <cctype>
 

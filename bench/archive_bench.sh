@@ -3,22 +3,23 @@
 # answered by the user simulation), their platform floor (floor_driver: the
 # same Win32 file calls in a bare loop, run beside each command on the same
 # data, after it in odd runs and before it in even ones, so that neither side
-# always finds the cache warmed by the other) and GNU tar creating and extracting an archive of the same data,
-# on 2,000 files of 16 KiB and on 4 files of 64 MiB; prints the times, the
-# ratios and Dorvex's peak memory, and the time per file at 2,000 and at
-# SCALE_FILES files of 16 KiB. Dorvex's time is given whole (from the
-# confirmed save dialog to the summary) and for its run over the files alone
-# (from its progress window coming up to its closing, or to the summary's
-# making where that comes first), which is what the floor does.
+# always finds the cache warmed by the other) and GNU tar creating and
+# extracting an archive of the same data, on 2,000 files of 16 KiB and on 4
+# files of 64 MiB; prints the times, the ratios and Dorvex's peak memory, and
+# the time per file at 2,000 and at SCALE_FILES files of 16 KiB. Dorvex's
+# time is given whole (from the confirmed save dialog to the summary) and for
+# its run over the files alone (from its progress window coming up to its
+# closing, or to the summary's making where that comes first), which is what
+# the floor does.
 #
 #   bench/archive_bench.sh
 #
 # BUILD_DIR (default: build/) is the build folder; RUNS (default 3) the
 # number of runs per figure (three times as many for the large files), of
-# which the median is shown; SCALE_FILES
-# (default 20000, 0 for none) the file count of the scale row, run once. A
-# display and a Wine prefix of the run's own are made unless DISPLAY and
-# WINEPREFIX are set; whatever it starts it stops again.
+# which the median is shown; SCALE_FILES (default 20000, 0 for none) the file
+# count of the scale row, run once. A display and a Wine prefix of the run's
+# own are made unless DISPLAY and WINEPREFIX are set; whatever it starts it
+# stops again.
 set -euo pipefail
 
 runs=${RUNS:-3}
@@ -124,10 +125,6 @@ for set in $sets; do
     declare -n backups=${figure}_backup restores=${figure}_restore
     figures[$set.backup.$figure]=$(median "${backups[@]}")
     figures[$set.restore.$figure]=$(median "${restores[@]}")
-    unset -n backups restores
-  done
-  for figure in floor run; do
-    declare -n backups=${figure}_backup restores=${figure}_restore
     figures[$set.backup.$figure.fastest]=$(fastest "${backups[@]}")
     figures[$set.restore.$figure.fastest]=$(fastest "${restores[@]}")
     unset -n backups restores

@@ -204,8 +204,10 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (argc != 3 && argc != 4) {
-    std::fprintf(stderr, "usage: %s backup <folder> <archive> | restore <archive> <folder> | "
-                         "upper|lower|substitute|enumerate|delete <folder> | reclaim\n", argv[0]);
+    std::fprintf(stderr,
+                 "usage: %s backup <folder> <archive> | restore <archive> <folder> | "
+                 "upper|lower|substitute|enumerate|delete <folder> | reclaim\n",
+                 argv[0]);
     return 2;
   }
   const std::string operation = argv[1];

@@ -4,10 +4,9 @@
 # each with its platform floor right beside it (floor_driver: the same Win32
 # file calls in a bare loop, on an identical folder; after the command in odd
 # runs and before it in even ones, so that neither side always finds the
-# cache warmed by the other), beside Debian's Perl
-# rename tool (and rm) doing the same on a third identical folder; prints the
-# times and the ratios, and the time per file at 2,000 and at SCALE_FILES
-# files. Dorvex's time is given whole (from the click to its idle window, the
+# cache warmed by the other), beside Debian's Perl rename tool (and rm) doing
+# the same on a third identical folder; prints the times and the ratios, and
+# the time per file at 2,000 and at SCALE_FILES files. Dorvex's time is given whole (from the click to its idle window, the
 # lists refilled) and for its run over the files alone (while its progress
 # window is up), which is what the floor does.
 #

@@ -50,7 +50,7 @@ void EditPropertiesOfFocusedFile(CommandWindow& window) {
     // Removed or renamed since the list was filled.
     const DWORD error = GetLastError();
     window.ShowFileError(name, FileException::FromSystemError(error ? error : ERROR_FILE_NOT_FOUND, name),
-                  TextCStr(LocalizedText::ErrorTitle, CurrentLanguage()));
+                         TextCStr(LocalizedText::ErrorTitle, CurrentLanguage()));
     return;
   }
 

@@ -52,8 +52,9 @@ void EnumerateListedFiles(CommandWindow& window) {
         renamer.Rename(oldName, newName);
       } catch (const RenameLeftUnderTemporaryName& stranded) {
         pace.FlushStatus();
-        window.MessageBox(LeftUnderTemporaryNameText(listedName, stranded.m_strNewName, stranded.m_strTemporaryName),
-                   kRenameErrorCaption, MB_OK | MB_ICONSTOP);
+        window.MessageBox(
+            LeftUnderTemporaryNameText(listedName, stranded.m_strNewName, stranded.m_strTemporaryName),
+            kRenameErrorCaption, MB_OK | MB_ICONSTOP);
       } catch (const FileException& error) {
         pace.FlushStatus();
         window.ShowFileError(listedName, error, kRenameErrorCaption);

@@ -1,7 +1,7 @@
 #include "rename/lossless_rename.h"
 
-#include "framework/plain_file_name.h"
 #include "app/ansi_case.h"
+#include "framework/plain_file_name.h"
 
 #include <algorithm>
 

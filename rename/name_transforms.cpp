@@ -27,4 +27,3 @@ std::string NumberedName(std::string_view stem, unsigned number, std::string_vie
   name += extension;
   return name;
 }
-

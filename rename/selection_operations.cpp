@@ -74,8 +74,8 @@ void ProcessSelection(CommandWindow& window, int code) {
         if (code == IDC_SUBSTITUTE) {
           if (substitute.DoModal() != IDOK) return;
         } else if (code == IDC_DELETE) {
-          if (window.MessageBox(Text(LocalizedText::ConfirmDelete, language), title, MB_YESNO | MB_ICONQUESTION) ==
-              IDNO)
+          if (window.MessageBox(Text(LocalizedText::ConfirmDelete, language), title,
+                                MB_YESNO | MB_ICONQUESTION) == IDNO)
             return;
         }
         progress.ShowOver(window.OwnerWindow());
@@ -91,8 +91,8 @@ void ProcessSelection(CommandWindow& window, int code) {
       if (!skipped) {
         pace.SetStatus(code == IDC_SUBSTITUTE ? *newName : oldName);
         if (pace.TakeCancelRequest()) {
-          if (window.MessageBox(Text(LocalizedText::CancelQuestion, language), title, MB_YESNO | MB_ICONQUESTION) ==
-              IDYES)
+          if (window.MessageBox(Text(LocalizedText::CancelQuestion, language), title,
+                                MB_YESNO | MB_ICONQUESTION) == IDYES)
             break;
         }
         try {
@@ -103,8 +103,9 @@ void ProcessSelection(CommandWindow& window, int code) {
           }
         } catch (const RenameLeftUnderTemporaryName& stranded) {
           pace.FlushStatus();
-          window.MessageBox(LeftUnderTemporaryNameText(listedName, stranded.m_strNewName, stranded.m_strTemporaryName),
-                     title, MB_OK | MB_ICONSTOP);
+          window.MessageBox(
+              LeftUnderTemporaryNameText(listedName, stranded.m_strNewName, stranded.m_strTemporaryName),
+              title, MB_OK | MB_ICONSTOP);
         } catch (const FileException& error) {
           pace.FlushStatus();
           window.ShowFileError(listedName, error, title);

@@ -139,9 +139,7 @@ void MainDialog::ShowFileError(std::string_view name, const FileException& error
 
 int MainDialog::ListedFileCount() const { return ListBoxCount(m_hFileList); }
 
-std::string MainDialog::ListedFileName(int position) const {
-  return ListBoxText(m_hFileList, position);
-}
+std::string MainDialog::ListedFileName(int position) const { return ListBoxText(m_hFileList, position); }
 
 std::vector<int> MainDialog::SelectedFilePositions() const {
   // The whole selection, however long: no position is guessed or read twice.
@@ -193,14 +191,13 @@ bool MainDialog::ListFolder(const std::string& folder, const std::string& patter
   std::vector<char> buffer(MAX_PATH + 1, '\0');
   listingPath.copy(buffer.data(), listingPath.size());
   {
-    HWND fileList = m_hFileList;
-    ListRedrawPause pause(fileList);
+    ListRedrawPause pause(m_hFileList);
     if (!DlgDirListA(GetSafeHwnd(), buffer.data(), IDC_FILE_LIST, IDC_PATH_LINE, 0)) {
       // Never list the folders relative to wherever the refused pattern led.
       SetCurrentDirectoryA(previousDirectory.c_str());
       return false;
     }
-    if (noFiles) SendMessageA(fileList, LB_RESETCONTENT, 0, 0);
+    if (noFiles) SendMessageA(m_hFileList, LB_RESETCONTENT, 0, 0);
   }
   // The listing leaves the pattern alone in the buffer, to be applied in the
   // folder it entered, which a refill lists again.
@@ -246,10 +243,9 @@ void MainDialog::OnDriveDoubleClick() {
 }
 
 void MainDialog::OnSelectAll() {
-  HWND list = m_hFileList;
-  const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
+  const LRESULT count = SendMessageA(m_hFileList, LB_GETCOUNT, 0, 0);
   if (count > 0) {
-    SendMessageA(list, LB_SELITEMRANGEEX, 0, count - 1);
+    SendMessageA(m_hFileList, LB_SELITEMRANGEEX, 0, count - 1);
     EnableSelectionCommands(true);
   } else {
     EnableSelectionCommands(false);

@@ -21,7 +21,9 @@ class FakeCommandWindow : public CommandWindow {
     m_messages.emplace_back(name);
   }
   int ListedFileCount() const override { return static_cast<int>(m_names.size()); }
-  std::string ListedFileName(int position) const override { return m_names.at(static_cast<std::size_t>(position)); }
+  std::string ListedFileName(int position) const override {
+    return m_names.at(static_cast<std::size_t>(position));
+  }
   std::vector<int> SelectedFilePositions() const override { return {}; }
   std::optional<int> FocusedFilePosition() const override { return std::nullopt; }
   std::string ListedFolder() const override { return m_folder; }

@@ -35,7 +35,8 @@ ProgramProcess ProgramProcess::OpenDocument(const std::string& documentPath) {
   open.nShow = SW_SHOWNORMAL;
   if (!ShellExecuteExA(&open) || !open.hProcess) {
     const DWORD error = GetLastError();
-    throw std::runtime_error("the shell cannot open " + documentPath + " (error " + std::to_string(error) + ")");
+    throw std::runtime_error("the shell cannot open " + documentPath + " (error " + std::to_string(error) +
+                             ")");
   }
   KernelHandle process(open.hProcess);
   const DWORD id = GetProcessId(process.get());

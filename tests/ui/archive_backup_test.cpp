@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "app/ansi_case.h"
 #include "app/current_language.h"
 #include "app/localized_text.h"
 #include "archive/restore_dialog.h"
@@ -15,7 +16,6 @@
 #include "framework/string_format.h"
 #include "framework/unique_handles.h"
 #include "main_window.h"
-#include "app/ansi_case.h"
 #include "res/resource.h"
 #include "temp_folder.h"
 #include "ui/browsing_state.h"

@@ -215,7 +215,8 @@ class PrintListing : public testing::Test {
  protected:
   void SetUp() override {
     m_pdfFolder = PdfFolder::OfThisRun();
-    ASSERT_TRUE(m_pdfFolder) << "DORVEX_PDF_DIR is not set: this run has no PDF printer (see scripts/test.sh)";
+    ASSERT_TRUE(m_pdfFolder)
+        << "DORVEX_PDF_DIR is not set: this run has no PDF printer (see scripts/test.sh)";
     m_before = m_pdfFolder->Files();
   }
 
@@ -251,11 +252,11 @@ TEST_F(PrintListing, PrintsTheFilesOfTheFolderThePatternListsInListOrder) {
 
   const auto pages = Pages(PrintedText());
   ASSERT_THAT(pages, SizeIs(1));
-  EXPECT_THAT(
-      pages[0],
-      ElementsAre("page 1 of directory listing of " + m_profile.PathText("sub\\*.txt"),
-                  MatchesRegex("filename +size +(attrib +)?created"), MatchesRegex(RowPattern("alpha.txt", "0")),
-                  MatchesRegex(RowPattern("beta.txt", "5")), MatchesRegex(RowPattern("gamma.txt", "2000"))));
+  EXPECT_THAT(pages[0], ElementsAre("page 1 of directory listing of " + m_profile.PathText("sub\\*.txt"),
+                                    MatchesRegex("filename +size +(attrib +)?created"),
+                                    MatchesRegex(RowPattern("alpha.txt", "0")),
+                                    MatchesRegex(RowPattern("beta.txt", "5")),
+                                    MatchesRegex(RowPattern("gamma.txt", "2000"))));
 }
 
 TEST_F(PrintListing, AnEmptyListShowsTheMessageAndLeavesNoPrintJob) {

@@ -42,7 +42,8 @@ int CALLBACK Record(HDC, HANDLETABLE*, const ENHMETARECORD* record, int, LPARAM 
     std::string text;
     for (DWORD i = 0; i < out.emrtext.nChars; ++i) text += static_cast<char>(wide[i]);
     if (!text.empty())
-      recording.texts.push_back({recording.page, out.emrtext.ptlReference.x, out.emrtext.ptlReference.y, text});
+      recording.texts.push_back(
+          {recording.page, out.emrtext.ptlReference.x, out.emrtext.ptlReference.y, text});
   } else if (record->iType == EMR_EXTTEXTOUTA) {
     const auto& out = *reinterpret_cast<const EMREXTTEXTOUTA*>(record);
     if (out.emrtext.nChars > 0)
@@ -59,7 +60,8 @@ std::vector<DrawnText> On(const std::vector<DrawnText>& texts, int page, int y) 
   return found;
 }
 
-MATCHER_P3(DrawnAt, x, y, text, "\"" + std::string(text) + "\" at " + std::to_string(x) + "," + std::to_string(y)) {
+MATCHER_P3(DrawnAt, x, y, text,
+           testing::PrintToString(std::string(text)) + " at " + std::to_string(x) + "," + std::to_string(y)) {
   return arg.x == x && arg.y == y && arg.text == text;
 }
 
@@ -79,7 +81,8 @@ TEST(ListingPages, EveryTextSitsWhereTheLayoutPutsItAndAFullPageGoesOnTheNext) {
     const ListingPages pages(dc);
     measured = pages.Layout();
     // Missing files up to one row more than a page holds.
-    while (names.size() <= measured->RowsPerPage()) names.push_back("z" + std::to_string(names.size()) + ".txt");
+    while (names.size() <= measured->RowsPerPage())
+      names.push_back(std::string("z").append(std::to_string(names.size())).append(".txt"));
     const FakeCommandWindow window(folder.WindowsPath(), names);
     pages.Draw(window, folder.WindowsPath(), "c:\\f\\*.*", [&](int page) {
       started.push_back(page);

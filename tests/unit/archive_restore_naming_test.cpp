@@ -54,7 +54,8 @@ TEST(ArchiveRestoreNaming, AnotherItemStoredInOtherCaseKeepsAnItemFromBeingWritt
       {"\xE9.txt", {"\xC9.TXT"}, {}},
   };
   for (const Case& c : cases) EXPECT_EQ(CaseTwinInTheWay(c.item, c.stored, items), c.twin) << c.item;
-  EXPECT_EQ(CaseTwinInTheWay("\xE9.txt", {"\xC9.TXT"}, SpellingsByCase({"\xE9.txt", "\xC9.TXT"})), "\xC9.TXT");
+  EXPECT_EQ(CaseTwinInTheWay("\xE9.txt", {"\xC9.TXT"}, SpellingsByCase({"\xE9.txt", "\xC9.TXT"})),
+            "\xC9.TXT");
 }
 
 TEST(ArchiveRestoreNaming, OnlyANameHeldInAnotherSpellingHasACaseTwin) {

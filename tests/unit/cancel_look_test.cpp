@@ -16,7 +16,7 @@ TEST(CancelLook, LooksWhileLookingIsATwentiethOfTheRunAtMostAndAlwaysAtTheEnd) {
       {microseconds(2), microseconds(100), false, true},        // a cheap look: every file
       {microseconds(1000), microseconds(19999), false, false},  // a dear look: skipped for now
       {microseconds(1000), microseconds(20000), false, true},
-      {microseconds(1000), microseconds(1000), true, true},     // the end of a run
+      {microseconds(1000), microseconds(1000), true, true},  // the end of a run
   };
   for (const Case& c : cases)
     EXPECT_EQ(CancelLookDue(c.looking, c.elapsed, c.lastPolls), c.due)

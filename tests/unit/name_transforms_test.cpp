@@ -1,5 +1,5 @@
-#include "app/ansi_case.h"
 #include "rename/name_transforms.h"
+#include "app/ansi_case.h"
 
 #include <gtest/gtest.h>
 

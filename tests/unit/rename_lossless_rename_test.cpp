@@ -8,8 +8,8 @@
 //   only ever learn names from a listing of the folder.
 #include "rename/lossless_rename.h"
 
-#include "framework/file_exception.h"
 #include "app/ansi_case.h"
+#include "framework/file_exception.h"
 #include "rename/rename_messages.h"
 
 #include <gmock/gmock.h>
