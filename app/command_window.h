@@ -15,23 +15,23 @@ class CommandWindow {
  public:
   // The window the command's dialogs and message boxes belong to.
   virtual HWND OwnerWindow() const = 0;
-  virtual int MessageBox(std::string_view text, std::string_view caption, UINT style) const = 0;
+  virtual int MessageBox(std::wstring_view text, std::wstring_view caption, UINT style) const = 0;
   // The standard message for a failed file operation.
-  virtual void ShowFileError(std::string_view name, const FileException& error,
-                             const char* caption) const = 0;
+  virtual void ShowFileError(std::wstring_view name, const FileException& error,
+                             const wchar_t* caption) const = 0;
 
   // The file list, in its order: bare names of files in ListedFolder().
   virtual int ListedFileCount() const = 0;
-  virtual std::string ListedFileName(int position) const = 0;
+  virtual std::wstring ListedFileName(int position) const = 0;
   virtual std::vector<int> SelectedFilePositions() const = 0;
   // The entry with the focus: after a double-click, the clicked one.
   virtual std::optional<int> FocusedFilePosition() const = 0;
 
   // The folder whose files the list holds, ending in a backslash.
-  virtual std::string ListedFolder() const = 0;
+  virtual std::wstring ListedFolder() const = 0;
   // The pattern field as typed, and the pattern the last listing applied.
-  virtual std::string TypedPattern() const = 0;
-  virtual std::string ListedPattern() const = 0;
+  virtual std::wstring TypedPattern() const = 0;
+  virtual std::wstring ListedPattern() const = 0;
 
   // After a command: the lists read again from the pattern field, or the
   // last listing repeated; and the buttons that act on a selection.

@@ -3,6 +3,7 @@
 #include "app/current_language.h"
 #include "app/language_setting.h"
 #include "filetypes/file_type_registry.h"
+#include "framework/window_text.h"
 #include "ui/language_dialog.h"
 #include "ui/main_dialog.h"
 
@@ -23,17 +24,17 @@ LanguageId SettleLanguage() {
 
 DorvexApp::DorvexApp() { SetCurrentLanguage(SettleLanguage()); }
 
-OSVERSIONINFOA DorvexApp::QueryPlatformVersion() {
-  OSVERSIONINFOA version{};
-  version.dwOSVersionInfoSize = 148;
+OSVERSIONINFOW DorvexApp::QueryPlatformVersion() {
+  OSVERSIONINFOW version{};
+  version.dwOSVersionInfoSize = sizeof version;
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
-  GetVersionExA(&version);
+  GetVersionExW(&version);
 #pragma GCC diagnostic pop
   return version;
 }
 
-bool DorvexApp::IsSupportedPlatform(const OSVERSIONINFOA& version) {
+bool DorvexApp::IsSupportedPlatform(const OSVERSIONINFOW& version) {
   return version.dwPlatformId == VER_PLATFORM_WIN32_NT && version.dwMajorVersion >= 4;
 }
 
@@ -46,7 +47,8 @@ BOOL DorvexApp::InitInstance() {
   if (dialog.m_bArchiveArg) dialog.m_strArchiveArg = m_strCmdLine;
 
   if (!IsSupportedPlatform(m_pfnQueryVersion())) {
-    MessageBoxA(nullptr, "This Application Is For Win NT 4.0 or greater", "Wrong OS", MB_OK | MB_ICONERROR);
+    ShowMessageBox(nullptr, L"This Application Is For Win NT 4.0 or greater", L"Wrong OS",
+                   MB_OK | MB_ICONERROR);
   } else {
     RegisterBackupFileType();
     dialog.DoModal();

@@ -10,10 +10,10 @@ class DorvexApp : public WinApp {
   BOOL InitInstance() override;
 
   // Where the platform check gets the version from; tests put a fake here.
-  OSVERSIONINFOA (*m_pfnQueryVersion)() = &QueryPlatformVersion;
+  OSVERSIONINFOW (*m_pfnQueryVersion)() = &QueryPlatformVersion;
 
-  static OSVERSIONINFOA QueryPlatformVersion();
-  static bool IsSupportedPlatform(const OSVERSIONINFOA& version);
+  static OSVERSIONINFOW QueryPlatformVersion();
+  static bool IsSupportedPlatform(const OSVERSIONINFOW& version);
 };
 
 // Reads the stored language, asking for it (and storing it) at the first start.

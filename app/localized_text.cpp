@@ -1,11 +1,13 @@
 #include "app/localized_text.h"
 
+#include "framework/text.h"
+
 // Texts are code page 1252. A hex escape is always closed by ending the
 // literal, so that a following letter cannot be read as one more hex digit.
 
-std::string_view Text(const LocalizedEntry& entry, LanguageId language) { return entry.Row(language); }
-
-const char* TextCStr(const LocalizedEntry& entry, LanguageId language) { return entry.Row(language).data(); }
+std::wstring Text(const LocalizedEntry& entry, LanguageId language) {
+  return WideFromWestern(entry.Row(language));
+}
 
 namespace LocalizedText {
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 #include "app/language_id.h"
@@ -36,13 +37,13 @@ class LocalizedEntry {
   std::array<std::string_view, Language::Count> m_rows;
 };
 
-// The text of an entry in the given language; any value outside 0..3 gives the
-// English text. The view is backed by a string literal, so data() is
-// NUL-terminated and may be handed to C interfaces as it is.
-std::string_view Text(const LocalizedEntry& entry, LanguageId language);
-const char* TextCStr(const LocalizedEntry& entry, LanguageId language);
+// The text of an entry in the given language, converted from code page 1252
+// (never through the system's code page, which may be another), so that it
+// shows its own letters on every system; any value outside 0..3 gives the
+// English text.
+std::wstring Text(const LocalizedEntry& entry, LanguageId language);
 
-// Code page 1252 bytes; "%s" and "%d" are filled by the caller.
+// Code page 1252 bytes, as stored; "%s" and "%d" are filled by the caller.
 namespace LocalizedText {
 extern const LocalizedEntry NoFilesMatchedPrint;
 extern const LocalizedEntry NoFilesMatchedBackup;

@@ -16,7 +16,7 @@ bool PacedProgress::MomentPassedSince(std::uint64_t tick) {
   return GetTickCount64() - tick >= kMomentMilliseconds;
 }
 
-void PacedProgress::SetStatus(std::string text) {
+void PacedProgress::SetStatus(std::wstring text) {
   m_strPendingStatus = std::move(text);
   m_bStatusPending = true;
   if (!m_bStatusShown || MomentPassedSince(m_nStatusShownAt)) FlushStatus();
@@ -24,7 +24,7 @@ void PacedProgress::SetStatus(std::string text) {
 
 void PacedProgress::FlushStatus() {
   if (!m_bStatusPending) return;
-  m_progress.SetStatusText(m_strPendingStatus.c_str());
+  m_progress.SetStatusText(m_strPendingStatus);
   m_bStatusPending = false;
   m_bStatusShown = true;
   m_nStatusShownAt = GetTickCount64();

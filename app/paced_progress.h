@@ -27,7 +27,7 @@ class PacedProgress {
   explicit PacedProgress(ProgressDialog& progress) : m_progress(progress) {}
 
   // The item in hand.
-  void SetStatus(std::string text);
+  void SetStatus(std::wstring text);
   // After the item at `index` of `count`: (100 / count) x index, rounded
   // toward zero, so that the last item never shows 100.
   void SetPosition(int index, int count);
@@ -42,7 +42,7 @@ class PacedProgress {
   bool InLastPolls() const;
 
   ProgressDialog& m_progress;
-  std::string m_strPendingStatus;
+  std::wstring m_strPendingStatus;
   bool m_bStatusPending = false;
   bool m_bStatusShown = false;
   std::uint64_t m_nStatusShownAt = 0;

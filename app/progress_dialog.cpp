@@ -1,13 +1,13 @@
 #include "app/progress_dialog.h"
 
 #include "app/current_language.h"
-#include "framework/string_format.h"
+#include "framework/window_text.h"
 #include "res/resource.h"
 
 namespace {
 
 HWND TopLevelOwnerOf(HWND window) {
-  while (window && (GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD)) window = GetParent(window);
+  while (window && (GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD)) window = GetParent(window);
   return window;
 }
 
@@ -48,21 +48,21 @@ BOOL ProgressDialog::OnInitDialog() {
   m_hBar = GetDlgItem(IDC_PROGRESS_BAR);
   m_hPercentText = GetDlgItem(IDC_PROGRESS_PERCENT);
   m_hStatusText = GetDlgItem(IDC_PROGRESS_STATUS);
-  SendMessageA(m_hBar, PBM_SETRANGE, 0, MAKELPARAM(m_nRangeLow, m_nRangeHigh));
-  SendMessageA(m_hBar, PBM_SETSTEP, m_nStepSize, 0);
-  SendMessageA(m_hBar, PBM_SETPOS, m_nRangeLow, 0);
-  SetWindowTextA(GetSafeHwnd(), m_strTitle.c_str());
+  SendMessageW(m_hBar, PBM_SETRANGE, 0, MAKELPARAM(m_nRangeLow, m_nRangeHigh));
+  SendMessageW(m_hBar, PBM_SETSTEP, m_nStepSize, 0);
+  SendMessageW(m_hBar, PBM_SETPOS, m_nRangeLow, 0);
+  WriteWindowText(GetSafeHwnd(), m_strTitle);
   return TRUE;
 }
 
-void ProgressDialog::SetStatusText(const char* text) {
-  if (GetSafeHwnd()) SetWindowTextA(m_hStatusText, text);
+void ProgressDialog::SetStatusText(std::wstring_view text) {
+  if (GetSafeHwnd()) WriteWindowText(m_hStatusText, text);
 }
 
 int ProgressDialog::SetPercent(int position) {
   DispatchPending();
   if (!GetSafeHwnd()) return 0;
-  const LRESULT previous = SendMessageA(m_hBar, PBM_SETPOS, position, 0);
+  const LRESULT previous = SendMessageW(m_hBar, PBM_SETPOS, position, 0);
   ShowPercentText(position);
   return static_cast<int>(previous & 0xFFFF);
 }
@@ -85,7 +85,7 @@ void ProgressDialog::DispatchPending() {
   // queue must not give the processor away once per file, which on a busy
   // machine costs more than the file.
   MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE | PM_NOYIELD)) {
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE | PM_NOYIELD)) {
     if (message.message == WM_QUIT) {
       PostQuitMessage(static_cast<int>(message.wParam));  // leave it for the loop that owns it
       return;
@@ -97,9 +97,9 @@ void ProgressDialog::DispatchPending() {
     const bool isEnter =
         (message.message == WM_KEYDOWN || message.message == WM_CHAR) && message.wParam == VK_RETURN;
     if (forUs && isEnter) continue;
-    if (self && IsDialogMessageA(self, &message)) continue;
+    if (self && IsDialogMessageW(self, &message)) continue;
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
   }
 }
 
@@ -107,10 +107,8 @@ void ProgressDialog::ShowPercentText(int position) {
   const int span = m_nRangeHigh - m_nRangeLow;
   int percent = span != 0 ? (position - m_nRangeLow) * 100 / span : 0;
   if (percent != 100) percent %= 100;
-  const std::string text = FormatString("%d%c", percent, '%');
-  char shown[16] = {};
-  GetWindowTextA(m_hPercentText, shown, sizeof shown);
-  if (text != shown) SetWindowTextA(m_hPercentText, text.c_str());
+  const std::wstring text = std::to_wstring(percent) + L'%';
+  if (text != ReadWindowText(m_hPercentText)) WriteWindowText(m_hPercentText, text);
 }
 
 void ProgressDialog::ReenableOwner() {

@@ -6,6 +6,7 @@
 #include "framework/dialog.h"
 
 #include <string>
+#include <string_view>
 
 class ProgressDialog : public Dialog {
  public:
@@ -13,7 +14,7 @@ class ProgressDialog : public Dialog {
   ~ProgressDialog() override;
   static int TemplateIdFor(LanguageId language);
 
-  std::string m_strTitle;  // set before ShowOver
+  std::wstring m_strTitle;  // set before ShowOver
   int m_nRangeLow = 0;
   int m_nRangeHigh = 100;
   int m_nStepSize = 10;
@@ -23,7 +24,7 @@ class ProgressDialog : public Dialog {
   // Disables the owner and creates the window; FALSE (owner enabled again)
   // when the window cannot be made.
   BOOL ShowOver(HWND owner);
-  void SetStatusText(const char* text);
+  void SetStatusText(std::wstring_view text);
   // Dispatches waiting messages, moves the bar; returns its previous position.
   // How often to call this and SetStatusText is PacedProgress's to decide.
   int SetPercent(int position);

@@ -1,5 +1,5 @@
 // The byte layout of a .Backup archive and a reader that walks it safely.
-// Window-free: the program reads real files through a CFile-backed
+// Window-free: the program reads real files through a File-backed
 // ArchiveSource, tests and the fuzzer read memory.
 #pragma once
 

@@ -1,6 +1,5 @@
 #include "archive/backup_command.h"
 
-#include "app/ansi_case.h"
 #include "app/current_language.h"
 #include "app/localized_text.h"
 #include "app/paced_progress.h"
@@ -12,6 +11,8 @@
 #include "framework/file.h"
 #include "framework/file_dialog.h"
 #include "framework/string_format.h"
+#include "framework/text.h"
+#include "framework/text_case.h"
 
 #include <optional>
 #include <vector>
@@ -19,8 +20,8 @@
 namespace {
 
 // Fixed English captions, whatever the language.
-constexpr const char* kBackupErrorCaption = "Backup Error";
-constexpr const char* kErrorCaption = "Error";
+constexpr const wchar_t* kBackupErrorCaption = L"Backup Error";
+constexpr const wchar_t* kErrorCaption = L"Error";
 
 LocalTime CurrentLocalTime() {
   SYSTEMTIME now{};
@@ -43,26 +44,35 @@ void BackUpListedFiles(CommandWindow& window) {
   using namespace archive_format;
   const LanguageId language = CurrentLanguage();
   ProgressDialog progress;
-  FileDialog saveDialog(false, "Backup", DefaultArchiveName(CurrentLocalTime()),
-                        OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "*.Backup", window.OwnerWindow());
+  FileDialog saveDialog(false, L"Backup", DefaultArchiveName(CurrentLocalTime()),
+                        OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, L"*.Backup", window.OwnerWindow());
 
   const int count = window.ListedFileCount();
   if (count == 0) {
     window.MessageBox(
-        FormatString(TextCStr(LocalizedText::NoFilesMatchedBackup, language), window.TypedPattern().c_str()),
+        FormatText(Text(LocalizedText::NoFilesMatchedBackup, language), {window.TypedPattern()}),
         Text(LocalizedText::ErrorTitle, language), MB_ICONINFORMATION);
     return;
   }
 
-  const std::string folder = window.ListedFolder();
-  const auto emptyHeader = EncodeHeader(folder, 0);
+  // The archive keeps names in the system's code page: a folder it cannot
+  // spell exactly is refused before any file is made.
+  const unsigned codePage = SystemCodePage();
+  const std::wstring folder = window.ListedFolder();
+  const std::optional<std::string> folderBytes = BytesInCodePage(folder, codePage);
+  if (!folderBytes) {
+    window.MessageBox(FolderNotInCodePageText(folder, FirstCharacterMissingFrom(folder, codePage), codePage),
+                      Text(LocalizedText::BackupTitle, language), MB_ICONSTOP);
+    return;
+  }
+  const auto emptyHeader = EncodeHeader(*folderBytes, 0);
   if (!emptyHeader) {
     window.MessageBox(FolderTooLongText(folder), kBackupErrorCaption, MB_ICONSTOP);
     return;
   }
 
   if (saveDialog.DoModal() != IDOK) return;
-  const std::string archivePath = saveDialog.GetPathName();
+  const std::wstring archivePath = saveDialog.GetPathName();
   File archive;
   FileException error;
   if (!archive.Open(archivePath, File::Mode::CreateReadWrite, &error)) {
@@ -77,8 +87,15 @@ void BackUpListedFiles(CommandWindow& window) {
   progress.ShowOver(window.OwnerWindow());
   PacedProgress pace(progress);
   for (int i = 0; i < count; ++i) {
-    const std::string name = window.ListedFileName(i);
-    const auto itemHeader = EncodeItemHeader(name, 0);
+    const std::wstring name = window.ListedFileName(i);
+    const std::optional<std::string> nameBytes = BytesInCodePage(name, codePage);
+    if (!nameBytes) {
+      pace.FlushStatus();
+      window.MessageBox(NameNotInCodePageText(name, FirstCharacterMissingFrom(name, codePage), codePage),
+                        Text(LocalizedText::ErrorTitle, language), MB_ICONSTOP);
+      continue;
+    }
+    const auto itemHeader = EncodeItemHeader(*nameBytes, 0);
     if (!itemHeader) {
       pace.FlushStatus();
       window.MessageBox(NameTooLongText(name), kErrorCaption, MB_ICONSTOP);
@@ -104,7 +121,7 @@ void BackUpListedFiles(CommandWindow& window) {
     }
     pace.SetStatus(name);
 
-    const auto sizedHeader = EncodeItemHeader(name, *dataSize);
+    const auto sizedHeader = EncodeItemHeader(*nameBytes, *dataSize);
     archive.Write(sizedHeader->data(), static_cast<std::uint32_t>(sizedHeader->size()));
     StoreItemData(
         *dataSize,
@@ -126,15 +143,14 @@ void BackUpListedFiles(CommandWindow& window) {
       break;
   }
 
-  const auto finalHeader = EncodeHeader(folder, stored);
+  const auto finalHeader = EncodeHeader(*folderBytes, stored);
   archive.Seek(0, File::SeekFrom::Begin);
   archive.Write(finalHeader->data(), static_cast<std::uint32_t>(finalHeader->size()));
   archive.Close();
   progress.DestroyWindow();
 
-  const std::string summary =
-      FormatString(TextCStr(LocalizedText::BackupComplete, language), static_cast<int>(stored), count);
-  window.MessageBox(ToLowerAnsi(summary), Text(LocalizedText::BackupTitle, language), MB_ICONINFORMATION);
+  const std::wstring summary = FormatText(Text(LocalizedText::BackupComplete, language), {stored, count});
+  window.MessageBox(ToLowerCase(summary), Text(LocalizedText::BackupTitle, language), MB_ICONINFORMATION);
   window.Refresh();
   window.FillLists();
 }

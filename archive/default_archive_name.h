@@ -5,4 +5,4 @@
 
 // The name Backup offers for a new archive: the time, such as
 // "Mon-Dec-07-26 at 11-32-24 PM".
-std::string DefaultArchiveName(const LocalTime& now);
+std::wstring DefaultArchiveName(const LocalTime& now);

@@ -2,9 +2,9 @@
 
 #include "framework/file_exception.h"
 
-std::string FileErrorText(std::string_view name, int cause) {
-  std::string text(name);
-  text += " could not be opened because\n";
+std::wstring FileErrorText(std::wstring_view name, int cause) {
+  std::wstring text(name);
+  text += L" could not be opened because\n";
   text += FileCauseSentence(cause);
   return text;
 }

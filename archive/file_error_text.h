@@ -4,4 +4,4 @@
 #include <string>
 #include <string_view>
 
-std::string FileErrorText(std::string_view name, int cause);
+std::wstring FileErrorText(std::wstring_view name, int cause);

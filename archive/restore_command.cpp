@@ -9,7 +9,7 @@ void RestoreFromChosenArchive() {
   dialog.DoModal();
 }
 
-INT_PTR RestoreFromArchive(const std::string& archivePath) {
+INT_PTR RestoreFromArchive(const std::wstring& archivePath) {
   RestoreDialog dialog;
   dialog.m_bChooseArchive = FALSE;
   dialog.m_bNoExit = FALSE;

@@ -7,4 +7,4 @@
 
 void RestoreFromChosenArchive();
 // Returns how the dialog ended: its Exit button ends the program.
-INT_PTR RestoreFromArchive(const std::string& archivePath);
+INT_PTR RestoreFromArchive(const std::wstring& archivePath);

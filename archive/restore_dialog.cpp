@@ -1,6 +1,5 @@
 #include "archive/restore_dialog.h"
 
-#include "app/ansi_case.h"
 #include "app/current_language.h"
 #include "app/localized_text.h"
 #include "app/paced_progress.h"
@@ -11,8 +10,10 @@
 #include "archive/restore_naming.h"
 #include "framework/file_dialog.h"
 #include "framework/folder_listing.h"
+#include "framework/list_box.h"
 #include "framework/plain_file_name.h"
 #include "framework/string_format.h"
+#include "framework/text.h"
 #include "res/resource.h"
 
 #include <algorithm>
@@ -28,17 +29,28 @@ void WriteChunkTo(File& target, std::span<const std::uint8_t> chunk) {
   target.Write(chunk.data(), static_cast<std::uint32_t>(chunk.size()));
 }
 
-SpellingsByCase NamesOf(const ArchiveListing& listing) {
-  SpellingsByCase names;
-  for (const ArchiveItem& item : listing.items) names.Add(item.name);
-  return names;
+SpellingsByCase NamesOf(const DecodedNames& names) {
+  SpellingsByCase spellings;
+  for (const std::optional<std::wstring>& name : names.items)
+    if (name) spellings.Add(*name);
+  return spellings;
 }
 
 // Asks where an item goes, the item's name and extension offered.
-FileDialog TargetDialogFor(const std::string& itemName, HWND owner) {
-  const std::string extension = DerivedExtension(itemName);
+FileDialog TargetDialogFor(const std::wstring& itemName, HWND owner) {
+  const std::wstring extension = DerivedExtension(itemName);
   return FileDialog(false, extension, itemName, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
                     RestoreFilterFor(extension), owner);
+}
+
+// The name with its first character made a wildcard, which finds every
+// stored spelling. A character beyond 16 bits takes two units: "*" stands for
+// both, so that no half of it is left in the pattern.
+std::wstring SpellingsPattern(const std::wstring& name) {
+  const bool pair = name.size() >= 2 && IS_HIGH_SURROGATE(name[0]) && IS_LOW_SURROGATE(name[1]);
+  std::wstring pattern = name;
+  pattern.replace(0, pair ? 2 : 1, pair ? L"*" : L"?");
+  return pattern;
 }
 
 }  // namespace
@@ -64,7 +76,7 @@ const MessageMap<RestoreDialog>& RestoreDialog::GetMessageMap() {
 
 BOOL RestoreDialog::OnInitDialog() {
   const LanguageId language = CurrentLanguage();
-  FileDialog openDialog(true, "Backup", "*.Backup", OFN_HIDEREADONLY, "Backup Files (*.Backup)|*.Backup",
+  FileDialog openDialog(true, L"Backup", L"*.Backup", OFN_HIDEREADONLY, L"Backup Files (*.Backup)|*.Backup",
                         GetSafeHwnd());
   if (m_bNoExit) EnableWindow(GetDlgItem(IDCANCEL), FALSE);
   if (m_bChooseArchive) {
@@ -86,15 +98,20 @@ BOOL RestoreDialog::OnInitDialog() {
   archive.Close();
 
   // Rows are sorted by name; each remembers its item, so an archive made
-  // elsewhere in another order still restores the item the row shows.
+  // elsewhere in another order still restores the item the row shows. An
+  // item whose name is no text here shows by its position: it keeps its row,
+  // and restoring it says why it cannot be.
+  const unsigned codePage = SystemCodePage();
+  const DecodedNames names = DecodeNames(*listing, codePage);
   HWND list = GetDlgItem(IDC_RESTORE_ITEMS);
-  for (std::size_t index = 0; index < listing->items.size(); ++index) {
-    const LRESULT row =
-        SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(listing->items[index].name.c_str()));
-    if (row >= 0) SendMessageA(list, LB_SETITEMDATA, static_cast<WPARAM>(row), static_cast<LPARAM>(index));
+  for (std::size_t index = 0; index < names.items.size(); ++index) {
+    const std::optional<std::wstring>& name = names.items[index];
+    const int row = ListBoxAdd(list, name ? *name : ItemPlaceholderText(index + 1, codePage));
+    if (row >= 0) SendMessageW(list, LB_SETITEMDATA, static_cast<WPARAM>(row), static_cast<LPARAM>(index));
   }
-  SendMessageA(list, LB_SETCURSEL, 0, 0);
-  SetDlgItemText(IDC_RESTORE_SOURCE_FOLDER, listing->sourceFolder);
+  SendMessageW(list, LB_SETCURSEL, 0, 0);
+  SetDlgItemText(IDC_RESTORE_SOURCE_FOLDER,
+                 names.sourceFolder ? *names.sourceFolder : FolderPlaceholderText(codePage));
   if (listing->damage) ReportDamage(*listing);
   return Dialog::OnInitDialog();
 }
@@ -109,37 +126,47 @@ void RestoreDialog::ReportDamage(const ArchiveListing& listing) {
              Text(LocalizedText::ErrorTitle, CurrentLanguage()), MB_ICONEXCLAMATION);
 }
 
-bool RestoreDialog::HasOriginalFolder(const ArchiveListing& listing) {
+bool RestoreDialog::HasOriginalFolder(const std::optional<std::wstring>& folder) {
+  if (!folder) {
+    MessageBox(FolderNotValidText(m_strArchivePath, SystemCodePage()),
+               Text(LocalizedText::RestoreTitle, CurrentLanguage()), MB_ICONSTOP);
+    return false;
+  }
   // A folder in a device namespace is refused where the target is opened.
-  if (!IsRestorableFolder(listing.sourceFolder) || NamesAbsoluteFolder(listing.sourceFolder)) return true;
+  if (!IsRestorableFolder(*folder) || NamesAbsoluteFolder(*folder)) return true;
   MessageBox(NoOriginalFolderText(m_strArchivePath), Text(LocalizedText::RestoreTitle, CurrentLanguage()),
              MB_ICONSTOP);
   return false;
 }
 
-std::optional<std::string> RestoreDialog::CaseTwinOnDisk(const SpellingsByCase& itemNames,
-                                                         const std::string& folder, const ArchiveItem& item) {
+std::optional<std::wstring> RestoreDialog::CaseTwinOnDisk(const SpellingsByCase& itemNames,
+                                                          const std::wstring& folder,
+                                                          const std::wstring& itemName) {
   // Only an archive that holds another spelling of the name pays for a look
   // at the folder.
-  if (!itemNames.HasOtherSpelling(item.name) || item.name.empty()) return std::nullopt;
-  // A wildcard in place of the first letter finds every stored spelling.
-  std::string pattern = item.name;
-  pattern.front() = '?';
-  return CaseTwinInTheWay(item.name, NamesMatching(PathInFolder(folder, pattern)), itemNames);
+  if (!itemNames.HasOtherSpelling(itemName) || itemName.empty()) return std::nullopt;
+  return CaseTwinInTheWay(itemName, NamesMatching(PathInFolder(folder, SpellingsPattern(itemName))),
+                          itemNames);
 }
 
-bool RestoreDialog::IsRestorable(const ArchiveItem& item) {
-  if (IsPlainFileName(item.name)) return true;
-  MessageBox(UnsafeItemNameText(item.name), Text(LocalizedText::ErrorTitle, CurrentLanguage()), MB_ICONSTOP);
+bool RestoreDialog::IsRestorable(std::size_t index, const std::optional<std::wstring>& name) {
+  const LanguageId language = CurrentLanguage();
+  if (!name) {
+    MessageBox(ItemNameNotValidText(index + 1, SystemCodePage()), Text(LocalizedText::ErrorTitle, language),
+               MB_ICONSTOP);
+    return false;
+  }
+  if (IsPlainFileName(*name)) return true;
+  MessageBox(UnsafeItemNameText(*name), Text(LocalizedText::ErrorTitle, language), MB_ICONSTOP);
   return false;
 }
 
 void RestoreDialog::RestoreItem(BOOL bAskTarget) {
   const LanguageId language = CurrentLanguage();
   HWND list = GetDlgItem(IDC_RESTORE_ITEMS);
-  const LRESULT row = SendMessageA(list, LB_GETCURSEL, 0, 0);
+  const LRESULT row = SendMessageW(list, LB_GETCURSEL, 0, 0);
   if (row == LB_ERR) return;  // an archive without items
-  const auto itemIndex = static_cast<std::size_t>(SendMessageA(list, LB_GETITEMDATA, row, 0));
+  const auto itemIndex = static_cast<std::size_t>(SendMessageW(list, LB_GETITEMDATA, row, 0));
 
   File archive;
   if (!archive.Open(m_strArchivePath, File::Mode::ReadExisting, nullptr)) {
@@ -157,27 +184,29 @@ void RestoreDialog::RestoreItem(BOOL bAskTarget) {
     return;
   }
   const ArchiveItem& item = listing->items[itemIndex];
-  if (!IsRestorable(item)) return;
-  if (!bAskTarget && !HasOriginalFolder(*listing)) return;
+  const DecodedNames names = DecodeNames(*listing, SystemCodePage());
+  const std::optional<std::wstring>& name = names.items[itemIndex];
+  if (!IsRestorable(itemIndex, name)) return;
+  if (!bAskTarget && !HasOriginalFolder(names.sourceFolder)) return;
 
-  std::string targetPath;
+  std::wstring targetPath;
   if (bAskTarget) {
-    FileDialog saveDialog = TargetDialogFor(item.name, GetSafeHwnd());
+    FileDialog saveDialog = TargetDialogFor(*name, GetSafeHwnd());
     if (saveDialog.DoModal() != IDOK) return;
     targetPath = saveDialog.GetPathName();
   } else {
-    targetPath = PathInFolder(listing->sourceFolder, item.name);
+    targetPath = PathInFolder(*names.sourceFolder, *name);
   }
 
   // A path chosen in the save dialog was confirmed there, over any spelling.
   if (!bAskTarget) {
-    if (const auto twin = CaseTwinOnDisk(NamesOf(*listing), listing->sourceFolder, item)) {
-      MessageBox(CaseTwinText(item.name, *twin), targetPath, MB_ICONSTOP);
+    if (const auto twin = CaseTwinOnDisk(NamesOf(names), *names.sourceFolder, *name)) {
+      MessageBox(CaseTwinText(*name, *twin), targetPath, MB_ICONSTOP);
       return;
     }
   }
   File target;
-  if ((!bAskTarget && !IsRestorableFolder(listing->sourceFolder)) ||
+  if ((!bAskTarget && !IsRestorableFolder(*names.sourceFolder)) ||
       !target.Open(targetPath, File::Mode::CreateReadWrite, nullptr)) {
     MessageBox(Text(LocalizedText::ArchiveReadError, language), targetPath, MB_OK);
     return;
@@ -194,7 +223,7 @@ void RestoreDialog::RestoreAllItems(BOOL bAskTarget) {
   const LanguageId language = CurrentLanguage();
   ProgressDialog progress;
   const auto showSummary = [&](int restored) {
-    MessageBox(FormatString(TextCStr(LocalizedText::ItemsRestored, language), restored),
+    MessageBox(FormatText(Text(LocalizedText::ItemsRestored, language), {restored}),
                Text(LocalizedText::ResultTitle, language), MB_ICONINFORMATION);
   };
 
@@ -213,16 +242,18 @@ void RestoreDialog::RestoreAllItems(BOOL bAskTarget) {
   // Said before anything is written: only the intact items are restored.
   if (listing->damage) ReportDamage(*listing);
   const std::vector<ArchiveItem>& items = listing->items;
+  const DecodedNames names = DecodeNames(*listing, SystemCodePage());
 
-  std::string folder = listing->sourceFolder;
-  if (!bAskTarget && !HasOriginalFolder(*listing)) return;
+  std::wstring folder = names.sourceFolder.value_or(std::wstring());
+  if (!bAskTarget && !HasOriginalFolder(names.sourceFolder)) return;
   if (bAskTarget) {
     // The first item that can be written is offered; with none there is
     // nothing to ask about.
-    const auto offered = std::find_if(items.begin(), items.end(),
-                                      [](const ArchiveItem& item) { return IsPlainFileName(item.name); });
-    if (offered != items.end()) {
-      FileDialog saveDialog = TargetDialogFor(offered->name, GetSafeHwnd());
+    const auto offered =
+        std::find_if(names.items.begin(), names.items.end(),
+                     [](const std::optional<std::wstring>& name) { return name && IsPlainFileName(*name); });
+    if (offered != names.items.end()) {
+      FileDialog saveDialog = TargetDialogFor(**offered, GetSafeHwnd());
       if (saveDialog.DoModal() != IDOK) {
         archive.Close();
         showSummary(0);
@@ -240,17 +271,18 @@ void RestoreDialog::RestoreAllItems(BOOL bAskTarget) {
   PacedProgress pace(progress);
   FileArchiveSource source(archive);
   std::vector<std::uint8_t> buffer(archive_format::kCopyBufferSize);
-  const SpellingsByCase itemNames = NamesOf(*listing);
+  const SpellingsByCase itemNames = NamesOf(names);
   for (std::size_t i = 0; i < items.size(); ++i) {
     const ArchiveItem& item = items[i];
-    if (IsRestorable(item)) {
-      const std::string targetPath = PathInFolder(folder, item.name);
+    const std::optional<std::wstring>& name = names.items[i];
+    if (IsRestorable(i, name)) {
+      const std::wstring targetPath = PathInFolder(folder, *name);
       // Every target, also one that cannot be created: its message names it.
       pace.SetStatus(targetPath);
       File target;
-      if (const auto twin = CaseTwinOnDisk(itemNames, folder, item)) {
+      if (const auto twin = CaseTwinOnDisk(itemNames, folder, *name)) {
         pace.FlushStatus();
-        MessageBox(CaseTwinText(item.name, *twin), targetPath, MB_ICONSTOP);
+        MessageBox(CaseTwinText(*name, *twin), targetPath, MB_ICONSTOP);
       } else if (IsRestorableFolder(folder) &&
                  target.Open(targetPath, File::Mode::CreateReadWrite, nullptr)) {
         archive_format::CopyItemData(

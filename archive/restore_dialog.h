@@ -1,9 +1,10 @@
 // Lists the items of one backup archive and writes them back: the selected
 // item or all of them, into the folder they came from or where the user says.
 #pragma once
-#include "app/ansi_case.h"
 #include "app/language_id.h"
+#include "app/name_case.h"
 #include "archive/archive_format.h"
+#include "archive/restore_naming.h"
 #include "framework/dialog.h"
 #include "framework/file.h"
 
@@ -17,7 +18,7 @@ class RestoreDialog : public MappedDialog<RestoreDialog> {
 
   BOOL m_bChooseArchive = FALSE;  // ask for the archive with an open-file dialog first
   BOOL m_bNoExit = FALSE;         // disable the Exit button
-  std::string m_strArchivePath;
+  std::wstring m_strArchivePath;
 
   // bAskTarget: ask where to write; otherwise write into the archive's folder.
   void RestoreItem(BOOL bAskTarget);
@@ -40,12 +41,14 @@ class RestoreDialog : public MappedDialog<RestoreDialog> {
   // The listing of an opened archive; nothing when it is no backup archive.
   std::optional<archive_format::ArchiveListing> ListOpenedArchive(File& archive);
   void ReportDamage(const archive_format::ArchiveListing& listing);
-  // False (after saying so) when the archive's folder is no folder by itself.
-  bool HasOriginalFolder(const archive_format::ArchiveListing& listing);
+  // False (after saying so) when the archive's folder is no folder by itself,
+  // or no text in the system's code page.
+  bool HasOriginalFolder(const std::optional<std::wstring>& folder);
   // The other item of the archive that the folder holds under the item's
   // name in other case, if any: writing would replace it.
-  std::optional<std::string> CaseTwinOnDisk(const SpellingsByCase& itemNames, const std::string& folder,
-                                            const archive_format::ArchiveItem& item);
-  // False (after saying so) for an item whose name is not a plain file name.
-  bool IsRestorable(const archive_format::ArchiveItem& item);
+  std::optional<std::wstring> CaseTwinOnDisk(const SpellingsByCase& itemNames, const std::wstring& folder,
+                                             const std::wstring& itemName);
+  // False (after saying so) for the item at `index` whose name is no text in
+  // the system's code page, or not a plain file name.
+  bool IsRestorable(std::size_t index, const std::optional<std::wstring>& name);
 };

@@ -1,38 +1,49 @@
 // Names and paths the Restore dialog derives from an item. Window-free.
 #pragma once
-#include "app/ansi_case.h"
+#include "app/name_case.h"
+#include "archive/archive_format.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
-#include <optional>
 #include <vector>
+
+// An archive's names as the program uses them, decoded from the code page
+// the archive stores them in: nothing for one whose bytes are no text there
+// (made under another code page, or damaged), which is never guessed at.
+struct DecodedNames {
+  std::optional<std::wstring> sourceFolder;
+  std::vector<std::optional<std::wstring>> items;  // in the listing's order
+};
+DecodedNames DecodeNames(const archive_format::ArchiveListing& listing, unsigned codePage);
 
 // The part of the name after its last "."; a name without "." is its own
 // extension.
-std::string DerivedExtension(std::string_view itemName);
+std::wstring DerivedExtension(std::wstring_view itemName);
 
 // The save dialog's filter for an extension: "%s file (*.%s)|*.%s||", lowered.
-std::string RestoreFilterFor(std::string_view extension);
+std::wstring RestoreFilterFor(std::wstring_view extension);
 
 // The folder followed by the name, with a backslash put between them when
 // the folder ends in none (an archive made elsewhere may lack it).
-std::string PathInFolder(std::string_view folder, std::string_view name);
+std::wstring PathInFolder(std::wstring_view folder, std::wstring_view name);
 
 // Whether an archive's folder may take restored files: a folder in the
 // device namespace ("\\.\", "\\?\") would make an item name such as
 // "PhysicalDrive0" a raw device, which no backup ever stores.
-bool IsRestorableFolder(std::string_view folder);
+bool IsRestorableFolder(std::wstring_view folder);
 
 // Whether an archive's folder names a folder by itself: a drive letter, ":"
 // and a backslash, or a \\server\share. Anything else (empty, "docs\",
 // "c:docs\") would be resolved against whatever folder happens to be current.
 // Says nothing about the device namespaces: see IsRestorableFolder.
-bool NamesAbsoluteFolder(std::string_view folder);
+bool NamesAbsoluteFolder(std::wstring_view folder);
 
 // The other spelling that keeps an item from being written: on a disk that
 // does not tell names apart by case, writing "a.txt" over a stored "A.txt"
 // that is another item of the same archive would silently replace that item.
 // `stored` are the folder's spellings of the item's name, `itemNames` the
 // archive's. Nothing when the item may be written.
-std::optional<std::string> CaseTwinInTheWay(std::string_view itemName, const std::vector<std::string>& stored,
-                                            const SpellingsByCase& itemNames);
+std::optional<std::wstring> CaseTwinInTheWay(std::wstring_view itemName,
+                                             const std::vector<std::wstring>& stored,
+                                             const SpellingsByCase& itemNames);

@@ -1,11 +1,12 @@
 #include "filetypes/extension.h"
 
-std::string ExtensionOf(std::string_view fileName) {
-  const std::size_t dot = fileName.rfind('.');
-  if (dot == std::string_view::npos) return {};
-  return std::string(fileName.substr(dot));
+std::wstring ExtensionOf(std::wstring_view fileName) {
+  const std::size_t dot = fileName.rfind(L'.');
+  if (dot == std::wstring_view::npos) return {};
+  return std::wstring(fileName.substr(dot));
 }
 
-bool IsRegistrableExtension(std::string_view extension) {
-  return extension.size() >= 2 && extension.front() == '.' && extension.find('\\') == std::string_view::npos;
+bool IsRegistrableExtension(std::wstring_view extension) {
+  return extension.size() >= 2 && extension.front() == L'.' &&
+         extension.find(L'\\') == std::wstring_view::npos;
 }

@@ -6,9 +6,9 @@
 
 // The name from its last "." on, the dot included ("report.final.txt" gives
 // ".txt"); a name without a dot has no extension and gives "".
-std::string ExtensionOf(std::string_view fileName);
+std::wstring ExtensionOf(std::wstring_view fileName);
 
 // A dot followed by a name that is one registry key: anything else (empty,
 // a lone ".", no leading dot, a backslash that would reach into another key)
 // is never looked up or written.
-bool IsRegistrableExtension(std::string_view extension);
+bool IsRegistrableExtension(std::wstring_view extension);

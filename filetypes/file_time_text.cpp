@@ -2,7 +2,7 @@
 
 #include "framework/time_format.h"
 
-std::string FileTimeText(const FILETIME& time) {
+std::wstring FileTimeText(const FILETIME& time) {
   SYSTEMTIME universal{};
   SYSTEMTIME local{};
   if (!FileTimeToSystemTime(&time, &universal) ||
@@ -10,5 +10,5 @@ std::string FileTimeText(const FILETIME& time) {
     return {};
   const LocalTime shown{local.wYear,   local.wMonth,  local.wDay,      local.wHour,
                         local.wMinute, local.wSecond, local.wDayOfWeek};
-  return FormatTime(shown, "%b %d,%y %I:%M");
+  return FormatTime(shown, L"%b %d,%y %I:%M");
 }

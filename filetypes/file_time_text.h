@@ -5,4 +5,4 @@
 
 // A file time as the properties show it: local time, "%b %d,%y %I:%M" with
 // English month names ("Mar 05,97 02:15"); empty for a time out of range.
-std::string FileTimeText(const FILETIME& time);
+std::wstring FileTimeText(const FILETIME& time);

@@ -11,25 +11,25 @@ struct IconLocation;
 namespace FileTypeRegistry {
 
 // The icon file shown when none is registered: a text, not a file name.
-inline constexpr char kNoIconFile[] = "none";
+inline constexpr wchar_t kNoIconFile[] = L"none";
 
 // The open command registered for the extension (".txt"), as stored, or
 // "not registered".
-std::string ReadOpenCommand(std::string_view extension);
+std::wstring ReadOpenCommand(std::wstring_view extension);
 
 // The icon registered for the extension, as stored (environment references
 // unexpanded), or {"none", 0}.
-IconLocation ReadDefaultIcon(std::string_view extension);
+IconLocation ReadDefaultIcon(std::wstring_view extension);
 
 // Points the extension at its own ProgID ("txtfile" for ".txt") and registers
 // "<application> %1" as its open command. Returns 0, or the error of the first
 // registry call that failed (what was written before it stays). An empty
 // application, or an extension that is not a dot and a name, writes nothing.
-long WriteOpenCommand(std::string_view extension, std::string_view application);
+long WriteOpenCommand(std::wstring_view extension, std::wstring_view application);
 
 // Points the extension at its own ProgID and registers "<file>,<index>" as its
 // icon, with the same rules as WriteOpenCommand.
-long WriteDefaultIcon(std::string_view extension, std::string_view iconFile, std::int32_t index);
+long WriteDefaultIcon(std::wstring_view extension, std::wstring_view iconFile, std::int32_t index);
 
 // Tells the shell that file types changed, so icons and open commands take
 // effect at once.

@@ -25,6 +25,6 @@ int PreviousIconIndex(int index, int count) {
   return index - 1;
 }
 
-std::string IconCaption(int index, int count) {
-  return FormatString("%d of %d", index == kMaxIndex ? index : index + 1, count);
+std::wstring IconCaption(int index, int count) {
+  return FormatText(L"%d of %d", {index == kMaxIndex ? index : index + 1, count});
 }

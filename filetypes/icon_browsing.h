@@ -11,4 +11,4 @@ int NextIconIndex(int index, int count);
 int PreviousIconIndex(int index, int count);
 
 // "3 of 12" for index 2 of 12 icons.
-std::string IconCaption(int index, int count);
+std::wstring IconCaption(int index, int count);

@@ -1,22 +1,17 @@
 #include "filetypes/icon_file.h"
 
-namespace {
+#include "framework/icon_extraction.h"
 
-// What the extraction returns for a file that is neither a program, a library
-// nor an icon file: a marker, not an icon that could be destroyed.
-const HICON kNotAnIconFile = reinterpret_cast<HICON>(1);
+#include <algorithm>
+#include <limits>
 
-}  // namespace
-
-int CountIcons(const std::string& iconFile) {
-  const HICON count = ExtractIconA(GetModuleHandleA(nullptr), iconFile.c_str(), static_cast<UINT>(-1));
-  return static_cast<int>(reinterpret_cast<UINT_PTR>(count));
+int CountIcons(const std::wstring& iconFile) {
+  constexpr unsigned kMaxCount = std::numeric_limits<int>::max();
+  return static_cast<int>(std::min(IconCountIn(iconFile), kMaxCount));
 }
 
-UniqueIcon ExtractIconAt(const std::string& iconFile, int index) {
+UniqueIcon ExtractIconAt(const std::wstring& iconFile, int index) {
   // -1 asks for the count, not for an icon.
   if (index == -1) return UniqueIcon();
-  const HICON icon = ExtractIconA(GetModuleHandleA(nullptr), iconFile.c_str(), static_cast<UINT>(index));
-  if (icon == nullptr || icon == kNotAnIconFile) return UniqueIcon();
-  return UniqueIcon(icon);
+  return ExtractIconFrom(iconFile, index);
 }

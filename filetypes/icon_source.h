@@ -11,7 +11,7 @@
 #include <vector>
 
 // The system directory, then the Windows directory.
-std::vector<std::string> IconSearchFolders();
+std::vector<std::wstring> IconSearchFolders();
 
 // The file to read icons from, or nothing when the text names none: the
 // fallback text of an unregistered type, an empty text, a name that is
@@ -19,10 +19,10 @@ std::vector<std::string> IconSearchFolders();
 // device or stream name (a colon after the drive), or a relative name that
 // no folder of `folders` holds as a file. A full path ("c:\...", "\\server\...")
 // is taken as it is.
-std::optional<std::string> ResolveIconFile(std::string_view expandedIconFile,
-                                           const std::vector<std::string>& folders,
-                                           const std::function<bool(const std::string&)>& isFile);
+std::optional<std::wstring> ResolveIconFile(std::wstring_view expandedIconFile,
+                                            const std::vector<std::wstring>& folders,
+                                            const std::function<bool(const std::wstring&)>& isFile);
 
 // ResolveIconFile of the text with its environment references expanded,
 // over IconSearchFolders() and the file system.
-std::optional<std::string> IconSourceFile(std::string_view iconFile);
+std::optional<std::wstring> IconSourceFile(std::wstring_view iconFile);

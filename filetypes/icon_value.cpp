@@ -5,23 +5,23 @@
 
 namespace {
 
-bool IsCSpace(char ch) {
-  return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\v' || ch == '\f' || ch == '\r';
+bool IsCSpace(wchar_t ch) {
+  return ch == L' ' || ch == L'\t' || ch == L'\n' || ch == L'\v' || ch == L'\f' || ch == L'\r';
 }
 
-bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
+bool IsDigit(wchar_t ch) { return ch >= L'0' && ch <= L'9'; }
 
-std::int32_t LeadingInteger(std::string_view text) {
+std::int32_t LeadingInteger(std::wstring_view text) {
   std::size_t i = 0;
   while (i < text.size() && IsCSpace(text[i])) ++i;
   bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) negative = text[i++] == L'-';
 
   constexpr std::int64_t kMax = std::numeric_limits<std::int32_t>::max();
   constexpr std::int64_t kMagnitudeLimit = kMax + 1;  // magnitude of INT32_MIN
   std::int64_t magnitude = 0;
   for (; i < text.size() && IsDigit(text[i]); ++i)
-    magnitude = std::min(magnitude * 10 + (text[i] - '0'), kMagnitudeLimit);
+    magnitude = std::min(magnitude * 10 + (text[i] - L'0'), kMagnitudeLimit);
 
   if (negative) return static_cast<std::int32_t>(-magnitude);
   return static_cast<std::int32_t>(std::min(magnitude, kMax));
@@ -29,27 +29,27 @@ std::int32_t LeadingInteger(std::string_view text) {
 
 }  // namespace
 
-IconLocation ParseIconValue(std::string_view value) {
-  const std::size_t comma = value.find(',');
-  if (comma == std::string_view::npos) return IconLocation{std::string(value), 0};
-  return IconLocation{std::string(value.substr(0, comma)), LeadingInteger(value.substr(comma + 1))};
+IconLocation ParseIconValue(std::wstring_view value) {
+  const std::size_t comma = value.find(L',');
+  if (comma == std::wstring_view::npos) return IconLocation{std::wstring(value), 0};
+  return IconLocation{std::wstring(value.substr(0, comma)), LeadingInteger(value.substr(comma + 1))};
 }
 
-std::string ProgIdFor(std::string_view extension) {
-  std::string progId(extension.empty() ? extension : extension.substr(1));
-  progId += "file";
+std::wstring ProgIdFor(std::wstring_view extension) {
+  std::wstring progId(extension.empty() ? extension : extension.substr(1));
+  progId += L"file";
   return progId;
 }
 
-std::string OpenCommandFor(std::string_view application) {
-  std::string command(application);
-  command += " %1";
+std::wstring OpenCommandFor(std::wstring_view application) {
+  std::wstring command(application);
+  command += L" %1";
   return command;
 }
 
-std::string IconValueFor(std::string_view iconFile, std::int32_t index) {
-  std::string value(iconFile);
-  value += ',';
-  value += std::to_string(index);
+std::wstring IconValueFor(std::wstring_view iconFile, std::int32_t index) {
+  std::wstring value(iconFile);
+  value += L',';
+  value += std::to_wstring(index);
   return value;
 }

@@ -7,7 +7,7 @@
 // A DefaultIcon value "file,index", taken as stored (environment references
 // stay unexpanded).
 struct IconLocation {
-  std::string file;
+  std::wstring file;
   std::int32_t index = 0;
 
   friend bool operator==(const IconLocation&, const IconLocation&) = default;
@@ -17,13 +17,13 @@ struct IconLocation {
 // an optional sign, then digits up to the first non-digit; no digits give 0,
 // and a number beyond the 32-bit range is clamped to INT32_MIN/INT32_MAX.
 // Without a comma the whole value is the file and the index is 0.
-IconLocation ParseIconValue(std::string_view value);
+IconLocation ParseIconValue(std::wstring_view value);
 
 // ".txt" -> "txtfile": the extension without its first character + "file".
-std::string ProgIdFor(std::string_view extension);
+std::wstring ProgIdFor(std::wstring_view extension);
 
 // "c:\bin\edit.exe" -> "c:\bin\edit.exe %1"
-std::string OpenCommandFor(std::string_view application);
+std::wstring OpenCommandFor(std::wstring_view application);
 
 // "c:\bin\edit.exe", 2 -> "c:\bin\edit.exe,2"
-std::string IconValueFor(std::string_view iconFile, std::int32_t index);
+std::wstring IconValueFor(std::wstring_view iconFile, std::int32_t index);

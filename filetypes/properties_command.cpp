@@ -8,22 +8,22 @@
 #include "filetypes/icon_value.h"
 #include "filetypes/properties_dialog.h"
 #include "framework/file.h"
-#include "framework/string_format.h"
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace {
 
 constexpr std::size_t kMaxListedNameLength = 512;
 
-std::string FocusedFileName(const CommandWindow& window) {
+std::wstring FocusedFileName(const CommandWindow& window) {
   const std::optional<int> focused = window.FocusedFilePosition();
   if (!focused) return {};
   return window.ListedFileName(*focused).substr(0, kMaxListedNameLength);
 }
 
-void ShowStatus(PropertiesDialog& dialog, const std::string& name, const FileStatus& status) {
+void ShowStatus(PropertiesDialog& dialog, const std::wstring& name, const FileStatus& status) {
   dialog.m_bArchive = (status.attributes & FILE_ATTRIBUTE_ARCHIVE) != 0;
   dialog.m_bReadOnly = (status.attributes & FILE_ATTRIBUTE_READONLY) != 0;
   dialog.m_bHidden = (status.attributes & FILE_ATTRIBUTE_HIDDEN) != 0;
@@ -35,14 +35,14 @@ void ShowStatus(PropertiesDialog& dialog, const std::string& name, const FileSta
   dialog.m_strLastRead = FileTimeText(lastAccess);
   dialog.m_strLastAccessed = FileTimeText(status.lastWrite);
 
-  dialog.m_strSize = FormatString("%d", static_cast<std::int32_t>(static_cast<std::uint32_t>(status.size)));
+  dialog.m_strSize = std::to_wstring(static_cast<std::int32_t>(static_cast<std::uint32_t>(status.size)));
   dialog.m_strFileName = name;
 }
 
 }  // namespace
 
 void EditPropertiesOfFocusedFile(CommandWindow& window) {
-  const std::string name = FocusedFileName(window);
+  const std::wstring name = FocusedFileName(window);
   if (name.empty()) return;
 
   FileStatus status;
@@ -50,13 +50,13 @@ void EditPropertiesOfFocusedFile(CommandWindow& window) {
     // Removed or renamed since the list was filled.
     const DWORD error = GetLastError();
     window.ShowFileError(name, FileException::FromSystemError(error ? error : ERROR_FILE_NOT_FOUND, name),
-                         TextCStr(LocalizedText::ErrorTitle, CurrentLanguage()));
+                         Text(LocalizedText::ErrorTitle, CurrentLanguage()).c_str());
     return;
   }
 
   PropertiesDialog dialog;
   ShowStatus(dialog, name, status);
-  const std::string extension = ExtensionOf(name);
+  const std::wstring extension = ExtensionOf(name);
   const IconLocation icon = FileTypeRegistry::ReadDefaultIcon(extension);
   dialog.m_strIconFile = icon.file;
   dialog.m_nIconIndex = icon.index;

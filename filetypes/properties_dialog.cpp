@@ -9,35 +9,29 @@
 #include "framework/data_exchange.h"
 #include "framework/display_scale.h"
 #include "framework/file_dialog.h"
+#include "framework/system_paths.h"
 #include "framework/unique_handles.h"
 #include "res/resource.h"
 
-#include <array>
 #include <optional>
+#include <string>
+#include <string_view>
 
 namespace {
 
-constexpr UINT kMaxWindowsDirectory = 511;
-constexpr char kIconFileFilter[] =
-    "All Icon Files (*.exe; *.dll; *.ico)|*.exe; *.dll; *.ico|Programs (*.exe)|*.exe|Libraries "
-    "(*.dll)|*.dll|Icon Resources (*.ico)|*.ico||";
-constexpr char kApplicationFilter[] =
-    "Programs (*.exe)|*.exe|Scripts (*.bat; *.cmd)|*.bat; *.cmd|All Executables (*.exe; *.cmd; *.bat)|*.exe; "
-    "*.cmd; *.bat||";
-constexpr char kApplicationTitle[] = "Get A Program File";
-
-std::string WindowsDirectory() {
-  std::array<char, kMaxWindowsDirectory + 1> buffer{};
-  const UINT length = GetWindowsDirectoryA(buffer.data(), kMaxWindowsDirectory);
-  if (length == 0 || length > kMaxWindowsDirectory) return {};
-  return std::string(buffer.data(), length);
-}
+constexpr wchar_t kIconFileFilter[] =
+    L"All Icon Files (*.exe; *.dll; *.ico)|*.exe; *.dll; *.ico|Programs (*.exe)|*.exe|Libraries "
+    L"(*.dll)|*.dll|Icon Resources (*.ico)|*.ico||";
+constexpr wchar_t kApplicationFilter[] =
+    L"Programs (*.exe)|*.exe|Scripts (*.bat; *.cmd)|*.bat; *.cmd|All Executables (*.exe; *.cmd; *.bat)|"
+    L"*.exe; *.cmd; *.bat||";
+constexpr wchar_t kApplicationTitle[] = L"Get A Program File";
 
 // The path chosen in an open dialog over the Windows directory, or "" when cancelled.
-std::string ChooseFile(HWND owner, const char* title, const char* filter) {
+std::wstring ChooseFile(HWND owner, std::wstring_view title, std::wstring_view filter) {
   FileDialog dialog(true, {}, {}, OFN_HIDEREADONLY, filter, owner);
   dialog.m_strTitle = title;
-  dialog.m_strInitialDirectory = WindowsDirectory();
+  dialog.m_strInitialDirectory = WindowsFolderPath();
   if (dialog.DoModal() != IDOK) return {};
   return dialog.GetPathName();
 }
@@ -104,7 +98,7 @@ void PropertiesDialog::DrawIconArea(HDC dc) {
 
   // The text shows the icon file as registered; the icons come from where
   // the shell would find it, never from the folder that is shown.
-  const std::optional<std::string> source = IconSourceFile(m_strIconFile);
+  const std::optional<std::wstring> source = IconSourceFile(m_strIconFile);
   m_nIconCount = source ? CountIcons(*source) : 0;
   if (m_nIconCount == 0) {
     MessageBox(Text(LocalizedText::NoIconsInFile, CurrentLanguage()),
@@ -149,7 +143,7 @@ void PropertiesDialog::OnPreviousIcon() {
 }
 
 void PropertiesDialog::OnChangeIconFile() {
-  const std::string chosen = ChooseFile(GetSafeHwnd(), "", kIconFileFilter);
+  const std::wstring chosen = ChooseFile(GetSafeHwnd(), L"", kIconFileFilter);
   if (chosen.empty()) return;
   m_bIconChanged = TRUE;
   m_strIconFile = chosen;
@@ -159,7 +153,7 @@ void PropertiesDialog::OnChangeIconFile() {
 }
 
 void PropertiesDialog::OnChangeApplication() {
-  const std::string chosen = ChooseFile(GetSafeHwnd(), kApplicationTitle, kApplicationFilter);
+  const std::wstring chosen = ChooseFile(GetSafeHwnd(), kApplicationTitle, kApplicationFilter);
   if (chosen.empty()) return;
   m_bApplicationChanged = TRUE;
   m_strApplication = chosen;

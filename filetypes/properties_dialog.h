@@ -14,18 +14,18 @@ class PropertiesDialog : public MappedDialog<PropertiesDialog> {
   BOOL m_bApplicationChanged = FALSE;
   BOOL m_bIconChanged = FALSE;
   int m_nIconCount = 1;
-  std::string m_strLastAccessed;  // the last-write time
+  std::wstring m_strLastAccessed;  // the last-write time
   BOOL m_bArchive = FALSE;
-  std::string m_strCreated;
-  std::string m_strFileName;
+  std::wstring m_strCreated;
+  std::wstring m_strFileName;
   BOOL m_bHidden = FALSE;
-  std::string m_strLastRead;  // the last-access time
+  std::wstring m_strLastRead;  // the last-access time
   BOOL m_bReadOnly = FALSE;
   BOOL m_bSystem = FALSE;
-  std::string m_strSize;
-  std::string m_strApplication;
+  std::wstring m_strSize;
+  std::wstring m_strApplication;
   int m_nIconIndex = 0;
-  std::string m_strIconFile;
+  std::wstring m_strIconFile;
 
   // Keeps the icon drawing from running inside itself while its message box is up.
   static inline int s_nIconDrawDepth = 0;

@@ -2,19 +2,19 @@
 
 #include "framework/dialog.h"
 
+#include <vector>
+
 namespace {
 
 WinApp* g_application = nullptr;
 const Dialog* g_mainWindow = nullptr;
 
-std::string ModuleBaseName() {
-  char path[MAX_PATH * 4];
-  const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-  std::string name(path, length < sizeof path ? length : 0);
-  const auto slash = name.find_last_of("\\/");
-  if (slash != std::string::npos) name.erase(0, slash + 1);
-  const auto dot = name.rfind('.');
-  if (dot != std::string::npos) name.erase(dot);
+std::wstring ModuleBaseName() {
+  std::wstring name = ProgramPath();
+  const auto slash = name.find_last_of(L"\\/");
+  if (slash != std::wstring::npos) name.erase(0, slash + 1);
+  const auto dot = name.rfind(L'.');
+  if (dot != std::wstring::npos) name.erase(dot);
   return name;
 }
 
@@ -26,19 +26,19 @@ WinApp::~WinApp() {
   if (g_application == this) g_application = nullptr;
 }
 
-std::string WinApp::CommandLineText() { return TextAfterProgramName(GetCommandLineA()); }
+std::wstring WinApp::CommandLineText() { return TextAfterProgramName(GetCommandLineW()); }
 
-std::string WinApp::TextAfterProgramName(std::string_view commandLine) {
-  const auto isBlank = [](char c) { return c == ' ' || c == '\t'; };
+std::wstring WinApp::TextAfterProgramName(std::wstring_view commandLine) {
+  const auto isBlank = [](wchar_t c) { return c == L' ' || c == L'\t'; };
   std::size_t at = 0;
-  if (!commandLine.empty() && commandLine[0] == '"') {
-    const std::size_t closing = commandLine.find('"', 1);
-    at = closing == std::string_view::npos ? commandLine.size() : closing + 1;
+  if (!commandLine.empty() && commandLine[0] == L'"') {
+    const std::size_t closing = commandLine.find(L'"', 1);
+    at = closing == std::wstring_view::npos ? commandLine.size() : closing + 1;
   } else {
     while (at < commandLine.size() && !isBlank(commandLine[at])) ++at;
   }
   while (at < commandLine.size() && isBlank(commandLine[at])) ++at;
-  return std::string(commandLine.substr(at));
+  return std::wstring(commandLine.substr(at));
 }
 
 int WinApp::Run() {
@@ -48,9 +48,21 @@ int WinApp::Run() {
   return 0;
 }
 
-const std::string& ApplicationName() {
-  static const std::string name = ModuleBaseName();
+const std::wstring& ApplicationName() {
+  static const std::wstring name = ModuleBaseName();
   return name;
+}
+
+std::wstring ProgramPath() {
+  // The call gives no size: a path that filled the buffer may have been cut,
+  // so it is read again into a larger one.
+  std::vector<wchar_t> path(MAX_PATH);
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length == 0) return {};
+    if (length < path.size()) return std::wstring(path.data(), length);
+    path.resize(path.size() * 2);
+  }
 }
 
 void EnableControlStyles() {

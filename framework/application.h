@@ -20,20 +20,22 @@ class WinApp {
   virtual BOOL InitInstance() = 0;
 
   // The command-line text after the program name, as the shell handed it over.
-  static std::string CommandLineText();
+  static std::wstring CommandLineText();
   // What follows the program name in a whole command line: the name is
   // skipped as the C runtime does (quoted, or up to a blank), with the blanks
   // after it; the rest is kept verbatim.
-  static std::string TextAfterProgramName(std::string_view commandLine);
+  static std::wstring TextAfterProgramName(std::wstring_view commandLine);
 
   // Called from WinMain: hands over the command line, then runs InitInstance.
   static int Run();
 
-  std::string m_strCmdLine;  // empty unless Run() filled it
+  std::wstring m_strCmdLine;  // empty unless Run() filled it
 };
 
 // The executable's base name ("Dorvex" for Dorvex.exe).
-const std::string& ApplicationName();
+const std::wstring& ApplicationName();
+// The executable's full path (GetModuleFileNameW).
+std::wstring ProgramPath();
 
 // Replaces the 3-D look switch of old frameworks: registers the common
 // control classes (progress bar) with the visual styles of the manifest.

@@ -18,7 +18,6 @@ class DataExchange {
   HWND PrepareControl(int controlId);
   HWND PrepareEdit(int controlId);
   HWND LastControl() const { return m_lastControl; }
-  [[noreturn]] void Fail(const std::string& message);
   [[noreturn]] void Fail(const std::wstring& message);
   void FocusFailedControl() const;
 
@@ -29,13 +28,13 @@ class DataExchange {
   bool m_lastWasEdit = false;
 };
 
-void DDX_Text(DataExchange& exchange, int controlId, std::string& value);
+void DDX_Text(DataExchange& exchange, int controlId, std::wstring& value);
 void DDX_Text(DataExchange& exchange, int controlId, std::uint32_t& value);
 // The radio group that starts at firstControlId: the index of the checked
 // button, -1 when none is checked.
 void DDX_Radio(DataExchange& exchange, int firstControlId, int& value);
 void DDX_Check(DataExchange& exchange, int controlId, BOOL& value);
 
-void DDV_MaxChars(DataExchange& exchange, const std::string& value, std::size_t maxChars);
+void DDV_MaxChars(DataExchange& exchange, const std::wstring& value, std::size_t maxChars);
 void DDV_MinMaxUInt(DataExchange& exchange, std::uint32_t value, std::uint32_t minValue,
                     std::uint32_t maxValue);

@@ -1,9 +1,9 @@
 #include "framework/dialog.h"
 
-#include "framework/ansi_text.h"
 #include "framework/application.h"
 #include "framework/data_exchange.h"
 #include "framework/framework_messages.h"
+#include "framework/window_text.h"
 
 #include <exception>
 #include <vector>
@@ -45,15 +45,14 @@ INT_PTR Dialog::DoModal() {
   m_modal = true;
   m_bInitialized = false;
   SetLastError(0);
-  const INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_templateId), owner,
+  const INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId), owner,
                                          &Dialog::DialogProc, reinterpret_cast<LPARAM>(this));
   const DWORD error = GetLastError();
   m_modal = false;
   if (!m_bInitialized) {
     // A missing template, a control class that cannot be made, an owner that
     // is gone: the user saw nothing, so nothing may count as an answer.
-    ::MessageBoxA(owner, DialogNotShownText(m_templateId, error).c_str(), ApplicationName().c_str(),
-                  MB_OK | MB_ICONSTOP);
+    ShowMessageBox(owner, DialogNotShownText(m_templateId, error), ApplicationName(), MB_OK | MB_ICONSTOP);
     return kNotShown;
   }
   return result;
@@ -62,7 +61,7 @@ INT_PTR Dialog::DoModal() {
 bool Dialog::CreateModeless(HWND parent) {
   m_parent = parent;
   m_modal = false;
-  return CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_templateId), parent,
+  return CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId), parent,
                             &Dialog::DialogProc, reinterpret_cast<LPARAM>(this)) != nullptr;
 }
 
@@ -70,10 +69,10 @@ void Dialog::DestroyWindow() {
   if (m_hWnd) ::DestroyWindow(m_hWnd);
 }
 
-std::string Dialog::GetDlgItemText(int controlId) const { return ReadWindowText(GetDlgItem(controlId)).text; }
+std::wstring Dialog::GetDlgItemText(int controlId) const { return ReadWindowText(GetDlgItem(controlId)); }
 
-void Dialog::SetDlgItemText(int controlId, std::string_view text) {
-  ::SetDlgItemTextA(m_hWnd, controlId, std::string(text).c_str());
+void Dialog::SetDlgItemText(int controlId, std::wstring_view text) {
+  ::SetDlgItemTextW(m_hWnd, controlId, std::wstring(text).c_str());
 }
 
 void Dialog::EndDialog(INT_PTR result) {
@@ -84,8 +83,8 @@ void Dialog::EndDialog(INT_PTR result) {
   }
 }
 
-int Dialog::MessageBox(std::string_view text, std::string_view caption, UINT style) const {
-  return ::MessageBoxA(m_hWnd, std::string(text).c_str(), std::string(caption).c_str(), style);
+int Dialog::MessageBox(std::wstring_view text, std::wstring_view caption, UINT style) const {
+  return ShowMessageBox(m_hWnd, text, caption, style);
 }
 
 bool Dialog::UpdateData(bool saveAndValidate) {
@@ -134,7 +133,7 @@ INT_PTR Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   const std::optional<LRESULT> result = OnWindowMessage(message, wParam, lParam);
   if (!result) return FALSE;
   if (ReturnsResultDirectly(message)) return static_cast<INT_PTR>(*result);
-  SetWindowLongPtrA(m_hWnd, DWLP_MSGRESULT, *result);
+  SetWindowLongPtrW(m_hWnd, DWLP_MSGRESULT, *result);
   return TRUE;
 }
 
@@ -144,13 +143,13 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND window, UINT message, WPARAM wParam, LP
     self = reinterpret_cast<Dialog*>(lParam);
     self->m_hWnd = window;
     self->m_bInitialized = true;
-    SetWindowLongPtrA(window, DWLP_USER, lParam);
+    SetWindowLongPtrW(window, DWLP_USER, lParam);
   } else {
-    self = reinterpret_cast<Dialog*>(GetWindowLongPtrA(window, DWLP_USER));
+    self = reinterpret_cast<Dialog*>(GetWindowLongPtrW(window, DWLP_USER));
   }
   if (!self) return FALSE;
   if (message == WM_NCDESTROY) {
-    SetWindowLongPtrA(window, DWLP_USER, 0);
+    SetWindowLongPtrW(window, DWLP_USER, 0);
     self->m_hWnd = nullptr;
     return FALSE;
   }
@@ -158,7 +157,7 @@ INT_PTR CALLBACK Dialog::DialogProc(HWND window, UINT message, WPARAM wParam, LP
     return self->HandleMessage(message, wParam, lParam);
   } catch (...) {
     const UncaughtExceptionReport report = ReportOfUncaughtException(std::current_exception());
-    ::MessageBoxA(window, report.text.c_str(), ApplicationName().c_str(), MB_OK | report.icon);
+    ShowMessageBox(window, report.text, ApplicationName(), MB_OK | report.icon);
   }
   return message == WM_INITDIALOG ? TRUE : FALSE;
 }

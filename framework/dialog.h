@@ -32,10 +32,10 @@ class Dialog {
 
   HWND GetSafeHwnd() const { return m_hWnd; }
   HWND GetDlgItem(int controlId) const { return ::GetDlgItem(m_hWnd, controlId); }
-  std::string GetDlgItemText(int controlId) const;
-  void SetDlgItemText(int controlId, std::string_view text);
+  std::wstring GetDlgItemText(int controlId) const;
+  void SetDlgItemText(int controlId, std::wstring_view text);
   void EndDialog(INT_PTR result);
-  int MessageBox(std::string_view text, std::string_view caption, UINT style) const;
+  int MessageBox(std::wstring_view text, std::wstring_view caption, UINT style) const;
 
   // Moves data between the controls and the members; false when a check failed
   // (its message has been shown and the focus put back into the control).

@@ -7,7 +7,7 @@ namespace {
 // Looked up at run time: older systems lack these, and the program still runs there.
 template <typename Function>
 Function User32Function(const char* name) {
-  HMODULE user32 = GetModuleHandleA("user32.dll");
+  HMODULE user32 = GetModuleHandleW(L"user32.dll");
   if (user32 == nullptr) return nullptr;
   return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(GetProcAddress(user32, name)));
 }

@@ -1,5 +1,7 @@
 #include "framework/file.h"
 
+#include "framework/sized_text.h"
+
 #include <algorithm>
 
 namespace {
@@ -16,20 +18,20 @@ void CopyStatus(const Info& info, FileStatus& status) {
 
 }  // namespace
 
-std::string FullPathOf(const std::string& path) {
-  char buffer[MAX_PATH * 4];
-  const DWORD length = GetFullPathNameA(path.c_str(), sizeof buffer, buffer, nullptr);
-  if (length == 0 || length >= sizeof buffer) return path;
-  return std::string(buffer, length);
+std::wstring FullPathOf(const std::wstring& path) {
+  std::wstring full = ReadSizedText([&](wchar_t* buffer, DWORD capacity) {
+    return GetFullPathNameW(path.c_str(), capacity, buffer, nullptr);
+  });
+  return full.empty() ? path : full;
 }
 
-bool File::Open(std::string_view path, Mode mode, FileException* error) {
+bool File::Open(std::wstring_view path, Mode mode, FileException* error) {
   m_handle.reset();
-  const std::string name(path);
+  const std::wstring name(path);
   const DWORD access = mode == Mode::ReadExisting ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
   const DWORD disposition = mode == Mode::ReadExisting ? OPEN_EXISTING : CREATE_ALWAYS;
   UniqueFileHandle handle(
-      CreateFileA(name.c_str(), access, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
+      CreateFileW(name.c_str(), access, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!handle) {
     const DWORD lastError = GetLastError();
     if (error) *error = FileException::FromSystemError(lastError, name);
@@ -74,9 +76,9 @@ void File::Close() {
   if (!CloseHandle(handle)) ThrowLastError(GetLastError());
 }
 
-std::string File::GetFileName() const {
-  const auto separator = m_strFilePath.find_last_of("\\/:");
-  return separator == std::string::npos ? m_strFilePath : m_strFilePath.substr(separator + 1);
+std::wstring File::GetFileName() const {
+  const auto separator = m_strFilePath.find_last_of(L"\\/:");
+  return separator == std::wstring::npos ? m_strFilePath : m_strFilePath.substr(separator + 1);
 }
 
 bool File::GetStatus(FileStatus& status) const {
@@ -86,26 +88,39 @@ bool File::GetStatus(FileStatus& status) const {
   return true;
 }
 
-bool File::GetStatus(std::string_view name, FileStatus& status) {
-  const std::string path(name);
+bool File::GetStatus(std::wstring_view name, FileStatus& status) {
+  const std::wstring path(name);
   // A wildcard would make the search report some other file.
-  if (path.empty() || path.find_first_of("*?") != std::string::npos) return false;
-  WIN32_FIND_DATAA found{};
-  UniqueFindHandle search(FindFirstFileA(path.c_str(), &found));
+  if (path.empty() || path.find_first_of(L"*?") != std::wstring::npos) return false;
+  WIN32_FIND_DATAW found{};
+  UniqueFindHandle search(FindFirstFileW(path.c_str(), &found));
   if (!search) return false;
   CopyStatus(found, status);
   return true;
 }
 
-void File::Rename(std::string_view oldName, std::string_view newName) {
-  const std::string from(oldName);
-  const std::string to(newName);
-  if (!MoveFileA(from.c_str(), to.c_str())) throw FileException::FromSystemError(GetLastError(), from);
+std::optional<DWORD> File::GetAttributes(std::wstring_view path, DWORD* systemError) {
+  const std::wstring name(path);
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (GetFileAttributesExW(name.c_str(), GetFileExInfoStandard, &data)) return data.dwFileAttributes;
+  if (systemError) *systemError = GetLastError();
+  return std::nullopt;
 }
 
-void File::Remove(std::string_view name) {
-  const std::string path(name);
-  if (!DeleteFileA(path.c_str())) throw FileException::FromSystemError(GetLastError(), path);
+void File::Rename(std::wstring_view oldName, std::wstring_view newName) {
+  const std::wstring from(oldName);
+  if (const std::uint32_t error = TryRename(from, newName)) throw FileException::FromSystemError(error, from);
+}
+
+std::uint32_t File::TryRename(std::wstring_view oldName, std::wstring_view newName) {
+  const std::wstring from(oldName);
+  const std::wstring to(newName);
+  return MoveFileW(from.c_str(), to.c_str()) ? 0 : GetLastError();
+}
+
+void File::Remove(std::wstring_view name) {
+  const std::wstring path(name);
+  if (!DeleteFileW(path.c_str())) throw FileException::FromSystemError(GetLastError(), path);
 }
 
 void File::ThrowLastError(DWORD error) const { throw FileException::FromSystemError(error, m_strFilePath); }

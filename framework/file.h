@@ -5,6 +5,7 @@
 #include "framework/unique_handles.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,7 +19,7 @@ struct FileStatus {
 
 // The full path of a possibly relative path; the path itself when the
 // platform cannot make one.
-std::string FullPathOf(const std::string& path);
+std::wstring FullPathOf(const std::wstring& path);
 
 class File {
  public:
@@ -36,7 +37,7 @@ class File {
   ~File() = default;  // closes without reporting: the command is already ending
 
   // Returns false and fills *error (when given) if the file cannot be opened.
-  bool Open(std::string_view path, Mode mode, FileException* error);
+  bool Open(std::wstring_view path, Mode mode, FileException* error);
 
   // Returns the bytes read, fewer than asked only at the end of the file.
   std::uint32_t Read(void* buffer, std::uint32_t count);
@@ -48,21 +49,26 @@ class File {
 
   // The full path the file was opened by, and its last component (the text
   // after the last "\", "/" or ":").
-  const std::string& GetFilePath() const { return m_strFilePath; }
-  std::string GetFileName() const;
+  const std::wstring& GetFilePath() const { return m_strFilePath; }
+  std::wstring GetFileName() const;
 
   bool GetStatus(FileStatus& status) const;
   // Looks the name up in its folder (no need to open it).
-  static bool GetStatus(std::string_view name, FileStatus& status);
+  static bool GetStatus(std::wstring_view name, FileStatus& status);
+  // GetFileAttributesExW: the attributes, or nullopt with the system error.
+  static std::optional<DWORD> GetAttributes(std::wstring_view path, DWORD* systemError = nullptr);
 
-  static void Rename(std::string_view oldName, std::string_view newName);
-  static void Remove(std::string_view name);
+  static void Rename(std::wstring_view oldName, std::wstring_view newName);
+  // MoveFileW: 0, or the system error (nothing thrown), for callers that
+  // decide per error what a failed move means.
+  static std::uint32_t TryRename(std::wstring_view oldName, std::wstring_view newName);
+  static void Remove(std::wstring_view name);
 
  private:
   [[noreturn]] void ThrowLastError(DWORD error) const;
 
   UniqueFileHandle m_handle;
-  std::string m_strFilePath;
+  std::wstring m_strFilePath;
 };
 
 // Windows' "no time stamp": a zero FILETIME.

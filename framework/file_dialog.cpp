@@ -1,12 +1,22 @@
 #include "framework/file_dialog.h"
 
+#include "framework/system_paths.h"
+
+#include <algorithm>
 #include <vector>
 
-std::string PlatformFilterFrom(std::string_view filter) {
-  std::vector<std::string> parts;
-  std::string current;
-  for (char c : filter) {
-    if (c == '|') {
+namespace {
+
+// Room for the longest path the platform can name.
+constexpr std::size_t kFileBufferLength = 32768;
+
+}  // namespace
+
+std::wstring PlatformFilterFrom(std::wstring_view filter) {
+  std::vector<std::wstring> parts;
+  std::wstring current;
+  for (wchar_t c : filter) {
+    if (c == L'|') {
       parts.push_back(current);
       current.clear();
     } else {
@@ -16,17 +26,17 @@ std::string PlatformFilterFrom(std::string_view filter) {
   parts.push_back(current);
   while (!parts.empty() && parts.back().empty()) parts.pop_back();
   if (parts.size() % 2 == 1) parts.push_back(parts.back());
-  std::string result;
+  std::wstring result;
   for (const auto& part : parts) {
     result += part;
-    result += '\0';
+    result += L'\0';
   }
-  result += '\0';
+  result += L'\0';
   return result;
 }
 
-FileDialog::FileDialog(bool openFileDialog, std::string_view defaultExtension,
-                       std::string_view initialFileName, DWORD flags, std::string_view filter, HWND owner)
+FileDialog::FileDialog(bool openFileDialog, std::wstring_view defaultExtension,
+                       std::wstring_view initialFileName, DWORD flags, std::wstring_view filter, HWND owner)
     : m_bOpenFileDialog(openFileDialog),
       m_strDefaultExtension(defaultExtension),
       m_strInitialFileName(initialFileName),
@@ -35,10 +45,10 @@ FileDialog::FileDialog(bool openFileDialog, std::string_view defaultExtension,
       m_hOwner(owner) {}
 
 INT_PTR FileDialog::DoModal() {
-  std::vector<char> file(4096, '\0');
+  std::vector<wchar_t> file(std::max(kFileBufferLength, m_strInitialFileName.size() + 1), L'\0');
   m_strInitialFileName.copy(file.data(), file.size() - 1);
 
-  OPENFILENAMEA request{};
+  OPENFILENAMEW request{};
   request.lStructSize = sizeof request;
   request.hwndOwner = m_hOwner;
   request.lpstrFilter = m_strFilter.size() > 1 ? m_strFilter.c_str() : nullptr;
@@ -49,25 +59,24 @@ INT_PTR FileDialog::DoModal() {
   request.lpstrDefExt = m_strDefaultExtension.empty() ? nullptr : m_strDefaultExtension.c_str();
   request.Flags = m_dwFlags | OFN_EXPLORER | OFN_NOCHANGEDIR;
 
-  char savedDirectory[MAX_PATH * 4];
-  const DWORD savedLength = GetCurrentDirectoryA(sizeof savedDirectory, savedDirectory);
-  const bool saved = savedLength > 0 && savedLength < sizeof savedDirectory;
+  const std::wstring savedDirectory = CurrentDirectory();
+  const bool saved = !savedDirectory.empty();
   // Given no folder, the platform opens the folder it last used, or the
   // user's documents, rather than the current directory: name it.
   if (!m_strInitialDirectory.empty()) {
     request.lpstrInitialDir = m_strInitialDirectory.c_str();
   } else if (saved) {
-    request.lpstrInitialDir = savedDirectory;
+    request.lpstrInitialDir = savedDirectory.c_str();
   }
-  const BOOL chosen = m_bOpenFileDialog ? GetOpenFileNameA(&request) : GetSaveFileNameA(&request);
-  if (saved) SetCurrentDirectoryA(savedDirectory);
+  const BOOL chosen = m_bOpenFileDialog ? GetOpenFileNameW(&request) : GetSaveFileNameW(&request);
+  if (saved) ChangeCurrentDirectory(savedDirectory);
 
   if (!chosen) return IDCANCEL;
   m_strPathName = file.data();
   return IDOK;
 }
 
-std::string FileDialog::GetFolderPath() const {
-  const auto separator = m_strPathName.find_last_of("\\/");
-  return separator == std::string::npos ? std::string() : m_strPathName.substr(0, separator + 1);
+std::wstring FileDialog::GetFolderPath() const {
+  const auto separator = m_strPathName.find_last_of(L"\\/");
+  return separator == std::wstring::npos ? std::wstring() : m_strPathName.substr(0, separator + 1);
 }

@@ -15,25 +15,25 @@ class FileDialog {
  public:
   // filter: pairs of description and pattern separated by "|", ended by "||";
   // a lone pattern ("*.Backup") serves as its own description.
-  FileDialog(bool openFileDialog, std::string_view defaultExtension, std::string_view initialFileName,
-             DWORD flags, std::string_view filter, HWND owner);
+  FileDialog(bool openFileDialog, std::wstring_view defaultExtension, std::wstring_view initialFileName,
+             DWORD flags, std::wstring_view filter, HWND owner);
 
-  std::string m_strTitle;             // empty: the platform's default title
-  std::string m_strInitialDirectory;  // empty: the current directory, named to the platform
+  std::wstring m_strTitle;             // empty: the platform's default title
+  std::wstring m_strInitialDirectory;  // empty: the current directory, named to the platform
 
   INT_PTR DoModal();  // IDOK or IDCANCEL
-  const std::string& GetPathName() const { return m_strPathName; }
-  std::string GetFolderPath() const;  // the chosen path without its last component
+  const std::wstring& GetPathName() const { return m_strPathName; }
+  std::wstring GetFolderPath() const;  // the chosen path without its last component
 
  private:
   bool m_bOpenFileDialog;
-  std::string m_strDefaultExtension;
-  std::string m_strInitialFileName;
+  std::wstring m_strDefaultExtension;
+  std::wstring m_strInitialFileName;
   DWORD m_dwFlags;
-  std::string m_strFilter;  // NUL-separated, as the platform wants it
+  std::wstring m_strFilter;  // NUL-separated, as the platform wants it
   HWND m_hOwner;
-  std::string m_strPathName;
+  std::wstring m_strPathName;
 };
 
 // "a|b|c|d||" → "a\0b\0c\0d\0\0"
-std::string PlatformFilterFrom(std::string_view filter);
+std::wstring PlatformFilterFrom(std::wstring_view filter);

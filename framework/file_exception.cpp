@@ -61,37 +61,37 @@ int FileCauseFromSystemError(std::uint32_t systemError) {
   }
 }
 
-std::string_view FileCauseSentence(int cause) {
+std::wstring_view FileCauseSentence(int cause) {
   switch (cause) {
     case FileCause::none:
-      return "no error occurred";
+      return L"no error occurred";
     case FileCause::fileNotFound:
-      return "the file could not be located.";
+      return L"the file could not be located.";
     case FileCause::badPath:
-      return "all or part of the path is invalid.";
+      return L"all or part of the path is invalid.";
     case FileCause::tooManyOpenFiles:
-      return "the permitted number of open files\nhas been exceeded.";
+      return L"the permitted number of open files\nhas been exceeded.";
     case FileCause::accessDenied:
-      return "the file can not be accessed.";
+      return L"the file can not be accessed.";
     case FileCause::invalidFile:
-      return "there was an attempt to use\nan invalid file handle.";
+      return L"there was an attempt to use\nan invalid file handle.";
     case FileCause::removeCurrentDir:
-      return "the current working directory\ncannot be removed.";
+      return L"the current working directory\ncannot be removed.";
     case FileCause::directoryFull:
-      return "there are no more directory entries.";
+      return L"there are no more directory entries.";
     case FileCause::badSeek:
-      return "there was an error trying\nto set the file pointer.";
+      return L"there was an error trying\nto set the file pointer.";
     case FileCause::hardIO:
-      return "there was a hardware error.";
+      return L"there was a hardware error.";
     case FileCause::sharingViolation:
-      return "a shared region is locked.";
+      return L"a shared region is locked.";
     case FileCause::lockViolation:
-      return "there was an attempt to lock\na region that is already locked.";
+      return L"there was an attempt to lock\na region that is already locked.";
     case FileCause::diskFull:
-      return "The disk is full.";
+      return L"The disk is full.";
     case FileCause::endOfFile:
-      return "end of file has been encounered.";
+      return L"end of file has been encounered.";
     default:
-      return "an unspecified error occurred";
+      return L"an unspecified error occurred";
   }
 }

@@ -27,19 +27,19 @@ inline constexpr int endOfFile = 14;
 int FileCauseFromSystemError(std::uint32_t systemError);
 
 // The sentence that completes "<name> could not be opened because".
-std::string_view FileCauseSentence(int cause);
+std::wstring_view FileCauseSentence(int cause);
 
 class FileException {
  public:
   FileException() = default;
-  FileException(int cause, std::uint32_t systemError, std::string fileName)
+  FileException(int cause, std::uint32_t systemError, std::wstring fileName)
       : m_cause(cause), m_lOsError(systemError), m_strFileName(std::move(fileName)) {}
 
-  static FileException FromSystemError(std::uint32_t systemError, std::string fileName) {
+  static FileException FromSystemError(std::uint32_t systemError, std::wstring fileName) {
     return {FileCauseFromSystemError(systemError), systemError, std::move(fileName)};
   }
 
   int m_cause = FileCause::none;
   std::uint32_t m_lOsError = 0;
-  std::string m_strFileName;
+  std::wstring m_strFileName;
 };

@@ -2,13 +2,13 @@
 
 #include "framework/unique_handles.h"
 
-std::vector<std::string> NamesMatching(const std::string& pattern) {
-  std::vector<std::string> names;
-  WIN32_FIND_DATAA found{};
-  const UniqueFindHandle search(FindFirstFileA(pattern.c_str(), &found));
+std::vector<std::wstring> NamesMatching(const std::wstring& pattern) {
+  std::vector<std::wstring> names;
+  WIN32_FIND_DATAW found{};
+  const UniqueFindHandle search(FindFirstFileW(pattern.c_str(), &found));
   if (!search) return names;
   do {
     names.emplace_back(found.cFileName);
-  } while (FindNextFileA(search.get(), &found));
+  } while (FindNextFileW(search.get(), &found));
   return names;
 }

@@ -6,4 +6,4 @@
 // Every name that a wildcard search for `pattern` (a path whose last part may
 // hold * and ?) finds, spelled as the folder stores it. A search by an exact
 // name is no use for that: on some disks it echoes the spelling asked for.
-std::vector<std::string> NamesMatching(const std::string& pattern);
+std::vector<std::wstring> NamesMatching(const std::wstring& pattern);

@@ -1,6 +1,7 @@
 #include "framework/parse_number.h"
 
 #include <charconv>
+#include <string>
 
 namespace {
 
@@ -31,4 +32,15 @@ std::optional<std::uint32_t> ParseUnsignedField(std::string_view text) {
   const auto [stop, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (error != std::errc{} || stop != text.data() + text.size()) return std::nullopt;
   return negative ? static_cast<std::uint32_t>(0u - value) : value;
+}
+
+std::optional<std::uint32_t> ParseUnsignedField(std::wstring_view text) {
+  text = text.substr(0, kCharactersRead);
+  std::string ascii;
+  ascii.reserve(text.size());
+  for (const wchar_t ch : text) {
+    if (ch > 0x7F) return std::nullopt;
+    ascii += static_cast<char>(ch);
+  }
+  return ParseUnsignedField(std::string_view(ascii));
 }

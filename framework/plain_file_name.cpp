@@ -6,49 +6,56 @@
 
 namespace {
 
+// In UTF-16 units, as the file systems count a name's length.
 constexpr std::size_t kMaxComponentLength = 255;
 
-bool IsForbiddenCharacter(char c) {
-  const auto byte = static_cast<unsigned char>(c);
-  if (byte < 0x20) {
+bool IsForbiddenCharacter(wchar_t c) {
+  if (c < 0x20) {
     return true;
   }
-  constexpr std::string_view kForbidden = "\\/:*?\"<>|";
-  return kForbidden.find(c) != std::string_view::npos;
+  constexpr std::wstring_view kForbidden = L"\\/:*?\"<>|";
+  return kForbidden.find(c) != std::wstring_view::npos;
 }
 
-char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+// Only ASCII letters: Windows matches device names by them alone.
+wchar_t AsciiUpper(wchar_t c) { return (c >= L'a' && c <= L'z') ? static_cast<wchar_t>(c - L'a' + L'A') : c; }
 
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-  return std::ranges::equal(a, b, [](char x, char y) { return AsciiUpper(x) == AsciiUpper(y); });
+bool EqualsIgnoringAsciiCase(std::wstring_view a, std::wstring_view b) {
+  return std::ranges::equal(a, b, [](wchar_t x, wchar_t y) { return AsciiUpper(x) == AsciiUpper(y); });
+}
+
+bool IsDeviceDigit(wchar_t c) {
+  constexpr wchar_t kSuperscriptOne = 0x00B9;
+  constexpr wchar_t kSuperscriptTwo = 0x00B2;
+  constexpr wchar_t kSuperscriptThree = 0x00B3;
+  return (c >= L'0' && c <= L'9') || c == kSuperscriptOne || c == kSuperscriptTwo || c == kSuperscriptThree;
 }
 
 // Windows maps such a name to the device whatever extension follows it, and
 // ignores blanks between the device name and the extension.
-bool IsDeviceName(std::string_view name) {
-  std::string_view stem = name.substr(0, name.find('.'));
-  while (!stem.empty() && stem.back() == ' ') {
+bool IsDeviceName(std::wstring_view name) {
+  std::wstring_view stem = name.substr(0, name.find(L'.'));
+  while (!stem.empty() && stem.back() == L' ') {
     stem.remove_suffix(1);
   }
-  constexpr std::array<std::string_view, 6> kDevices = {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"};
-  if (std::ranges::any_of(kDevices, [&](std::string_view d) { return EqualsIgnoringAsciiCase(stem, d); })) {
+  constexpr std::array<std::wstring_view, 6> kDevices = {L"CON", L"PRN",    L"AUX",
+                                                         L"NUL", L"CONIN$", L"CONOUT$"};
+  if (std::ranges::any_of(kDevices, [&](std::wstring_view d) { return EqualsIgnoringAsciiCase(stem, d); })) {
     return true;
   }
   if (stem.size() != 4) {
     return false;
   }
-  const std::string_view prefix = stem.substr(0, 3);
-  if (!EqualsIgnoringAsciiCase(prefix, "COM") && !EqualsIgnoringAsciiCase(prefix, "LPT")) {
+  const std::wstring_view prefix = stem.substr(0, 3);
+  if (!EqualsIgnoringAsciiCase(prefix, L"COM") && !EqualsIgnoringAsciiCase(prefix, L"LPT")) {
     return false;
   }
-  // 0xB9, 0xB2, 0xB3: superscript one, two, three in code page 1252.
-  const auto digit = static_cast<unsigned char>(stem[3]);
-  return (digit >= '0' && digit <= '9') || digit == 0xB9 || digit == 0xB2 || digit == 0xB3;
+  return IsDeviceDigit(stem[3]);
 }
 
 }  // namespace
 
-bool IsPlainFileName(std::string_view name) {
+bool IsPlainFileName(std::wstring_view name) {
   if (name.empty() || name.size() > kMaxComponentLength) {
     return false;
   }
@@ -56,7 +63,7 @@ bool IsPlainFileName(std::string_view name) {
     return false;
   }
   // Covers "." and "..": Windows drops trailing dots and blanks.
-  if (name.back() == '.' || name.back() == ' ') {
+  if (name.back() == L'.' || name.back() == L' ') {
     return false;
   }
   return !IsDeviceName(name);

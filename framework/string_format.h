@@ -1,5 +1,30 @@
-// printf-style formatting into a std::string, for the program's message texts.
+// Filling the placeholders of the program's message texts. Typed arguments
+// instead of a C variable argument list: a name that holds "%s" is only ever
+// an argument, and no argument can be read as another type.
 #pragma once
-#include <string>
 
-std::string FormatString(const char* format, ...) __attribute__((format(printf, 1, 2)));
+#include <concepts>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <variant>
+
+class FormatArgument {
+ public:
+  FormatArgument(std::wstring_view text) : m_value(text) {}  // NOLINT: implicit by design
+  FormatArgument(const std::wstring& text) : m_value(std::wstring_view(text)) {}  // NOLINT
+  FormatArgument(const wchar_t* text) : m_value(std::wstring_view(text)) {}  // NOLINT
+  template <std::integral T>
+  FormatArgument(T number) : m_value(static_cast<long long>(number)) {}  // NOLINT
+
+  const std::variant<std::wstring_view, long long>& Value() const { return m_value; }
+
+ private:
+  std::variant<std::wstring_view, long long> m_value;
+};
+
+// "%s" takes the next argument as text, "%d" as a decimal number, "%%" is a
+// percent sign. A placeholder without an argument, or of the other kind, and
+// any other conversion stay as they stand. Each placeholder uses up the next
+// argument, even one of the other kind, so that the later ones still pair up.
+std::wstring FormatText(std::wstring_view format, std::initializer_list<FormatArgument> arguments);

@@ -5,27 +5,28 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 7> kDayNames{"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                                    "Thursday", "Friday", "Saturday"};
-constexpr std::array<std::string_view, 12> kMonthNames{"January",   "February", "March",    "April",
-                                                       "May",       "June",     "July",     "August",
-                                                       "September", "October",  "November", "December"};
+constexpr std::array<std::wstring_view, 7> kDayNames{L"Sunday",   L"Monday", L"Tuesday", L"Wednesday",
+                                                     L"Thursday", L"Friday", L"Saturday"};
+constexpr std::array<std::wstring_view, 12> kMonthNames{L"January",   L"February", L"March",    L"April",
+                                                        L"May",       L"June",     L"July",     L"August",
+                                                        L"September", L"October",  L"November", L"December"};
 
 template <std::size_t N>
-std::string_view NameAt(const std::array<std::string_view, N>& names, int index) {
-  if (index < 0 || static_cast<std::size_t>(index) >= N) return "?";
+std::wstring_view NameAt(const std::array<std::wstring_view, N>& names, int index) {
+  if (index < 0 || static_cast<std::size_t>(index) >= N) return L"?";
   return names[static_cast<std::size_t>(index)];
 }
 
-void AppendNumber(std::string& out, long long value, int minDigits) {
+void AppendNumber(std::wstring& out, long long value, int minDigits) {
   if (value < 0) {
-    out += '-';
+    out += L'-';
     value = -value;
   }
   std::array<char, 24> digits{};
   auto [end, ec] = std::to_chars(digits.data(), digits.data() + digits.size(), value);
   const auto length = static_cast<int>(end - digits.data());
-  if (length < minDigits) out.append(static_cast<std::size_t>(minDigits - length), '0');
+  if (length < minDigits) out.append(static_cast<std::size_t>(minDigits - length), L'0');
+  // Digits are ASCII: each byte is its own character.
   out.append(digits.data(), end);
 }
 
@@ -36,60 +37,60 @@ int TwelveHourClock(int hour) {
 
 }  // namespace
 
-std::string FormatTime(const LocalTime& time, std::string_view pattern) {
-  std::string out;
+std::wstring FormatTime(const LocalTime& time, std::wstring_view pattern) {
+  std::wstring out;
   out.reserve(pattern.size() + 16);
   for (std::size_t i = 0; i < pattern.size(); ++i) {
-    if (pattern[i] != '%' || i + 1 == pattern.size()) {
+    if (pattern[i] != L'%' || i + 1 == pattern.size()) {
       out += pattern[i];
       continue;
     }
-    const char conversion = pattern[++i];
+    const wchar_t conversion = pattern[++i];
     switch (conversion) {
-      case 'a':
+      case L'a':
         out += NameAt(kDayNames, time.dayOfWeek).substr(0, 3);
         break;
-      case 'A':
+      case L'A':
         out += NameAt(kDayNames, time.dayOfWeek);
         break;
-      case 'b':
+      case L'b':
         out += NameAt(kMonthNames, time.month - 1).substr(0, 3);
         break;
-      case 'B':
+      case L'B':
         out += NameAt(kMonthNames, time.month - 1);
         break;
-      case 'd':
+      case L'd':
         AppendNumber(out, time.day, 2);
         break;
-      case 'H':
+      case L'H':
         AppendNumber(out, time.hour, 2);
         break;
-      case 'I':
+      case L'I':
         AppendNumber(out, TwelveHourClock(time.hour), 2);
         break;
-      case 'M':
+      case L'M':
         AppendNumber(out, time.minute, 2);
         break;
-      case 'S':
+      case L'S':
         AppendNumber(out, time.second, 2);
         break;
-      case 'p':
-        out += time.hour < 12 ? "AM" : "PM";
+      case L'p':
+        out += time.hour < 12 ? L"AM" : L"PM";
         break;
-      case 'y':
+      case L'y':
         AppendNumber(out, ((time.year % 100) + 100) % 100, 2);
         break;
-      case 'Y':
+      case L'Y':
         AppendNumber(out, time.year, 1);
         break;
-      case 'm':
+      case L'm':
         AppendNumber(out, time.month, 2);
         break;
-      case '%':
-        out += '%';
+      case L'%':
+        out += L'%';
         break;
       default:
-        out += '%';
+        out += L'%';
         out += conversion;
         break;
     }

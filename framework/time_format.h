@@ -17,4 +17,4 @@ struct LocalTime {
 // locale. Supported: %a %A %b %B %d %H %I %M %S %p %y %Y %m %%. Any other
 // conversion, and a lone '%' at the end, is copied as it stands. A day of the
 // week or month outside its range formats its name as "?".
-std::string FormatTime(const LocalTime& time, std::string_view pattern);
+std::wstring FormatTime(const LocalTime& time, std::wstring_view pattern);

@@ -41,7 +41,7 @@ class UniqueHandle {
 
 namespace handle_traits {
 
-// CreateFileA: INVALID_HANDLE_VALUE when it fails.
+// CreateFileW: INVALID_HANDLE_VALUE when it fails.
 struct File {
   using Handle = HANDLE;
   static Handle Empty() { return INVALID_HANDLE_VALUE; }
@@ -63,7 +63,7 @@ struct RegKey {
   static Handle Empty() { return nullptr; }
   static void Release(Handle key) { RegCloseKey(key); }
 };
-// A DC made by CreateDCA or handed over by the print dialog.
+// A DC made by CreateDCW or handed over by the print dialog.
 struct CreatedDC {
   using Handle = HDC;
   static Handle Empty() { return nullptr; }
@@ -82,7 +82,7 @@ struct Font {
   static Handle Empty() { return nullptr; }
   static void Release(Handle font) { DeleteObject(font); }
 };
-// ExtractIconA or CreateIcon; icons from LoadIcon are shared and must not be owned.
+// ExtractIconW or CreateIcon; icons from LoadIcon are shared and must not be owned.
 struct Icon {
   using Handle = HICON;
   static Handle Empty() { return nullptr; }

@@ -70,6 +70,12 @@ int main(int argc, char** argv) {
       .Item("trail.", "e")
       .Item("\\\\srv\\s", "f")
       .Save(out, "hostile_names.Backup");
+  // Code page 932: "\x83\x5C" is one character whose second byte is a
+  // backslash; "\x81" alone is a lead byte without its trail.
+  Seed("c:\\\x83\x5C\x83\x74\x83\x67\\", 2)
+      .Item("\x83\x5C\x83\x74\x83\x67.TXT", "s")
+      .Item("\x81", "t")
+      .Save(out, "double_byte_names.Backup");
   Seed("c:\\data\\", 3)
       .Item("alpha.txt", "hello")
       .Item("beta.txt", "world, world")

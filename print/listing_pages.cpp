@@ -1,9 +1,10 @@
 #include "print/listing_pages.h"
 
 #include "framework/file.h"
+#include "framework/print_text.h"
 
 #include <optional>
-#include <string_view>
+#include <string>
 
 namespace {
 
@@ -15,9 +16,7 @@ constexpr int kListingPointSize = 10;
 // the header off the paper, so the listing picks its size itself.
 UniqueFont ListingFont(HDC printer) {
   const int height = -MulDiv(kListingPointSize, GetDeviceCaps(printer, LOGPIXELSY), 72);
-  return UniqueFont(CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                DEFAULT_PITCH | FF_DONTCARE, nullptr));
+  return CreateFontNamed(height, L"");
 }
 
 std::optional<LocalTime> ToLocalTime(const FILETIME& time) {
@@ -32,7 +31,7 @@ std::optional<LocalTime> ToLocalTime(const FILETIME& time) {
 
 // The listed file as it is now, looked up in the listed folder itself so that
 // a file of the same name elsewhere can never stand in for it.
-std::optional<ListedFile> ReadListedFile(const std::string& folder, const std::string& name) {
+std::optional<ListedFile> ReadListedFile(const std::wstring& folder, const std::wstring& name) {
   FileStatus status;
   if (!File::GetStatus(folder + name, status)) return std::nullopt;
   const FILETIME& created = IsZeroFileTime(status.created) ? status.lastWrite : status.created;
@@ -41,26 +40,22 @@ std::optional<ListedFile> ReadListedFile(const std::string& folder, const std::s
   return ListedFile{status.size, status.attributes, *createdLocal};
 }
 
-void PrintText(HDC dc, int x, int y, std::string_view text) {
-  TextOutA(dc, x, y, text.data(), static_cast<int>(text.size()));
-}
-
-void DrawPageTop(HDC dc, const PageLayout& layout, int pageNumber, const std::string& pathText) {
-  PrintText(dc, layout.HeaderX(), layout.HeaderY(), PageHeaderText(pageNumber, pathText));
-  PrintText(dc, layout.NameX(), layout.HeadsY(), ListingHeads::Name);
-  PrintText(dc, layout.SizeX(), layout.HeadsY(), ListingHeads::Size);
+void DrawPageTop(HDC dc, const PageLayout& layout, int pageNumber, const std::wstring& pathText) {
+  DrawTextAt(dc, layout.HeaderX(), layout.HeaderY(), PageHeaderText(pageNumber, pathText));
+  DrawTextAt(dc, layout.NameX(), layout.HeadsY(), ListingHeads::Name);
+  DrawTextAt(dc, layout.SizeX(), layout.HeadsY(), ListingHeads::Size);
   if (layout.ShowsAttributes())
-    PrintText(dc, layout.AttributesX(), layout.HeadsY(), ListingHeads::Attributes);
-  PrintText(dc, layout.TimeX(), layout.HeadsY(), ListingHeads::Created);
+    DrawTextAt(dc, layout.AttributesX(), layout.HeadsY(), ListingHeads::Attributes);
+  DrawTextAt(dc, layout.TimeX(), layout.HeadsY(), ListingHeads::Created);
   MoveToEx(dc, 0, layout.RuleY(), nullptr);
   LineTo(dc, layout.RuleEndX(), layout.RuleY());
 }
 
 void DrawRow(HDC dc, const PageLayout& layout, int y, const ListingRow& row) {
-  PrintText(dc, layout.NameX(), y, row.name);
-  PrintText(dc, layout.SizeX(), y, row.size);
-  if (layout.ShowsAttributes()) PrintText(dc, layout.AttributesX(), y, row.attributes);
-  PrintText(dc, layout.TimeX(), y, row.created);
+  DrawTextAt(dc, layout.NameX(), y, row.name);
+  DrawTextAt(dc, layout.SizeX(), y, row.size);
+  if (layout.ShowsAttributes()) DrawTextAt(dc, layout.AttributesX(), y, row.attributes);
+  DrawTextAt(dc, layout.TimeX(), y, row.created);
 }
 
 }  // namespace
@@ -69,12 +64,11 @@ ListingPages::ListingPages(HDC dc) : m_dc(dc), m_font(ListingFont(dc)), m_layout
 
 PageLayout ListingPages::MeasureLayout() {
   if (m_font) m_selectedFont.emplace(m_dc, m_font.get());
-  SIZE letter{};
-  GetTextExtentPoint32A(m_dc, "T", 1, &letter);
+  const SIZE letter = TextExtent(m_dc, L"T");
   return PageLayout(GetDeviceCaps(m_dc, HORZRES), GetDeviceCaps(m_dc, VERTRES), letter.cy);
 }
 
-void ListingPages::Draw(const CommandWindow& window, const std::string& folder, const std::string& pathText,
+void ListingPages::Draw(const CommandWindow& window, const std::wstring& folder, const std::wstring& pathText,
                         const std::function<void(int page)>& startPage) const {
   const int itemCount = window.ListedFileCount();
   for (int index = 0; index < itemCount; ++index) {
@@ -83,7 +77,7 @@ void ListingPages::Draw(const CommandWindow& window, const std::string& folder, 
       startPage(place.page);
       DrawPageTop(m_dc, m_layout, place.page, pathText);
     }
-    const std::string name = window.ListedFileName(index);
+    const std::wstring name = window.ListedFileName(index);
     DrawRow(m_dc, m_layout, place.y, MakeListingRow(name, ReadListedFile(folder, name)));
   }
 }

@@ -20,7 +20,7 @@ class ListingPages {
   // Draws a row per listed file of `folder`, under the header naming
   // `pathText`. `startPage` is called with each page's number before
   // anything of that page is drawn.
-  void Draw(const CommandWindow& window, const std::string& folder, const std::string& pathText,
+  void Draw(const CommandWindow& window, const std::wstring& folder, const std::wstring& pathText,
             const std::function<void(int page)>& startPage) const;
 
  private:

@@ -1,13 +1,12 @@
 #include "print/page_layout.h"
 
-#include "app/ansi_case.h"
+#include "framework/text_case.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace {
 
-constexpr std::string_view kCreationTimePattern = "%b %d,%Y %I:%M:%S";
+constexpr std::wstring_view kCreationTimePattern = L"%b %d,%Y %I:%M:%S";
 
 }  // namespace
 
@@ -46,35 +45,32 @@ PageLayout::RowPlace PageLayout::PlaceOfRow(std::size_t row) const {
                   m_firstRowY + static_cast<int>(onPage) * m_rowStep, onPage == 0};
 }
 
-std::string PageHeaderText(int pageNumber, std::string_view pathText) {
-  std::string text = "page " + std::to_string(pageNumber) + " of directory listing of ";
+std::wstring PageHeaderText(int pageNumber, std::wstring_view pathText) {
+  std::wstring text = L"page " + std::to_wstring(pageNumber) + L" of directory listing of ";
   text += pathText;
   return text;
 }
 
-std::string AttributeLetters(std::uint32_t attributes) {
-  std::string letters = "----";
-  if (attributes & 0x20) letters[0] = 'a';
-  if (attributes & 0x01) letters[1] = 'r';
-  if (attributes & 0x02) letters[2] = 'h';
-  if (attributes & 0x04) letters[3] = 's';
+std::wstring AttributeLetters(std::uint32_t attributes) {
+  std::wstring letters = L"----";
+  if (attributes & 0x20) letters[0] = L'a';
+  if (attributes & 0x01) letters[1] = L'r';
+  if (attributes & 0x02) letters[2] = L'h';
+  if (attributes & 0x04) letters[3] = L's';
   return letters;
 }
 
-std::string SizeText(std::uint64_t size) {
-  return std::to_string(static_cast<std::int32_t>(static_cast<std::uint32_t>(size)));
+std::wstring SizeText(std::uint64_t size) {
+  return std::to_wstring(static_cast<std::int32_t>(static_cast<std::uint32_t>(size)));
 }
 
-std::string CreationTimeText(const LocalTime& time) {
-  // Every letter here comes from the English month names.
-  std::string text = FormatTime(time, kCreationTimePattern);
-  for (char& ch : text) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
-  return text;
+std::wstring CreationTimeText(const LocalTime& time) {
+  return ToLowerCase(FormatTime(time, kCreationTimePattern));
 }
 
-ListingRow MakeListingRow(std::string_view name, const std::optional<ListedFile>& file) {
+ListingRow MakeListingRow(std::wstring_view name, const std::optional<ListedFile>& file) {
   ListingRow row;
-  row.name = ToLowerAnsi(name);
+  row.name = ToLowerCase(name);
   if (!file) {
     row.size = kMissingFileMark;
     return row;
@@ -85,11 +81,11 @@ ListingRow MakeListingRow(std::string_view name, const std::optional<ListedFile>
   return row;
 }
 
-std::string ListingPathText(std::string_view folder, std::string_view pattern) {
+std::wstring ListingPathText(std::wstring_view folder, std::wstring_view pattern) {
   // A listing that failed leaves the folder in front of the pattern.
-  const auto separator = pattern.find_last_of("\\:");
-  if (separator != std::string_view::npos) pattern.remove_prefix(separator + 1);
-  std::string text(folder);
+  const auto separator = pattern.find_last_of(L"\\:");
+  if (separator != std::wstring_view::npos) pattern.remove_prefix(separator + 1);
+  std::wstring text(folder);
   text += pattern;
-  return ToLowerAnsi(text);
+  return ToLowerCase(text);
 }

@@ -58,23 +58,23 @@ class PageLayout {
 };
 
 namespace ListingHeads {
-inline constexpr std::string_view Name = "filename";
-inline constexpr std::string_view Size = "size";
-inline constexpr std::string_view Attributes = "attrib";
-inline constexpr std::string_view Created = "created";
+inline constexpr std::wstring_view Name = L"filename";
+inline constexpr std::wstring_view Size = L"size";
+inline constexpr std::wstring_view Attributes = L"attrib";
+inline constexpr std::wstring_view Created = L"created";
 }  // namespace ListingHeads
 
 // "page 3 of directory listing of c:\windows\*.txt"
-std::string PageHeaderText(int pageNumber, std::string_view pathText);
+std::wstring PageHeaderText(int pageNumber, std::wstring_view pathText);
 
 // "a---", "-rh-": archive 0x20, read-only 0x01, hidden 0x02, system 0x04.
-std::string AttributeLetters(std::uint32_t attributes);
+std::wstring AttributeLetters(std::uint32_t attributes);
 
 // The low 32 bits of the size as a signed decimal number.
-std::string SizeText(std::uint64_t size);
+std::wstring SizeText(std::uint64_t size);
 
 // "mar 05,1997 02:15:33"
-std::string CreationTimeText(const LocalTime& time);
+std::wstring CreationTimeText(const LocalTime& time);
 
 // What a row needs to know of a listed file.
 struct ListedFile {
@@ -85,19 +85,19 @@ struct ListedFile {
 
 // The texts of one row, each drawn at its column.
 struct ListingRow {
-  std::string name;
-  std::string size;
-  std::string attributes;  // drawn on landscape pages only
-  std::string created;
+  std::wstring name;
+  std::wstring size;
+  std::wstring attributes;  // drawn on landscape pages only
+  std::wstring created;
 };
 
 // Shown in the size column of a file that was gone when the listing was
 // printed; the row's other columns stay empty.
-inline constexpr std::string_view kMissingFileMark = "(file not found)";
+inline constexpr std::wstring_view kMissingFileMark = L"(file not found)";
 
 // The row of the list item `name`; nullopt for a file whose status could not be read.
-ListingRow MakeListingRow(std::string_view name, const std::optional<ListedFile>& file);
+ListingRow MakeListingRow(std::wstring_view name, const std::optional<ListedFile>& file);
 
-// What is listed, lower-cased: "C:\WINDOWS\" + "*.TXT" gives "c:\windows\*.txt".
+// What is listed, lower-cased by the system's rules: "C:\WINDOWS\" + "*.TXT" gives "c:\windows\*.txt".
 // Only the last component of the pattern counts.
-std::string ListingPathText(std::string_view folder, std::string_view pattern);
+std::wstring ListingPathText(std::wstring_view folder, std::wstring_view pattern);

@@ -1,12 +1,9 @@
 #include "print/print_job.h"
 
-PrintJob::PrintJob(HDC printer, const std::string& documentName) : m_printer(printer) {
-  DOCINFOA document{};
-  document.cbSize = sizeof document;
-  document.lpszDocName = documentName.c_str();
-  document.lpszOutput = nullptr;
-  m_started = StartDocA(m_printer, &document) > 0;
-}
+#include "framework/print_text.h"
+
+PrintJob::PrintJob(HDC printer, std::wstring_view documentName)
+    : m_printer(printer), m_started(StartPrintDocument(printer, documentName)) {}
 
 PrintJob::~PrintJob() {
   if (m_started) AbortDoc(m_printer);

@@ -3,12 +3,12 @@
 #pragma once
 #include "framework/win32.h"
 
-#include <string>
+#include <string_view>
 
 class PrintJob {
  public:
   // Starts the document; check Started() before drawing.
-  PrintJob(HDC printer, const std::string& documentName);
+  PrintJob(HDC printer, std::wstring_view documentName);
   PrintJob(const PrintJob&) = delete;
   PrintJob& operator=(const PrintJob&) = delete;
   ~PrintJob();

@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr char kDocumentName[] = "Directory";
+constexpr wchar_t kDocumentName[] = L"Directory";
 
 }  // namespace
 
@@ -20,16 +20,15 @@ void PrintListing(CommandWindow& window) {
   UniqueCreatedDC printer = ChoosePrinter(window.OwnerWindow());
   if (!printer) return;
 
-  const std::string folder = window.ListedFolder();
-  const std::string pathText = ListingPathText(folder, window.ListedPattern());
+  const std::wstring folder = window.ListedFolder();
+  const std::wstring pathText = ListingPathText(folder, window.ListedPattern());
 
   const int itemCount = window.ListedFileCount();
   if (itemCount <= 0) {
     // Counted before the document starts, so an empty list leaves no job behind.
     printer.reset();
-    window.MessageBox(
-        FormatString(TextCStr(LocalizedText::NoFilesMatchedPrint, CurrentLanguage()), pathText.c_str()),
-        Text(LocalizedText::PrintTitle, CurrentLanguage()), MB_OK | MB_ICONINFORMATION);
+    window.MessageBox(FormatText(Text(LocalizedText::NoFilesMatchedPrint, CurrentLanguage()), {pathText}),
+                      Text(LocalizedText::PrintTitle, CurrentLanguage()), MB_OK | MB_ICONINFORMATION);
     return;
   }
 

@@ -16,20 +16,20 @@
 namespace {
 
 // Fixed captions, the same in every language.
-constexpr char kOpenErrorCaption[] = "Error";
-constexpr char kRenameErrorCaption[] = "Sequence";
+constexpr wchar_t kOpenErrorCaption[] = L"Error";
+constexpr wchar_t kRenameErrorCaption[] = L"Sequence";
 
 }  // namespace
 
 void EnumerateListedFiles(CommandWindow& window) {
   EnumerateDialog dialog;
   dialog.m_nNumber = 0;
-  dialog.m_strNewName = "NewFile";
-  dialog.m_strExtension = "jpg";
+  dialog.m_strNewName = L"NewFile";
+  dialog.m_strExtension = L"jpg";
   if (dialog.DoModal() != IDOK) return;
 
-  const std::string stem = dialog.m_strNewName;
-  const std::string extension = dialog.m_strExtension;
+  const std::wstring stem = dialog.m_strNewName;
+  const std::wstring extension = dialog.m_strExtension;
   const int count = window.ListedFileCount();
   if (count == 0) window.EnableSelectionCommands(false);
 
@@ -40,13 +40,13 @@ void EnumerateListedFiles(CommandWindow& window) {
   PacedProgress pace(progress);
 
   for (int i = 0; i < count; ++i) {
-    const std::string listedName = window.ListedFileName(i);
+    const std::wstring listedName = window.ListedFileName(i);
     File file;
     FileException openError;
     if (OpenListedFile(file, listedName, openError)) {
       // A file that cannot be opened still uses up its number.
-      const std::string newName = NumberedName(stem, static_cast<unsigned>(i) + dialog.m_nNumber, extension);
-      const std::string oldName = file.GetFileName();
+      const std::wstring newName = NumberedName(stem, static_cast<unsigned>(i) + dialog.m_nNumber, extension);
+      const std::wstring oldName = file.GetFileName();
       file.Close();
       try {
         renamer.Rename(oldName, newName);

@@ -12,9 +12,9 @@ class EnumerateDialog : public MappedDialog<EnumerateDialog> {
   EnumerateDialog();
   static int TemplateIdFor(LanguageId language);
 
-  std::string m_strExtension;
+  std::wstring m_strExtension;
   std::uint32_t m_nNumber = 0;
-  std::string m_strNewName;
+  std::wstring m_strNewName;
 
  protected:
   BOOL OnInitDialog() override;

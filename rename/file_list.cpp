@@ -2,9 +2,11 @@
 
 #include "framework/plain_file_name.h"
 
-bool OpenListedFile(File& file, const std::string& listedName, FileException& error) {
+#include <string>
+
+bool OpenListedFile(File& file, std::wstring_view listedName, FileException& error) {
   if (!IsPlainFileName(listedName)) {
-    error = FileException(FileCause::badPath, ERROR_INVALID_NAME, listedName);
+    error = FileException(FileCause::badPath, ERROR_INVALID_NAME, std::wstring(listedName));
     return false;
   }
   return file.Open(listedName, File::Mode::ReadExisting, &error);

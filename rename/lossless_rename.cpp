@@ -1,7 +1,7 @@
 #include "rename/lossless_rename.h"
 
-#include "app/ansi_case.h"
 #include "framework/plain_file_name.h"
+#include "framework/text_case.h"
 
 #include <algorithm>
 
@@ -14,28 +14,28 @@ constexpr std::uint32_t kAlreadyExists = 183;
 
 constexpr int kTemporaryNameAttempts = 64;
 
-[[noreturn]] void Fail(std::uint32_t systemError, std::string_view oldName) {
-  throw FileException::FromSystemError(systemError, std::string(oldName));
+[[noreturn]] void Fail(std::uint32_t systemError, std::wstring_view oldName) {
+  throw FileException::FromSystemError(systemError, std::wstring(oldName));
 }
 
 bool IsTakenNameError(std::uint32_t error) { return error == kAlreadyExists || error == kFileExists; }
 
 }  // namespace
 
-void LosslessRenamer::Rename(std::string_view oldName, std::string_view newName) {
+void LosslessRenamer::Rename(std::wstring_view oldName, std::wstring_view newName) {
   if (!IsPlainFileName(oldName) || !IsPlainFileName(newName)) Fail(kInvalidName, oldName);
   if (oldName == newName) return;
 
-  const std::string from(oldName);
-  const std::string to(newName);
-  if (SameNameIgnoringCase(from, to)) {
+  const std::wstring from(oldName);
+  const std::wstring to(newName);
+  if (SameTextIgnoringCase(from, to)) {
     ChangeCase(from, to);
   } else if (const std::uint32_t error = Move(from, to); error != 0) {
     Fail(error, oldName);
   }
 }
 
-std::uint32_t LosslessRenamer::Move(const std::string& from, const std::string& to) {
+std::uint32_t LosslessRenamer::Move(const std::wstring& from, const std::wstring& to) {
   const std::uint32_t error = m_store.Move(from, to);
   if (error != 0 || !m_bNamesRead) return error;
   m_spellings.Remove(from);
@@ -48,23 +48,23 @@ void LosslessRenamer::ReadNames() {
   m_bNamesRead = true;
 }
 
-std::vector<std::string> LosslessRenamer::SpellingsOf(const std::string& name) {
+std::vector<std::wstring> LosslessRenamer::SpellingsOf(const std::wstring& name) {
   if (!m_bNamesRead) ReadNames();
   return m_spellings.Of(name);
 }
 
 // True when the folder holds exactly one spelling of `name`, and that is `spelling`.
-bool LosslessRenamer::ListedAs(const std::string& name, const std::string& spelling) {
-  const std::vector<std::string> spellings = SpellingsOf(name);
+bool LosslessRenamer::ListedAs(const std::wstring& name, const std::wstring& spelling) {
+  const std::vector<std::wstring> spellings = SpellingsOf(name);
   return spellings.size() == 1 && spellings.front() == spelling;
 }
 
-void LosslessRenamer::ChangeCase(const std::string& oldName, const std::string& newName) {
+void LosslessRenamer::ChangeCase(const std::wstring& oldName, const std::wstring& newName) {
   // Another file that holds the name in another spelling takes it; and on a
   // disk that ignores case, a refused move could not tell that file from
   // this one.
-  const std::vector<std::string> spellings = SpellingsOf(newName);
-  if (std::ranges::any_of(spellings, [&](const std::string& name) { return name != oldName; }))
+  const std::vector<std::wstring> spellings = SpellingsOf(newName);
+  if (std::ranges::any_of(spellings, [&](const std::wstring& name) { return name != oldName; }))
     Fail(kAlreadyExists, oldName);
 
   if (m_caseChange != CaseChange::ThroughTemporaryName) {
@@ -90,8 +90,9 @@ void LosslessRenamer::ChangeCase(const std::string& oldName, const std::string& 
 }
 
 // The file leaves its name, then takes the new one.
-void LosslessRenamer::ChangeCaseThroughTemporaryName(const std::string& oldName, const std::string& newName) {
-  const std::string temporary = MoveToTemporaryName(oldName);
+void LosslessRenamer::ChangeCaseThroughTemporaryName(const std::wstring& oldName,
+                                                     const std::wstring& newName) {
+  const std::wstring temporary = MoveToTemporaryName(oldName);
   if (const std::uint32_t error = Move(temporary, newName); error != 0) {
     if (const std::uint32_t backError = Move(temporary, oldName); backError != 0)
       throw RenameLeftUnderTemporaryName(backError, oldName, newName, temporary);
@@ -99,10 +100,10 @@ void LosslessRenamer::ChangeCaseThroughTemporaryName(const std::string& oldName,
   }
 }
 
-std::string LosslessRenamer::MoveToTemporaryName(const std::string& oldName) {
+std::wstring LosslessRenamer::MoveToTemporaryName(const std::wstring& oldName) {
   std::uint32_t error = kAlreadyExists;
   for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
-    const std::string temporary = m_store.TemporaryName(attempt);
+    const std::wstring temporary = m_store.TemporaryName(attempt);
     error = Move(oldName, temporary);
     if (error == 0) return temporary;
     if (!IsTakenNameError(error)) break;

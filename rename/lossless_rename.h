@@ -3,7 +3,7 @@
 // with the case of names. The folder is reached through NameStore, so the
 // steps can be followed on any file system.
 #pragma once
-#include "app/ansi_case.h"
+#include "app/name_case.h"
 #include "framework/file_exception.h"
 
 #include <cstdint>
@@ -16,27 +16,27 @@ class NameStore {
   virtual ~NameStore() = default;
   // Gives the file `from` the name `to` without ever replacing another file;
   // returns 0 or the system's error code.
-  virtual std::uint32_t Move(const std::string& from, const std::string& to) = 0;
+  virtual std::uint32_t Move(const std::wstring& from, const std::wstring& to) = 0;
   // Every name the folder stores, spelled as stored, as a listing of the
   // folder shows them. A lookup by a name would not do: on some disks it
   // echoes the spelling asked for.
-  virtual std::vector<std::string> StoredNames() = 0;
+  virtual std::vector<std::wstring> StoredNames() = 0;
   // Candidate names for the intermediate step of a change of case.
-  virtual std::string TemporaryName(int attempt) = 0;
+  virtual std::wstring TemporaryName(int attempt) = 0;
 };
 
 // A change of case that went through a temporary name and could not come
 // back from it: the file is neither under its old name nor under the new one.
 class RenameLeftUnderTemporaryName : public FileException {
  public:
-  RenameLeftUnderTemporaryName(std::uint32_t systemError, std::string oldName, std::string newName,
-                               std::string temporaryName)
+  RenameLeftUnderTemporaryName(std::uint32_t systemError, std::wstring oldName, std::wstring newName,
+                               std::wstring temporaryName)
       : FileException(FromSystemError(systemError, oldName)),
         m_strNewName(std::move(newName)),
         m_strTemporaryName(std::move(temporaryName)) {}
 
-  std::string m_strNewName;
-  std::string m_strTemporaryName;
+  std::wstring m_strNewName;
+  std::wstring m_strTemporaryName;
 };
 
 // Renames files of one folder, one after the other. The folder's names are
@@ -54,7 +54,7 @@ class LosslessRenamer {
   // (in any spelling, by another file), is one that Windows would refuse or
   // silently alter, or the store refuses a step; the file then keeps its old
   // name, or, failing even that, RenameLeftUnderTemporaryName says where it is.
-  void Rename(std::string_view oldName, std::string_view newName);
+  void Rename(std::wstring_view oldName, std::wstring_view newName);
 
  private:
   // How the folder's file system takes a change of case, learnt from the
@@ -62,14 +62,14 @@ class LosslessRenamer {
   // others refuse it as a taken name; those need a temporary name.
   enum class CaseChange { Untried, OneMove, ThroughTemporaryName };
 
-  void ChangeCase(const std::string& oldName, const std::string& newName);
-  void ChangeCaseThroughTemporaryName(const std::string& oldName, const std::string& newName);
-  std::string MoveToTemporaryName(const std::string& oldName);
+  void ChangeCase(const std::wstring& oldName, const std::wstring& newName);
+  void ChangeCaseThroughTemporaryName(const std::wstring& oldName, const std::wstring& newName);
+  std::wstring MoveToTemporaryName(const std::wstring& oldName);
   // A move that keeps the known names up to date; 0 or the system's error code.
-  std::uint32_t Move(const std::string& from, const std::string& to);
+  std::uint32_t Move(const std::wstring& from, const std::wstring& to);
   void ReadNames();
-  std::vector<std::string> SpellingsOf(const std::string& name);
-  bool ListedAs(const std::string& name, const std::string& spelling);
+  std::vector<std::wstring> SpellingsOf(const std::wstring& name);
+  bool ListedAs(const std::wstring& name, const std::wstring& spelling);
 
   NameStore& m_store;
   CaseChange m_caseChange = CaseChange::Untried;

@@ -12,9 +12,10 @@ enum class NamePartFault {
   ExtensionEndsBadly,  // a trailing dot or blank, which Windows drops
 };
 
-// Texts in code page 1252 bytes.
-NamePartFault StemFault(std::string_view stem);
-NamePartFault ExtensionFault(std::string_view extension);
+// Only the ASCII characters above are forbidden: look-alikes such as the
+// fullwidth backslash are ordinary letters of a name.
+NamePartFault StemFault(std::wstring_view stem);
+NamePartFault ExtensionFault(std::wstring_view extension);
 
 // The English message for a refused part (empty for None).
-std::string NamePartFaultText(NamePartFault fault);
+std::wstring NamePartFaultText(NamePartFault fault);

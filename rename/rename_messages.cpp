@@ -1,9 +1,9 @@
 #include "rename/rename_messages.h"
 
-std::string LeftUnderTemporaryNameText(std::string_view oldName, std::string_view newName,
-                                       std::string_view temporaryName) {
-  std::string text(oldName);
-  text.append(" could not be renamed to ").append(newName);
-  text.append(";\nit is now named ").append(temporaryName).append(".");
+std::wstring LeftUnderTemporaryNameText(std::wstring_view oldName, std::wstring_view newName,
+                                        std::wstring_view temporaryName) {
+  std::wstring text(oldName);
+  text.append(L" could not be renamed to ").append(newName);
+  text.append(L";\nit is now named ").append(temporaryName).append(L".");
   return text;
 }

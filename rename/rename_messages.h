@@ -6,5 +6,5 @@
 
 // A change of case stopped half-way: the file could neither take its new
 // name nor get its old one back, and is under the temporary name now.
-std::string LeftUnderTemporaryNameText(std::string_view oldName, std::string_view newName,
-                                       std::string_view temporaryName);
+std::wstring LeftUnderTemporaryNameText(std::wstring_view oldName, std::wstring_view newName,
+                                        std::wstring_view temporaryName);

@@ -1,17 +1,37 @@
 #include "rename/safe_rename.h"
 
+#include "framework/file.h"
 #include "framework/folder_listing.h"
-#include "framework/string_format.h"
 #include "framework/win32.h"
 
-std::uint32_t SafeRenamer::CurrentFolderNames::Move(const std::string& from, const std::string& to) {
-  // MoveFileA never replaces an existing file.
-  if (MoveFileA(from.c_str(), to.c_str())) return 0;
-  return GetLastError();
+namespace {
+
+// `value` in lower-case hexadecimal, padded with zeros to at least `minDigits`.
+void AppendHex(std::wstring& text, std::uint32_t value, std::size_t minDigits) {
+  constexpr std::wstring_view kDigits = L"0123456789abcdef";
+  std::wstring digits;
+  do {
+    digits.insert(digits.begin(), kDigits[value % 16]);
+    value /= 16;
+  } while (value != 0);
+  if (digits.size() < minDigits) text.append(minDigits - digits.size(), L'0');
+  text += digits;
 }
 
-std::vector<std::string> SafeRenamer::CurrentFolderNames::StoredNames() { return NamesMatching("*"); }
+}  // namespace
 
-std::string SafeRenamer::CurrentFolderNames::TemporaryName(int attempt) {
-  return FormatString("~dvx%08lx%04x.tmp", static_cast<unsigned long>(GetCurrentProcessId()), attempt);
+std::uint32_t SafeRenamer::CurrentFolderNames::Move(const std::wstring& from, const std::wstring& to) {
+  // A move never replaces an existing file.
+  return File::TryRename(from, to);
+}
+
+std::vector<std::wstring> SafeRenamer::CurrentFolderNames::StoredNames() { return NamesMatching(L"*"); }
+
+// "~dvx%08lx%04x.tmp": the process id keeps two running copies of the program apart.
+std::wstring SafeRenamer::CurrentFolderNames::TemporaryName(int attempt) {
+  std::wstring name = L"~dvx";
+  AppendHex(name, GetCurrentProcessId(), 8);
+  AppendHex(name, static_cast<std::uint32_t>(attempt), 4);
+  name += L".tmp";
+  return name;
 }

@@ -12,14 +12,14 @@ class SafeRenamer {
   SafeRenamer& operator=(const SafeRenamer&) = delete;
 
   // Throws FileException (named after oldName) when the file keeps its name.
-  void Rename(std::string_view oldName, std::string_view newName) { m_renamer.Rename(oldName, newName); }
+  void Rename(std::wstring_view oldName, std::wstring_view newName) { m_renamer.Rename(oldName, newName); }
 
  private:
   class CurrentFolderNames final : public NameStore {
    public:
-    std::uint32_t Move(const std::string& from, const std::string& to) override;
-    std::vector<std::string> StoredNames() override;
-    std::string TemporaryName(int attempt) override;
+    std::uint32_t Move(const std::wstring& from, const std::wstring& to) override;
+    std::vector<std::wstring> StoredNames() override;
+    std::wstring TemporaryName(int attempt) override;
   };
 
   CurrentFolderNames m_folder;

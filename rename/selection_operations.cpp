@@ -1,11 +1,11 @@
 #include "rename/selection_operations.h"
 
-#include "app/ansi_case.h"
 #include "app/current_language.h"
 #include "app/localized_text.h"
 #include "app/paced_progress.h"
 #include "app/progress_dialog.h"
 #include "framework/file.h"
+#include "framework/text_case.h"
 #include "rename/file_list.h"
 #include "rename/name_transforms.h"
 #include "rename/rename_messages.h"
@@ -19,7 +19,7 @@
 namespace {
 
 // The caption when a selected file cannot be opened: the same in every language.
-constexpr char kOpenErrorCaption[] = "Error";
+constexpr wchar_t kOpenErrorCaption[] = L"Error";
 
 const LocalizedEntry& OperationTitle(int code) {
   switch (code) {
@@ -36,12 +36,13 @@ const LocalizedEntry& OperationTitle(int code) {
 
 // The name a renaming operation gives the file; none for delete, and none
 // when the text to substitute does not occur in the name.
-std::optional<std::string> NewNameFor(int code, const std::string& name, const SubstituteDialog& substitute) {
+std::optional<std::wstring> NewNameFor(int code, const std::wstring& name,
+                                       const SubstituteDialog& substitute) {
   switch (code) {
     case IDC_LOWER_CASE:
-      return ToLowerAnsi(name);
+      return ToLowerCase(name);
     case IDC_UPPER_CASE:
-      return ToUpperAnsi(name);
+      return ToUpperCase(name);
     case IDC_SUBSTITUTE:
       return SubstituteFirst(name, substitute.m_strOriginal, substitute.m_strNew);
     default:
@@ -57,7 +58,7 @@ void ProcessSelection(CommandWindow& window, int code) {
   if (count == 0) window.EnableSelectionCommands(false);
 
   const LanguageId language = CurrentLanguage();
-  const char* title = TextCStr(OperationTitle(code), language);
+  const std::wstring title = Text(OperationTitle(code), language);
   ProgressDialog progress;
   progress.m_strTitle = title;
   SubstituteDialog substitute;
@@ -66,7 +67,7 @@ void ProcessSelection(CommandWindow& window, int code) {
   bool started = false;
 
   for (int i = 0; i < count; ++i) {
-    const std::string listedName = window.ListedFileName(positions[static_cast<std::size_t>(i)]);
+    const std::wstring listedName = window.ListedFileName(positions[static_cast<std::size_t>(i)]);
     File file;
     FileException openError;
     if (OpenListedFile(file, listedName, openError)) {
@@ -82,8 +83,8 @@ void ProcessSelection(CommandWindow& window, int code) {
         started = true;
       }
 
-      const std::string oldName = file.GetFileName();
-      const std::optional<std::string> newName = NewNameFor(code, oldName, substitute);
+      const std::wstring oldName = file.GetFileName();
+      const std::optional<std::wstring> newName = NewNameFor(code, oldName, substitute);
       file.Close();
 
       // A name without the text is left alone without a word.
@@ -108,7 +109,7 @@ void ProcessSelection(CommandWindow& window, int code) {
               title, MB_OK | MB_ICONSTOP);
         } catch (const FileException& error) {
           pace.FlushStatus();
-          window.ShowFileError(listedName, error, title);
+          window.ShowFileError(listedName, error, title.c_str());
         }
       }
     } else {

@@ -11,8 +11,8 @@ class SubstituteDialog : public MappedDialog<SubstituteDialog> {
   SubstituteDialog();
   static int TemplateIdFor(LanguageId language);
 
-  std::string m_strOriginal;
-  std::string m_strNew;
+  std::wstring m_strOriginal;
+  std::wstring m_strNew;
 
  protected:
   BOOL OnInitDialog() override;

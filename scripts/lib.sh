@@ -71,3 +71,23 @@ stop_throwaway_prefix() {
   WINEPREFIX=$throwaway_prefix wineserver -w 2>/dev/null
   return 0
 }
+
+# locale_available <name>: whether the C library has the locale (pl_PL.UTF-8).
+locale_available() {
+  local wanted=${1,,}
+  wanted=${wanted//-/}
+  locale -a 2>/dev/null | tr '[:upper:]' '[:lower:]' | tr -d - | grep -qx "$wanted"
+}
+
+# make_locales <name>...: generates the missing ones (Debian's locales
+# package, as root); Wine takes the system's code page from the locale.
+make_locales() {
+  local name missing=()
+  for name in "$@"; do locale_available "$name" || missing+=("$name"); done
+  ((${#missing[@]} == 0)) && return 0
+  [[ $(id -u) == 0 ]] || return 0
+  for name in "${missing[@]}"; do
+    grep -qx "$name UTF-8" /etc/locale.gen 2>/dev/null || echo "$name UTF-8" >>/etc/locale.gen
+  done
+  locale-gen >/dev/null 2>&1 || true
+}

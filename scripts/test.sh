@@ -21,6 +21,7 @@ say() { echo "test.sh: $*"; }
 started=$(date +%s)
 
 "$root/scripts/install-deps.sh"
+make_locales pl_PL.UTF-8 ru_RU.UTF-8 ja_JP.UTF-8
 
 cmake -S "$root" -B "$build_dir" \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
@@ -104,14 +105,17 @@ fi
 
 # --- Wine: a prefix of its own, made after the printer exists so that Wine
 # lists it, and one server kept up for the whole run.
-export LANG=C.UTF-8
-make_throwaway_prefix "$work"
-install_wine_fonts
-# Windows live inside Wine's own virtual desktop: on a bare X server with no
-# window manager, every window that hides would wait 2 s for one to answer.
-# A crashing test prints its backtrace and ends instead of waiting for
-# somebody to close the crash dialog.
-cat >"$work/settings.reg" <<'REG'
+# prepare_prefix <folder>: a new prefix in <folder>, its server up, under the
+# locale in LANG/LC_ALL (Wine takes the system's code page from it).
+prepare_prefix() {
+  mkdir -p "$1"
+  make_throwaway_prefix "$1"
+  install_wine_fonts
+  # Windows live inside Wine's own virtual desktop: on a bare X server with no
+  # window manager, every window that hides would wait 2 s for one to answer.
+  # A crashing test prints its backtrace and ends instead of waiting for
+  # somebody to close the crash dialog.
+  cat >"$1/settings.reg" <<'REG'
 REGEDIT4
 
 [HKEY_CURRENT_USER\Software\Wine\Explorer]
@@ -123,13 +127,18 @@ REGEDIT4
 [HKEY_CURRENT_USER\Software\Wine\WineDbg]
 "ShowCrashDialog"=dword:00000000
 REG
-wine regedit /S "$work/settings.reg" >/dev/null 2>&1
-stop_throwaway_prefix
-keep_wine_server_up
-# The first program of a server starts Wine's services and the desktop, which
-# take over its standard output and error. Start them here, so that they do
-# not hold ctest's pipe of the first test open for as long as they live.
-wine rundll32.exe user32.dll,GetDesktopWindow </dev/null >/dev/null 2>&1
+  wine regedit /S "$1/settings.reg" >/dev/null 2>&1
+  stop_throwaway_prefix
+  keep_wine_server_up
+  # The first program of a server starts Wine's services and the desktop, which
+  # take over its standard output and error. Start them here, so that they do
+  # not hold ctest's pipe of the first test open for as long as they live.
+  wine rundll32.exe user32.dll,GetDesktopWindow </dev/null >/dev/null 2>&1
+}
+
+export LANG=C.UTF-8
+unset LC_ALL
+prepare_prefix "$work"
 say "Wine prefix ready after $(($(date +%s) - started)) s"
 
 # --- A disk that ignores case but keeps it, as Windows' FAT and NTFS disks
@@ -153,6 +162,8 @@ if [[ $(id -u) == 0 ]] && command -v fusefat >/dev/null && [[ -e /dev/fuse ]]; t
 fi
 [[ -n $fat_mount ]] || say "no case-ignoring FAT disk (it takes root and FUSE): the tests that need it fail"
 
+# The tests that must hold on every system code page (run again below).
+codepage_tests='^ui\.(CodePage|LocalizedTexts)'
 failed=0
 if ! ctest --test-dir "$build_dir" --output-on-failure -j2 "$@"; then
   # Seen once in several hundred runs: a test process under Wine ending at
@@ -161,6 +172,24 @@ if ! ctest --test-dir "$build_dir" --output-on-failure -j2 "$@"; then
   say "running the failed tests once more:"
   sed 's/^/test.sh:   /' "$build_dir/Testing/Temporary/LastTestsFailed.log" >&2 || true
   ctest --test-dir "$build_dir" --output-on-failure --rerun-failed || failed=1
+fi
+
+# --- The naming tests again on systems of other code pages: 1250 (Central
+# Europe), 1251 (Cyrillic) and the double-byte 932 (Japanese). A server keeps
+# the code page it started with, so each gets a prefix of its own.
+if (($# == 0)); then
+  for locale in pl_PL.UTF-8 ru_RU.UTF-8 ja_JP.UTF-8; do
+    if ! locale_available "$locale"; then
+      say "locale $locale is missing (it takes root to make): its code page is not tested"
+      failed=1
+      continue
+    fi
+    stop_throwaway_prefix
+    say "naming tests under $locale"
+    LANG=$locale LC_ALL=$locale prepare_prefix "$work/$locale"
+    LANG=$locale LC_ALL=$locale ctest --test-dir "$build_dir" --output-on-failure -R "$codepage_tests" ||
+      failed=1
+  done
 fi
 
 if [[ -f $root/scripts/fuzz.sh ]]; then

@@ -12,6 +12,7 @@
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,6 +21,9 @@
 namespace {
 
 constexpr UINT kRunCheck = WM_APP + 1;
+
+// RT_DIALOG is an integer resource type; only its pointer type differs by form.
+const LPCWSTR kDialogResourceType = reinterpret_cast<LPCWSTR>(RT_DIALOG);
 
 struct PreviewOptions {
   int templateId = 0;
@@ -62,9 +66,9 @@ std::wstring WindowText(HWND window) {
   return text;
 }
 
-std::string ClassName(HWND window) {
-  char name[64] = {};
-  GetClassNameA(window, name, sizeof name);
+std::wstring ClassName(HWND window) {
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, static_cast<int>(std::size(name)));
   return name;
 }
 
@@ -78,8 +82,8 @@ std::string Utf8(const std::wstring& text) {
 
 // Pixels that a control's own drawing keeps from its text (frames, the
 // check mark, a group box's indent); what is left must hold the text.
-int TextMargin(const std::string& className, LONG style) {
-  if (className != "Button") return 0;
+int TextMargin(const std::wstring& className, LONG style) {
+  if (className != L"Button") return 0;
   switch (style & BS_TYPEMASK) {
     case BS_CHECKBOX:
     case BS_AUTOCHECKBOX:
@@ -95,9 +99,9 @@ int TextMargin(const std::string& className, LONG style) {
   }
 }
 
-bool HoldsText(const std::string& className, LONG style) {
-  if (className == "Button") return true;
-  if (className != "Static") return false;
+bool HoldsText(const std::wstring& className, LONG style) {
+  if (className == L"Button") return true;
+  if (className != L"Static") return false;
   const LONG kind = style & SS_TYPEMASK;
   return kind == SS_LEFT || kind == SS_CENTER || kind == SS_RIGHT || kind == SS_LEFTNOWORDWRAP ||
          kind == SS_SIMPLE;
@@ -113,7 +117,7 @@ struct Overflow {
 std::vector<Overflow> FindOverflows(HWND dialog) {
   std::vector<Overflow> overflows;
   for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-    const std::string className = ClassName(child);
+    const std::wstring className = ClassName(child);
     const LONG style = GetWindowLongW(child, GWL_STYLE);
     const std::wstring text = WindowText(child);
     if (text.empty() || !HoldsText(className, style)) continue;
@@ -139,7 +143,7 @@ INT_PTR CALLBACK PreviewProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
       const auto& options = *reinterpret_cast<const PreviewOptions*>(lParam);
       // The program sets the progress window's caption at run time; show a
       // typical one instead of the template's empty caption.
-      if (IsProgressTemplate(options.templateId)) SetWindowTextA(dialog, "Backup");
+      if (IsProgressTemplate(options.templateId)) SetWindowTextW(dialog, L"Backup");
       if (options.check) PostMessageW(dialog, kRunCheck, 0, 0);
       return TRUE;
     }
@@ -170,19 +174,19 @@ INT_PTR CALLBACK PreviewProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lP
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   const std::optional<PreviewOptions> options = ParseArguments(__argc, __argv);
   if (!options) {
-    MessageBoxA(nullptr, "Usage: DorvexPreview <template-id> [--check]", "DorvexPreview", MB_ICONERROR);
+    MessageBoxW(nullptr, L"Usage: DorvexPreview <template-id> [--check]", L"DorvexPreview", MB_ICONERROR);
     return 2;
   }
-  if (!FindResourceA(instance, MAKEINTRESOURCEA(options->templateId), RT_DIALOG)) {
-    const std::string text = "There is no dialog template " + std::to_string(options->templateId) + ".";
-    MessageBoxA(nullptr, text.c_str(), "DorvexPreview", MB_ICONERROR);
+  if (!FindResourceW(instance, MAKEINTRESOURCEW(options->templateId), kDialogResourceType)) {
+    const std::wstring text = L"There is no dialog template " + std::to_wstring(options->templateId) + L".";
+    MessageBoxW(nullptr, text.c_str(), L"DorvexPreview", MB_ICONERROR);
     return 2;
   }
 
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_PROGRESS_CLASS};
   InitCommonControlsEx(&controls);
 
-  const INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(options->templateId), nullptr,
+  const INT_PTR result = DialogBoxParamW(instance, MAKEINTRESOURCEW(options->templateId), nullptr,
                                          PreviewProc, reinterpret_cast<LPARAM>(&*options));
   if (result == -1) {
     const DWORD error = GetLastError();

@@ -7,16 +7,13 @@
 #include <string>
 #include <string_view>
 
-extern std::string CurrentDrive;   // "c:"
-extern std::string CurrentFolder;  // "\windows\system\" (always begins and ends with "\")
-extern std::string FileSpec;       // the file-pattern field, "*.*" at start
-extern std::string PathSpec;       // CurrentDrive + CurrentFolder + FileSpec; the pattern alone once listed
+extern std::wstring CurrentDrive;   // "c:"
+extern std::wstring CurrentFolder;  // "\windows\system\" (always begins and ends with "\")
+extern std::wstring FileSpec;       // the file-pattern field, "*.*" at start
+extern std::wstring PathSpec;       // CurrentDrive + CurrentFolder + FileSpec; the pattern alone once listed
 
 // CurrentDrive + CurrentFolder.
-std::string ShownFolder();
-
-// The process's current directory; empty if it cannot be read.
-std::string CurrentDirectory();
+std::wstring ShownFolder();
 
 // The folder whose files the file list holds, ending in a backslash. Usually
 // the one ShownFolder() names, spelled as it spells it. But a file pattern
@@ -24,21 +21,21 @@ std::string CurrentDirectory();
 // folder, and a folder that cannot be entered leaves the lists where they
 // were; then the current directory, which every listing leaves at the listed
 // folder, is the one that knows.
-std::string ListedFolder();
+std::wstring ListedFolder();
 
-// The longest folder-and-pattern path the listing may be given: the ANSI
-// calls behind it, and the path line it writes, hold MAX_PATH characters
-// with the terminating null.
+// The longest folder-and-pattern path the listing may be given, in UTF-16
+// units: the listing service, and the path line it writes, hold MAX_PATH
+// characters with the terminating null.
 inline constexpr std::size_t kMaxListingPath = 259;
 
 // A full folder path ("c:\users\x\" or without the final backslash) split the
 // way the browsing strings hold it. Nothing for any other form: a relative
 // path, or a network path (\\server\share\) that has no drive to name.
 struct DriveAndFolder {
-  std::string drive;   // "c:"
-  std::string folder;  // "\users\x\"
+  std::wstring drive;   // "c:"
+  std::wstring folder;  // "\users\x\"
 };
-std::optional<DriveAndFolder> SplitFolderPath(std::string_view folderPath);
+std::optional<DriveAndFolder> SplitFolderPath(std::wstring_view folderPath);
 
 // The parent of a full folder path, ending in a backslash; a root is its own.
-std::string ParentFolderPath(std::string_view folderPath);
+std::wstring ParentFolderPath(std::wstring_view folderPath);

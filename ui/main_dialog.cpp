@@ -6,11 +6,12 @@
 #include "archive/file_error_text.h"
 #include "archive/restore_command.h"
 #include "filetypes/properties_command.h"
-#include "framework/ansi_text.h"
 #include "framework/display_scale.h"
 #include "framework/file.h"
 #include "framework/list_box.h"
+#include "framework/system_paths.h"
 #include "framework/unique_handles.h"
+#include "framework/window_text.h"
 #include "print/print_listing.h"
 #include "rename/enumerate_command.h"
 #include "rename/selection_operations.h"
@@ -25,33 +26,35 @@
 
 namespace {
 
-constexpr int kMaxFileSpecLength = 511;
-constexpr DWORD kMaxPlatformPath = 2047;
+constexpr std::size_t kMaxFileSpecLength = 511;
 
-std::string EnvironmentValue(const char* name) {
-  std::vector<char> buffer(kMaxPlatformPath + 1);
-  const DWORD length = GetEnvironmentVariableA(name, buffer.data(), static_cast<DWORD>(buffer.size()));
-  if (length == 0 || length >= buffer.size()) return {};
-  return std::string(buffer.data(), length);
+// The field's text cut to the longest pattern kept, never between the two
+// halves of a surrogate pair: half a character would match other names.
+std::wstring LimitedFileSpec(std::wstring text) {
+  if (text.size() <= kMaxFileSpecLength) return text;
+  std::size_t length = kMaxFileSpecLength;
+  if (IS_HIGH_SURROGATE(text[length - 1])) --length;
+  text.resize(length);
+  return text;
 }
 
-std::string SelectedListText(HWND list) {
-  const LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
+std::wstring SelectedListText(HWND list) {
+  const LRESULT selected = SendMessageW(list, LB_GETCURSEL, 0, 0);
   if (selected == LB_ERR) return {};
   return ListBoxText(list, static_cast<int>(selected));
 }
 
-std::string WindowsFolder(UINT (*WINAPI query)(LPSTR, UINT)) {
-  std::vector<char> buffer(kMaxPlatformPath + 1);
-  const UINT length = query(buffer.data(), kMaxPlatformPath);
-  if (length == 0 || length > kMaxPlatformPath) return {};
-  return std::string(buffer.data(), length) + "\\";
+// A folder the system names (without a final backslash) as a path the window
+// moves to; empty, and so refused, when the system could not name it.
+std::wstring AsFolderPath(std::wstring folder) {
+  if (!folder.empty()) folder += L'\\';
+  return folder;
 }
 
 }  // namespace
 
 MainDialog::MainDialog() : MappedDialog(TemplateIdFor(CurrentLanguage())) {
-  m_hIcon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_APPLICATION_ICON));
+  m_hIcon = LoadProgramIcon(IDI_APPLICATION_ICON);
 }
 
 int MainDialog::TemplateIdFor(LanguageId language) {
@@ -110,16 +113,14 @@ BOOL MainDialog::OnInitDialog() {
   Dialog::OnInitDialog();
 
   if (HMENU systemMenu = GetSystemMenu(GetSafeHwnd(), FALSE)) {
-    AppendMenuA(systemMenu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuA(systemMenu, MF_STRING, IDM_SYS_ABOUT,
-                TextCStr(LocalizedText::AboutMenuItem, CurrentLanguage()));
-    AppendMenuA(systemMenu, MF_STRING, IDM_SYS_LANGUAGE,
-                TextCStr(LocalizedText::LanguageMenuItem, CurrentLanguage()));
+    AppendMenuSeparator(systemMenu);
+    AppendMenuText(systemMenu, IDM_SYS_ABOUT, Text(LocalizedText::AboutMenuItem, CurrentLanguage()));
+    AppendMenuText(systemMenu, IDM_SYS_LANGUAGE, Text(LocalizedText::LanguageMenuItem, CurrentLanguage()));
   }
-  SendMessageA(GetSafeHwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
-  SendMessageA(GetSafeHwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+  SendMessageW(GetSafeHwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
+  SendMessageW(GetSafeHwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
 
-  FileSpec = "*.*";
+  FileSpec = L"*.*";
   SetDlgItemText(IDC_FILE_SPEC, FileSpec);  // its change notification already refreshes once
   ShowStartFolder();
 
@@ -129,17 +130,18 @@ BOOL MainDialog::OnInitDialog() {
   return TRUE;
 }
 
-int MainDialog::MessageBox(std::string_view text, std::string_view caption, UINT style) const {
+int MainDialog::MessageBox(std::wstring_view text, std::wstring_view caption, UINT style) const {
   return Dialog::MessageBox(text, caption, style);
 }
 
-void MainDialog::ShowFileError(std::string_view name, const FileException& error, const char* caption) const {
+void MainDialog::ShowFileError(std::wstring_view name, const FileException& error,
+                               const wchar_t* caption) const {
   MessageBox(FileErrorText(name, error.m_cause), caption, MB_OK | MB_ICONSTOP);
 }
 
 int MainDialog::ListedFileCount() const { return ListBoxCount(m_hFileList); }
 
-std::string MainDialog::ListedFileName(int position) const { return ListBoxText(m_hFileList, position); }
+std::wstring MainDialog::ListedFileName(int position) const { return ListBoxText(m_hFileList, position); }
 
 std::vector<int> MainDialog::SelectedFilePositions() const {
   // The whole selection, however long: no position is guessed or read twice.
@@ -147,29 +149,19 @@ std::vector<int> MainDialog::SelectedFilePositions() const {
 }
 
 std::optional<int> MainDialog::FocusedFilePosition() const {
-  const LRESULT caret = SendMessageA(m_hFileList, LB_GETCARETINDEX, 0, 0);
+  const LRESULT caret = SendMessageW(m_hFileList, LB_GETCARETINDEX, 0, 0);
   if (caret == LB_ERR) return std::nullopt;
   return static_cast<int>(caret);
 }
 
-std::string MainDialog::ListedFolder() const { return ::ListedFolder(); }
-std::string MainDialog::TypedPattern() const { return FileSpec; }
-std::string MainDialog::ListedPattern() const { return PathSpec; }
+std::wstring MainDialog::ListedFolder() const { return ::ListedFolder(); }
+std::wstring MainDialog::TypedPattern() const { return FileSpec; }
+std::wstring MainDialog::ListedPattern() const { return PathSpec; }
 
 void MainDialog::Refresh() {
-  AnsiText pattern = ReadWindowText(GetDlgItem(IDC_FILE_SPEC));
-  if (pattern.text.size() > kMaxFileSpecLength) pattern.text.resize(kMaxFileSpecLength);
-  FileSpec = pattern.text;
-  if (pattern.IsExact()) {
-    // A pattern the listing refuses leaves the lists as they were.
-    if (ListFolder(ShownFolder(), FileSpec, false)) m_bNoFilesListed = false;
-  } else {
-    // The "?" in place of a character the code page lacks is a wildcard:
-    // listed, it would show files the user never named. The folder stays.
-    PathSpec = FileSpec;
-    SendMessageA(m_hFileList, LB_RESETCONTENT, 0, 0);
-    m_bNoFilesListed = true;
-  }
+  FileSpec = LimitedFileSpec(ReadWindowText(GetDlgItem(IDC_FILE_SPEC)));
+  // A pattern the listing refuses leaves the lists as they were.
+  ListFolder(ShownFolder(), FileSpec);
   EnableSelectionCommands(false);
 }
 
@@ -177,40 +169,37 @@ void MainDialog::FillLists() {
   // The folder and pattern of the last listing, not the field's text: the
   // pattern may have named a folder of its own (work\*.*), or have been
   // refused, and a refill must show the files the commands just acted on.
-  ListFolder(ListedFolder(), m_strListedPattern, m_bNoFilesListed);
+  ListFolder(ListedFolder(), m_strListedPattern);
 }
 
-bool MainDialog::ListFolder(const std::string& folder, const std::string& pattern, bool noFiles) {
-  const std::string listingPath = folder + pattern;
+bool MainDialog::ListFolder(const std::wstring& folder, const std::wstring& pattern) {
+  std::wstring listingPath = folder + pattern;
   if (listingPath.size() > kMaxListingPath) return false;
   // Wine's listing service takes "c:\*.*" as "c:" plus a pattern, which lists
   // the drive's current directory instead of its root: enter the folder
   // first, and step back out when the listing refuses the pattern.
-  const std::string previousDirectory = CurrentDirectory();
-  if (!folder.empty() && !SetCurrentDirectoryA(folder.c_str())) return false;
-  std::vector<char> buffer(MAX_PATH + 1, '\0');
-  listingPath.copy(buffer.data(), listingPath.size());
+  const std::wstring previousDirectory = CurrentDirectory();
+  if (!folder.empty() && !ChangeCurrentDirectory(folder)) return false;
   {
     ListRedrawPause pause(m_hFileList);
-    if (!DlgDirListA(GetSafeHwnd(), buffer.data(), IDC_FILE_LIST, IDC_PATH_LINE, 0)) {
+    if (!DirectoryList(GetSafeHwnd(), listingPath, IDC_FILE_LIST, IDC_PATH_LINE, 0)) {
       // Never list the folders relative to wherever the refused pattern led.
-      SetCurrentDirectoryA(previousDirectory.c_str());
+      ChangeCurrentDirectory(previousDirectory);
       return false;
     }
-    if (noFiles) SendMessageA(m_hFileList, LB_RESETCONTENT, 0, 0);
   }
-  // The listing leaves the pattern alone in the buffer, to be applied in the
+  // The listing leaves the pattern alone in the path, to be applied in the
   // folder it entered, which a refill lists again.
-  m_strListedPattern = buffer.data();
+  m_strListedPattern = listingPath;
   static constexpr std::pair<int, UINT> folderListings[] = {
       {IDC_DIRECTORY_LIST, DDL_DIRECTORY | DDL_EXCLUSIVE},
       {IDC_DRIVE_LIST, DDL_DRIVES | DDL_EXCLUSIVE},
   };
   for (const auto& [listId, mask] : folderListings) {
     ListRedrawPause pause(GetDlgItem(listId));
-    DlgDirListA(GetSafeHwnd(), buffer.data(), listId, 0, mask);
+    DirectoryList(GetSafeHwnd(), listingPath, listId, 0, mask);
   }
-  PathSpec = buffer.data();
+  PathSpec = listingPath;
   return true;
 }
 
@@ -220,32 +209,32 @@ void MainDialog::EnableSelectionCommands(bool enable) {
 }
 
 void MainDialog::OnFileListSelectionChange() {
-  const LRESULT selected = SendMessageA(m_hFileList, LB_GETSELCOUNT, 0, 0);
+  const LRESULT selected = SendMessageW(m_hFileList, LB_GETSELCOUNT, 0, 0);
   EnableSelectionCommands(selected != 0 && selected != LB_ERR);
 }
 
 void MainDialog::OnDirectoryDoubleClick() {
-  std::string entry = SelectedListText(GetDlgItem(IDC_DIRECTORY_LIST));
+  std::wstring entry = SelectedListText(GetDlgItem(IDC_DIRECTORY_LIST));
   if (entry.size() < 2) return;
-  entry.back() = '\\';  // "[system]" becomes "system\"
+  entry.back() = L'\\';  // "[system]" becomes "system\"
   entry.erase(0, 1);
   // The list holds the subfolders of the listed folder, which a pattern
   // naming a folder of its own makes another than the browsed one.
-  const std::string listed = ListedFolder();
-  ShowFolder(entry == "..\\" ? ParentFolderPath(listed) : listed + entry);
+  const std::wstring listed = ListedFolder();
+  ShowFolder(entry == L"..\\" ? ParentFolderPath(listed) : listed + entry);
 }
 
 void MainDialog::OnDriveDoubleClick() {
-  const std::string entry = SelectedListText(GetDlgItem(IDC_DRIVE_LIST));
+  const std::wstring entry = SelectedListText(GetDlgItem(IDC_DRIVE_LIST));
   // Drive entries read "[-c-]".
-  if (entry.size() != 5 || !entry.starts_with("[-") || !entry.ends_with("-]")) return;
-  ShowFolder(std::string{entry[2], ':', '\\'});
+  if (entry.size() != 5 || !entry.starts_with(L"[-") || !entry.ends_with(L"-]")) return;
+  ShowFolder(std::wstring{entry[2], L':', L'\\'});
 }
 
 void MainDialog::OnSelectAll() {
-  const LRESULT count = SendMessageA(m_hFileList, LB_GETCOUNT, 0, 0);
+  const LRESULT count = SendMessageW(m_hFileList, LB_GETCOUNT, 0, 0);
   if (count > 0) {
-    SendMessageA(m_hFileList, LB_SELITEMRANGEEX, 0, count - 1);
+    SendMessageW(m_hFileList, LB_SELITEMRANGEEX, 0, count - 1);
     EnableSelectionCommands(true);
   } else {
     EnableSelectionCommands(false);
@@ -253,28 +242,28 @@ void MainDialog::OnSelectAll() {
 }
 
 void MainDialog::OnSelectNone() {
-  SendMessageA(m_hFileList, LB_SETSEL, FALSE, -1);
+  SendMessageW(m_hFileList, LB_SETSEL, FALSE, -1);
   EnableSelectionCommands(false);
 }
 
-void MainDialog::OnHomeDesktop() { ShowProfileFolder("Desktop"); }
-void MainDialog::OnHomePersonal() { ShowProfileFolder("Personal"); }
-void MainDialog::OnHomeFavorites() { ShowProfileFolder("Favorites"); }
-void MainDialog::OnHomeWindows() { ShowFolder(WindowsFolder(&GetWindowsDirectoryA)); }
-void MainDialog::OnHomeSystem() { ShowFolder(WindowsFolder(&GetSystemDirectoryA)); }
+void MainDialog::OnHomeDesktop() { ShowProfileFolder(L"Desktop"); }
+void MainDialog::OnHomePersonal() { ShowProfileFolder(L"Personal"); }
+void MainDialog::OnHomeFavorites() { ShowProfileFolder(L"Favorites"); }
+void MainDialog::OnHomeWindows() { ShowFolder(AsFolderPath(WindowsFolderPath())); }
+void MainDialog::OnHomeSystem() { ShowFolder(AsFolderPath(SystemFolderPath())); }
 
-void MainDialog::ShowProfileFolder(const char* subfolder) {
-  const std::string profile = EnvironmentValue("USERPROFILE");
+void MainDialog::ShowProfileFolder(const wchar_t* subfolder) {
+  const std::wstring profile = EnvironmentVariable(L"USERPROFILE");
   if (profile.empty()) {
-    ReportFolderNotShown(std::string("%USERPROFILE%\\") + subfolder + "\\", FolderRefusal::ProfileNotSet);
+    ReportFolderNotShown(std::wstring(L"%USERPROFILE%\\") + subfolder + L"\\", FolderRefusal::ProfileNotSet);
     return;
   }
-  ShowFolder(FullPathOf(profile + "\\" + subfolder + "\\"));
+  ShowFolder(FullPathOf(profile + L"\\" + subfolder + L"\\"));
 }
 
 void MainDialog::ShowStartFolder() {
-  const std::string profile = EnvironmentValue("USERPROFILE");
-  if (!profile.empty() && !MoveTo(FullPathOf(profile + "\\Desktop\\"))) return;
+  const std::wstring profile = EnvironmentVariable(L"USERPROFILE");
+  if (!profile.empty() && !MoveTo(FullPathOf(profile + L"\\Desktop\\"))) return;
   // No Desktop to show: the lists already show the folder the program was
   // started in, and the browsing strings name it too, so that moving on
   // from there and every command act where the lists show.
@@ -284,11 +273,11 @@ void MainDialog::ShowStartFolder() {
   }
 }
 
-void MainDialog::ShowFolder(const std::string& folderPath) {
+void MainDialog::ShowFolder(const std::wstring& folderPath) {
   if (const auto refusal = MoveTo(folderPath)) ReportFolderNotShown(folderPath, *refusal);
 }
 
-std::optional<FolderRefusal> MainDialog::MoveTo(const std::string& folderPath) {
+std::optional<FolderRefusal> MainDialog::MoveTo(const std::wstring& folderPath) {
   // A path relative to some current directory, or a network path, cannot be
   // held as drive and folder.
   const auto target = SplitFolderPath(folderPath);
@@ -296,10 +285,10 @@ std::optional<FolderRefusal> MainDialog::MoveTo(const std::string& folderPath) {
   // A pattern that named a folder of its own stays behind: the new folder is
   // listed with the pattern alone, as the listing applied it.
   const bool patternNamedAFolder = ListedFolder() != ShownFolder();
-  const std::string folder = target->drive + target->folder;
+  const std::wstring folder = target->drive + target->folder;
   if (folder.size() + m_strListedPattern.size() > kMaxListingPath) return FolderRefusal::TooLong;
   const int listedBefore = ListBoxCount(m_hFileList);
-  if (!ListFolder(folder, m_strListedPattern, m_bNoFilesListed)) {
+  if (!ListFolder(folder, m_strListedPattern)) {
     // A folder that can be entered but not read may have had the file list
     // emptied before the listing gave up: show the files of the folder kept.
     if (ListBoxCount(m_hFileList) != listedBefore) FillLists();
@@ -314,7 +303,7 @@ std::optional<FolderRefusal> MainDialog::MoveTo(const std::string& folderPath) {
   return std::nullopt;
 }
 
-void MainDialog::ReportFolderNotShown(const std::string& folderPath, FolderRefusal why) const {
+void MainDialog::ReportFolderNotShown(const std::wstring& folderPath, FolderRefusal why) const {
   MessageBox(FolderNotShownText(folderPath, why), kNavigationErrorCaption, MB_OK | MB_ICONEXCLAMATION);
 }
 
@@ -336,7 +325,7 @@ std::optional<LRESULT> MainDialog::OnSysCommand(UINT command) {
 std::optional<LRESULT> MainDialog::OnPaint() {
   if (!IsIconic(GetSafeHwnd())) return std::nullopt;
   PaintContext paint(GetSafeHwnd());
-  SendMessageA(GetSafeHwnd(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(paint.get()), 0);
+  SendMessageW(GetSafeHwnd(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(paint.get()), 0);
   RECT client{};
   GetClientRect(GetSafeHwnd(), &client);
   // At the window's own scale: a large icon of its display, not of 96 dpi.
@@ -347,11 +336,9 @@ std::optional<LRESULT> MainDialog::OnPaint() {
   return 0;
 }
 
-std::optional<LRESULT> MainDialog::OnQueryDragIcon() {
-  return reinterpret_cast<LRESULT>(m_hIcon);
-}
+std::optional<LRESULT> MainDialog::OnQueryDragIcon() { return reinterpret_cast<LRESULT>(m_hIcon); }
 
 std::optional<LRESULT> MainDialog::OnDestroy() {
-  WinHelpA(GetSafeHwnd(), nullptr, HELP_QUIT, 0);
+  WinHelpW(GetSafeHwnd(), nullptr, HELP_QUIT, 0);
   return std::nullopt;
 }

@@ -19,21 +19,22 @@ class MainDialog : public MappedDialog<MainDialog>, public CommandWindow {
   MainDialog();
   static int TemplateIdFor(LanguageId language);
 
-  BOOL m_bArchiveArg = FALSE;   // a command line was given
-  std::string m_strArchiveArg;  // the command-line text, verbatim
-  HICON m_hIcon = nullptr;      // shared resource icon: not destroyed
+  BOOL m_bArchiveArg = FALSE;    // a command line was given
+  std::wstring m_strArchiveArg;  // the command-line text, verbatim
+  HICON m_hIcon = nullptr;       // shared resource icon: not destroyed
 
   // What the commands use of the window.
   HWND OwnerWindow() const override { return GetSafeHwnd(); }
-  int MessageBox(std::string_view text, std::string_view caption, UINT style) const override;
-  void ShowFileError(std::string_view name, const FileException& error, const char* caption) const override;
+  int MessageBox(std::wstring_view text, std::wstring_view caption, UINT style) const override;
+  void ShowFileError(std::wstring_view name, const FileException& error,
+                     const wchar_t* caption) const override;
   int ListedFileCount() const override;
-  std::string ListedFileName(int position) const override;
+  std::wstring ListedFileName(int position) const override;
   std::vector<int> SelectedFilePositions() const override;
   std::optional<int> FocusedFilePosition() const override;
-  std::string ListedFolder() const override;
-  std::string TypedPattern() const override;
-  std::string ListedPattern() const override;
+  std::wstring ListedFolder() const override;
+  std::wstring TypedPattern() const override;
+  std::wstring ListedPattern() const override;
   void Refresh() override;
   void FillLists() override;
   void EnableSelectionCommands(bool enable) override;
@@ -45,10 +46,8 @@ class MainDialog : public MappedDialog<MainDialog>, public CommandWindow {
   friend class MappedDialog<MainDialog>;
 
   // What the lists were last filled with: the pattern as the listing applied
-  // it in the listed folder, and whether the file list was left empty
-  // because the typed pattern holds a character the code page lacks.
-  std::string m_strListedPattern;
-  bool m_bNoFilesListed = false;
+  // it in the listed folder.
+  std::wstring m_strListedPattern;
   // Looked up once: under Wine every GetDlgItem asks the server for the
   // window's children, which a command reading each listed name would pay
   // for every file.
@@ -67,20 +66,20 @@ class MainDialog : public MappedDialog<MainDialog>, public CommandWindow {
   void OnHomeFavorites();
   void OnHomeWindows();
   void OnHomeSystem();
-  void ShowProfileFolder(const char* subfolder);
+  void ShowProfileFolder(const wchar_t* subfolder);
   // At start: the Desktop, else the folder the program was started in.
   void ShowStartFolder();
   // Moves to a full folder path, or tells the user why the window stays.
-  void ShowFolder(const std::string& folderPath);
+  void ShowFolder(const std::wstring& folderPath);
   // Lists the folder and takes it as the browsed one; nothing changes when
   // it cannot be listed, and the answer says why.
-  std::optional<FolderRefusal> MoveTo(const std::string& folderPath);
-  void ReportFolderNotShown(const std::string& folderPath, FolderRefusal why) const;
+  std::optional<FolderRefusal> MoveTo(const std::wstring& folderPath);
+  void ReportFolderNotShown(const std::wstring& folderPath, FolderRefusal why) const;
   // Fills the three lists from the folder and pattern. False when the
   // folder cannot be entered or the listing refuses the pattern: the
   // current directory is put back, the path line and the folder lists are
   // left alone.
-  bool ListFolder(const std::string& folder, const std::string& pattern, bool noFiles);
+  bool ListFolder(const std::wstring& folder, const std::wstring& pattern);
   std::optional<LRESULT> OnSysCommand(UINT command);
   std::optional<LRESULT> OnPaint();
   std::optional<LRESULT> OnQueryDragIcon();

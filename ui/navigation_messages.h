@@ -4,13 +4,13 @@
 #include <string>
 #include <string_view>
 
-inline constexpr char kNavigationErrorCaption[] = "Error";
+inline constexpr wchar_t kNavigationErrorCaption[] = L"Error";
 
 enum class FolderRefusal {
-  Unavailable,     // missing, or the system will not enter it
-  TooLong,         // the path with the file pattern exceeds what the ANSI calls hold
-  NotOnADrive,     // a relative or network path: the window browses drive letters only
-  ProfileNotSet,   // the Home folder comes from an unset USERPROFILE
+  Unavailable,    // missing, or the system will not enter it
+  TooLong,        // the path with the file pattern exceeds what the listing service holds
+  NotOnADrive,    // a relative or network path: the window browses drive letters only
+  ProfileNotSet,  // the Home folder comes from an unset USERPROFILE
 };
 
-std::string FolderNotShownText(std::string_view folder, FolderRefusal why);
+std::wstring FolderNotShownText(std::wstring_view folder, FolderRefusal why);

@@ -31,3 +31,13 @@ inline std::optional<std::string> ClassValue(const std::string& path) {
     return std::nullopt;
   return std::string(buffer);
 }
+
+// The same through the UTF-16 call, for values with letters beyond the code page.
+inline std::optional<std::wstring> ClassValue(const std::wstring& path) {
+  wchar_t buffer[4096] = {};
+  DWORD size = sizeof buffer;
+  if (RegGetValueW(HKEY_CLASSES_ROOT, path.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, buffer, &size) !=
+      ERROR_SUCCESS)
+    return std::nullopt;
+  return std::wstring(buffer);
+}

@@ -9,34 +9,34 @@
 
 class FakeCommandWindow : public CommandWindow {
  public:
-  FakeCommandWindow(std::string folder, std::vector<std::string> names)
+  FakeCommandWindow(std::wstring folder, std::vector<std::wstring> names)
       : m_folder(std::move(folder)), m_names(std::move(names)) {}
 
   HWND OwnerWindow() const override { return nullptr; }
-  int MessageBox(std::string_view text, std::string_view, UINT) const override {
+  int MessageBox(std::wstring_view text, std::wstring_view, UINT) const override {
     m_messages.emplace_back(text);
     return IDOK;
   }
-  void ShowFileError(std::string_view name, const FileException&, const char*) const override {
+  void ShowFileError(std::wstring_view name, const FileException&, const wchar_t*) const override {
     m_messages.emplace_back(name);
   }
   int ListedFileCount() const override { return static_cast<int>(m_names.size()); }
-  std::string ListedFileName(int position) const override {
+  std::wstring ListedFileName(int position) const override {
     return m_names.at(static_cast<std::size_t>(position));
   }
   std::vector<int> SelectedFilePositions() const override { return {}; }
   std::optional<int> FocusedFilePosition() const override { return std::nullopt; }
-  std::string ListedFolder() const override { return m_folder; }
-  std::string TypedPattern() const override { return "*.*"; }
-  std::string ListedPattern() const override { return "*.*"; }
+  std::wstring ListedFolder() const override { return m_folder; }
+  std::wstring TypedPattern() const override { return L"*.*"; }
+  std::wstring ListedPattern() const override { return L"*.*"; }
   void Refresh() override {}
   void FillLists() override {}
   void EnableSelectionCommands(bool) override {}
 
-  const std::vector<std::string>& Messages() const { return m_messages; }
+  const std::vector<std::wstring>& Messages() const { return m_messages; }
 
  private:
-  std::string m_folder;
-  std::vector<std::string> m_names;
-  mutable std::vector<std::string> m_messages;
+  std::wstring m_folder;
+  std::vector<std::wstring> m_names;
+  mutable std::vector<std::wstring> m_messages;
 };

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <string>
 
@@ -16,17 +16,21 @@ namespace {
 
 class ArchiveFileSource : public testing::Test {
  protected:
-  void TearDown() override { std::remove(m_path.c_str()); }
+  void TearDown() override {
+    m_file = File();  // an open file cannot be removed
+    std::filesystem::remove(m_path);
+  }
 
   // Opens the bytes as a file, the way the Restore dialog opens archives.
   File& Open(const std::string& bytes) {
     std::ofstream(m_path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    EXPECT_TRUE(m_file.Open(m_path, File::Mode::ReadExisting, nullptr));
+    EXPECT_TRUE(m_file.Open(m_path.wstring(), File::Mode::ReadExisting, nullptr));
     return m_file;
   }
 
   // ctest runs the cases side by side in one folder: each needs its own file.
-  std::string m_path = std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) + ".Backup";
+  std::filesystem::path m_path =
+      std::string(testing::UnitTest::GetInstance()->current_test_info()->name()) + ".Backup";
   File m_file;
 };
 

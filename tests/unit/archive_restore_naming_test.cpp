@@ -6,69 +6,70 @@
 namespace {
 
 TEST(ArchiveRestoreNaming, TheExtensionIsWhatFollowsTheLastDot) {
-  EXPECT_EQ(DerivedExtension("report.txt"), "txt");
-  EXPECT_EQ(DerivedExtension("archive.tar.GZ"), "GZ");
-  EXPECT_EQ(DerivedExtension("README"), "README");  // no dot: the whole name
+  EXPECT_EQ(DerivedExtension(L"report.txt"), L"txt");
+  EXPECT_EQ(DerivedExtension(L"archive.tar.GZ"), L"GZ");
+  EXPECT_EQ(DerivedExtension(L"README"), L"README");  // no dot: the whole name
 }
 
 TEST(ArchiveRestoreNaming, TheFilterIsLoweredAndEndsTheList) {
-  EXPECT_EQ(RestoreFilterFor("txt"), "txt file (*.txt)|*.txt||");
-  EXPECT_EQ(RestoreFilterFor("README"), "readme file (*.readme)|*.readme||");
-  EXPECT_EQ(RestoreFilterFor("\xC9T\xC9"), "\xE9t\xE9 file (*.\xE9t\xE9)|*.\xE9t\xE9||");
+  EXPECT_EQ(RestoreFilterFor(L"txt"), L"txt file (*.txt)|*.txt||");
+  EXPECT_EQ(RestoreFilterFor(L"README"), L"readme file (*.readme)|*.readme||");
+  EXPECT_EQ(RestoreFilterFor(L"ÉTÉ"), L"été file (*.été)|*.été||");
 }
 
 TEST(ArchiveRestoreNaming, TargetsJoinFolderAndNameWithOneBackslash) {
-  EXPECT_EQ(PathInFolder("c:\\data\\", "a.txt"), "c:\\data\\a.txt");
-  EXPECT_EQ(PathInFolder("c:\\data", "a.txt"), "c:\\data\\a.txt");
-  EXPECT_EQ(PathInFolder("c:", "a.txt"), "c:a.txt");
-  EXPECT_EQ(PathInFolder("", "a.txt"), "a.txt");
+  EXPECT_EQ(PathInFolder(L"c:\\data\\", L"a.txt"), L"c:\\data\\a.txt");
+  EXPECT_EQ(PathInFolder(L"c:\\data", L"a.txt"), L"c:\\data\\a.txt");
+  EXPECT_EQ(PathInFolder(L"c:", L"a.txt"), L"c:a.txt");
+  EXPECT_EQ(PathInFolder(L"", L"a.txt"), L"a.txt");
 }
 
 TEST(ArchiveRestoreNaming, FoldersInTheDeviceNamespacesTakeNoFiles) {
-  for (const char* folder : {"c:\\data\\", "C:\\", "\\\\server\\share\\", "", "data"})
+  for (const wchar_t* folder : {L"c:\\data\\", L"C:\\", L"\\\\server\\share\\", L"", L"data"})
     EXPECT_TRUE(IsRestorableFolder(folder)) << folder;
-  for (const char* folder : {"\\\\.\\", "\\\\?\\c:\\data\\", "//./", "\\??\\c:\\", "\\\\.\\c:\\"})
+  for (const wchar_t* folder : {L"\\\\.\\", L"\\\\?\\c:\\data\\", L"//./", L"\\??\\c:\\", L"\\\\.\\c:\\"})
     EXPECT_FALSE(IsRestorableFolder(folder)) << folder;
 }
 
 TEST(ArchiveRestoreNaming, OnlyADriveRootOrAShareNamesAFolderByItself) {
-  for (const char* folder : {"c:\\data\\", "Z:\\", "c:/data/", "\\\\server\\share\\", "\\\\server\\share\\sub\\"})
+  for (const wchar_t* folder :
+       {L"c:\\data\\", L"Z:\\", L"c:/data/", L"\\\\server\\share\\", L"\\\\server\\share\\sub\\"})
     EXPECT_TRUE(NamesAbsoluteFolder(folder)) << folder;
-  for (const char* folder : {"", "docs\\", "c:", "c:docs\\", "\\data\\", "\\\\server", "\\\\server\\",
-                             "\\\\\\share\\", "1:\\"})
+  for (const wchar_t* folder : {L"", L"docs\\", L"c:", L"c:docs\\", L"\\data\\", L"\\\\server",
+                                L"\\\\server\\", L"\\\\\\share\\", L"1:\\"})
     EXPECT_FALSE(NamesAbsoluteFolder(folder)) << folder;
 }
 
 TEST(ArchiveRestoreNaming, AnotherItemStoredInOtherCaseKeepsAnItemFromBeingWritten) {
-  const SpellingsByCase items({"a.txt", "A.TXT", "b.txt", "b.txt"});
+  const SpellingsByCase items({L"a.txt", L"A.TXT", L"b.txt", L"b.txt"});
   struct Case {
-    const char* item;
-    std::vector<std::string> stored;
-    std::optional<std::string> twin;
+    const wchar_t* item;
+    std::vector<std::wstring> stored;
+    std::optional<std::wstring> twin;
   };
   const Case cases[] = {
-      {"A.TXT", {"a.txt"}, "a.txt"},          // the other item is there under this name
-      {"A.TXT", {"a.txt", "A.TXT"}, {}},      // its own spelling is there too: that file is replaced
-      {"A.TXT", {}, {}},                      // nothing there yet
-      {"b.txt", {"B.TXT"}, {}},               // B.TXT is no item: the same file, renamed since
-      {"\xE9.txt", {"\xC9.TXT"}, {}},
+      {L"A.TXT", {L"a.txt"}, L"a.txt"},      // the other item is there under this name
+      {L"A.TXT", {L"a.txt", L"A.TXT"}, {}},  // its own spelling is there too: that file is replaced
+      {L"A.TXT", {}, {}},                    // nothing there yet
+      {L"b.txt", {L"B.TXT"}, {}},            // B.TXT is no item: the same file, renamed since
+      {L"é.txt", {L"É.TXT"}, {}},
   };
   for (const Case& c : cases) EXPECT_EQ(CaseTwinInTheWay(c.item, c.stored, items), c.twin) << c.item;
-  EXPECT_EQ(CaseTwinInTheWay("\xE9.txt", {"\xC9.TXT"}, SpellingsByCase({"\xE9.txt", "\xC9.TXT"})),
-            "\xC9.TXT");
+  EXPECT_EQ(CaseTwinInTheWay(L"é.txt", {L"É.TXT"}, SpellingsByCase({L"é.txt", L"É.TXT"})), L"É.TXT");
 }
 
 TEST(ArchiveRestoreNaming, OnlyANameHeldInAnotherSpellingHasACaseTwin) {
-  const SpellingsByCase names({"a.txt", "A.TXT", "b.txt", "b.txt", "\xE9.txt", "\xC9.TXT"});
-  for (const char* twinned : {"a.txt", "A.TXT", "\xE9.txt", "\xC9.TXT", "a.TXT"})
+  const SpellingsByCase names({L"a.txt", L"A.TXT", L"b.txt", L"b.txt", L"é.txt", L"É.TXT"});
+  for (const wchar_t* twinned : {L"a.txt", L"A.TXT", L"é.txt", L"É.TXT", L"a.TXT"})
     EXPECT_TRUE(names.HasOtherSpelling(twinned)) << twinned;
   // The same spelling twice is one name; a name the archive lacks has no twin of its own.
-  for (const char* single : {"b.txt", "c.txt", ""}) EXPECT_FALSE(names.HasOtherSpelling(single)) << single;
+  for (const wchar_t* single : {L"b.txt", L"c.txt", L""})
+    EXPECT_FALSE(names.HasOtherSpelling(single)) << single;
 }
 
 TEST(ArchiveDefaultName, IsTheLocalTimeWithEnglishNamesAndTwelveHours) {
-  EXPECT_EQ(DefaultArchiveName({2026, 12, 7, 23, 32, 24, 1}), "Mon-Dec-07-26 at 11-32-24 PM");
-  EXPECT_EQ(DefaultArchiveName({2009, 3, 1, 0, 5, 9, 0}), "Sun-Mar-01-09 at 12-05-09 AM");
+  EXPECT_EQ(DefaultArchiveName({2026, 12, 7, 23, 32, 24, 1}), L"Mon-Dec-07-26 at 11-32-24 PM");
+  EXPECT_EQ(DefaultArchiveName({2009, 3, 1, 0, 5, 9, 0}), L"Sun-Mar-01-09 at 12-05-09 AM");
 }
 
 }  // namespace

@@ -5,20 +5,21 @@
 #include <string>
 
 struct CommandLineCase {
-  const char* whole;
-  const char* after;  // what the main window is handed, verbatim
+  const wchar_t* whole;
+  const wchar_t* after;  // what the main window is handed, verbatim
 };
 
 constexpr CommandLineCase kCommandLines[] = {
-    {"", ""},
-    {"Dorvex.exe", ""},
-    {"Dorvex.exe   ", ""},
-    {"Dorvex.exe c:\\a.Backup", "c:\\a.Backup"},
-    {"Dorvex.exe \t c:\\my files\\a.Backup  ", "c:\\my files\\a.Backup  "},
-    {"\"C:\\Program Files\\Dorvex.exe\" c:\\a.Backup", "c:\\a.Backup"},
-    {"\"C:\\Program Files\\Dorvex.exe\"\"c:\\a b.Backup\"", "\"c:\\a b.Backup\""},
-    {"\"C:\\Program Files\\Dorvex.exe\" \"c:\\a b.Backup\"", "\"c:\\a b.Backup\""},
-    {"\"C:\\unclosed quote\\Dorvex.exe c:\\a.Backup", ""},
+    {L"", L""},
+    {L"Dorvex.exe", L""},
+    {L"Dorvex.exe   ", L""},
+    {L"Dorvex.exe c:\\a.Backup", L"c:\\a.Backup"},
+    {L"Dorvex.exe c:\\データ\\Łódź.Backup", L"c:\\データ\\Łódź.Backup"},
+    {L"Dorvex.exe \t c:\\my files\\a.Backup  ", L"c:\\my files\\a.Backup  "},
+    {L"\"C:\\Program Files\\Dorvex.exe\" c:\\a.Backup", L"c:\\a.Backup"},
+    {L"\"C:\\Program Files\\Dorvex.exe\"\"c:\\a b.Backup\"", L"\"c:\\a b.Backup\""},
+    {L"\"C:\\Program Files\\Dorvex.exe\" \"c:\\a b.Backup\"", L"\"c:\\a b.Backup\""},
+    {L"\"C:\\unclosed quote\\Dorvex.exe c:\\a.Backup", L""},
 };
 
 TEST(CommandLine, TheProgramNameAndTheBlanksAfterItAreSkippedTheRestIsKeptVerbatim) {

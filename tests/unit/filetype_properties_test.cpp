@@ -10,31 +10,31 @@
 namespace {
 
 TEST(ExtensionOf, FromTheLastDotOn) {
-  EXPECT_EQ(ExtensionOf("report.final.txt"), ".txt");
-  EXPECT_EQ(ExtensionOf("a.Backup"), ".Backup");
-  EXPECT_EQ(ExtensionOf(".profile"), ".profile");
-  EXPECT_EQ(ExtensionOf("README"), "");
-  EXPECT_EQ(ExtensionOf("trailing."), ".");
+  EXPECT_EQ(ExtensionOf(L"report.final.txt"), L".txt");
+  EXPECT_EQ(ExtensionOf(L"a.Backup"), L".Backup");
+  EXPECT_EQ(ExtensionOf(L".profile"), L".profile");
+  EXPECT_EQ(ExtensionOf(L"README"), L"");
+  EXPECT_EQ(ExtensionOf(L"trailing."), L".");
 }
 
 TEST(IsRegistrableExtension, OnlyADotAndOneKeyName) {
-  EXPECT_TRUE(IsRegistrableExtension(".txt"));
-  EXPECT_TRUE(IsRegistrableExtension(".a"));
-  EXPECT_FALSE(IsRegistrableExtension(""));
-  EXPECT_FALSE(IsRegistrableExtension("."));
-  EXPECT_FALSE(IsRegistrableExtension("txt"));
-  EXPECT_FALSE(IsRegistrableExtension(".txt\\Shell"));
+  EXPECT_TRUE(IsRegistrableExtension(L".txt"));
+  EXPECT_TRUE(IsRegistrableExtension(L".a"));
+  EXPECT_FALSE(IsRegistrableExtension(L""));
+  EXPECT_FALSE(IsRegistrableExtension(L"."));
+  EXPECT_FALSE(IsRegistrableExtension(L"txt"));
+  EXPECT_FALSE(IsRegistrableExtension(L".txt\\Shell"));
 }
 
 TEST(FileTimeText, LocalTimeWithEnglishMonthAndTwelveHourClock) {
-  EXPECT_EQ(FileTimeText(FileTimeAtLocal(1997, 3, 5, 14, 15)), "Mar 05,97 02:15");
-  EXPECT_EQ(FileTimeText(FileTimeAtLocal(2003, 12, 1, 9, 7)), "Dec 01,03 09:07");
-  EXPECT_EQ(FileTimeText(FileTimeAtLocal(2024, 7, 31, 0, 0)), "Jul 31,24 12:00");
-  EXPECT_EQ(FileTimeText(FileTimeAtLocal(2024, 7, 31, 12, 59)), "Jul 31,24 12:59");
+  EXPECT_EQ(FileTimeText(FileTimeAtLocal(1997, 3, 5, 14, 15)), L"Mar 05,97 02:15");
+  EXPECT_EQ(FileTimeText(FileTimeAtLocal(2003, 12, 1, 9, 7)), L"Dec 01,03 09:07");
+  EXPECT_EQ(FileTimeText(FileTimeAtLocal(2024, 7, 31, 0, 0)), L"Jul 31,24 12:00");
+  EXPECT_EQ(FileTimeText(FileTimeAtLocal(2024, 7, 31, 12, 59)), L"Jul 31,24 12:59");
 }
 
 TEST(FileTimeText, ATimeOutOfRangeShowsNothing) {
-  EXPECT_EQ(FileTimeText(FILETIME{0xFFFFFFFF, 0xFFFFFFFF}), "");
+  EXPECT_EQ(FileTimeText(FILETIME{0xFFFFFFFF, 0xFFFFFFFF}), L"");
 }
 
 }  // namespace

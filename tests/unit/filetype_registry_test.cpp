@@ -97,14 +97,14 @@ TEST_F(FileTypeRegistryTest, ReadsThroughAnotherProgIdThenAWriteRepointsTheExten
   SetClassValue("DvxAbcEdit.Document\\Shell\\Open\\Command", "c:\\abc\\abcedit.exe \"%1\"");
   SetClassValue("DvxAbcEdit.Document\\DefaultIcon", "c:\\abc\\abcedit.exe,3");
 
-  EXPECT_EQ(ReadOpenCommand(".dvxabc"), "c:\\abc\\abcedit.exe \"%1\"");
-  EXPECT_EQ(ReadDefaultIcon(".dvxabc"), (IconLocation{"c:\\abc\\abcedit.exe", 3}));
+  EXPECT_EQ(ReadOpenCommand(L".dvxabc"), L"c:\\abc\\abcedit.exe \"%1\"");
+  EXPECT_EQ(ReadDefaultIcon(L".dvxabc"), (IconLocation{L"c:\\abc\\abcedit.exe", 3}));
 
-  EXPECT_EQ(WriteDefaultIcon(".dvxabc", "c:\\icons\\new.ico", 0), 0);
+  EXPECT_EQ(WriteDefaultIcon(L".dvxabc", L"c:\\icons\\new.ico", 0), 0);
   EXPECT_EQ(ClassValue(".dvxabc"), "dvxabcfile");
-  EXPECT_EQ(ReadDefaultIcon(".dvxabc"), (IconLocation{"c:\\icons\\new.ico", 0}));
+  EXPECT_EQ(ReadDefaultIcon(L".dvxabc"), (IconLocation{L"c:\\icons\\new.ico", 0}));
   // Only the icon was written below the new type: the former command no longer applies.
-  EXPECT_EQ(ReadOpenCommand(".dvxabc"), "not registered");
+  EXPECT_EQ(ReadOpenCommand(L".dvxabc"), L"not registered");
   EXPECT_FALSE(ClassKeyExists("dvxabcfile\\Shell"));
   // The former type itself is left as it was.
   EXPECT_EQ(ClassValue("DvxAbcEdit.Document\\Shell\\Open\\Command"), "c:\\abc\\abcedit.exe \"%1\"");
@@ -117,15 +117,15 @@ TEST_F(FileTypeRegistryTest, IconValuesComeBackAsStored) {
     const char* stored;
     IconLocation read;
   } cases[] = {
-      {"c:\\icons\\a.ico", {"c:\\icons\\a.ico", 0}},
-      {"icons.dll,-154", {"icons.dll", -154}},
-      {"a.dll,x", {"a.dll", 0}},
-      {"a,b,3", {"a", 0}},
-      {"%SystemRoot%\\system32\\shell32.dll,4", {"%SystemRoot%\\system32\\shell32.dll", 4}},
+      {"c:\\icons\\a.ico", {L"c:\\icons\\a.ico", 0}},
+      {"icons.dll,-154", {L"icons.dll", -154}},
+      {"a.dll,x", {L"a.dll", 0}},
+      {"a,b,3", {L"a", 0}},
+      {"%SystemRoot%\\system32\\shell32.dll,4", {L"%SystemRoot%\\system32\\shell32.dll", 4}},
   };
   for (const auto& c : cases) {
     SetClassValue("DvxIconType\\DefaultIcon", c.stored);
-    EXPECT_EQ(ReadDefaultIcon(".dvxicon"), c.read) << c.stored;
+    EXPECT_EQ(ReadDefaultIcon(L".dvxicon"), c.read) << c.stored;
   }
 }
 
@@ -136,13 +136,13 @@ TEST_F(FileTypeRegistryTest, AnExpandableValueIsNotExpanded) {
   ASSERT_EQ(RegSetKeyValueA(HKEY_CLASSES_ROOT, "DvxExpType\\DefaultIcon", nullptr, REG_EXPAND_SZ,
                             value.c_str(), static_cast<DWORD>(value.size() + 1)),
             ERROR_SUCCESS);
-  EXPECT_EQ(ReadDefaultIcon(".dvxexp"), (IconLocation{"%SystemRoot%\\notepad.exe", 1}));
+  EXPECT_EQ(ReadDefaultIcon(L".dvxexp"), (IconLocation{L"%SystemRoot%\\notepad.exe", 1}));
 }
 
 TEST_F(FileTypeRegistryTest, WritesWhatThePlatformsRegistryToolReadsBack) {
   UseKeys({".dvxtxt", "dvxtxtfile"});
-  EXPECT_EQ(WriteOpenCommand(".dvxtxt", "c:\\bin\\edit.exe"), 0);
-  EXPECT_EQ(WriteDefaultIcon(".dvxtxt", "c:\\bin\\edit.exe", 2), 0);
+  EXPECT_EQ(WriteOpenCommand(L".dvxtxt", L"c:\\bin\\edit.exe"), 0);
+  EXPECT_EQ(WriteDefaultIcon(L".dvxtxt", L"c:\\bin\\edit.exe", 2), 0);
 
   const auto extension = RegQueryDefaultValue("HKCR\\.dvxtxt");
   ASSERT_TRUE(extension);
@@ -160,16 +160,22 @@ TEST_F(FileTypeRegistryTest, WritesWhatThePlatformsRegistryToolReadsBack) {
   EXPECT_EQ(icon->data, "c:\\bin\\edit.exe,2");
 
   // And what was written reads back through the program's own reads.
-  EXPECT_EQ(ReadOpenCommand(".dvxtxt"), "c:\\bin\\edit.exe %1");
-  EXPECT_EQ(ReadDefaultIcon(".dvxtxt"), (IconLocation{"c:\\bin\\edit.exe", 2}));
+  EXPECT_EQ(ReadOpenCommand(L".dvxtxt"), L"c:\\bin\\edit.exe %1");
+  EXPECT_EQ(ReadDefaultIcon(L".dvxtxt"), (IconLocation{L"c:\\bin\\edit.exe", 2}));
+}
+
+TEST_F(FileTypeRegistryTest, APathBeyondTheCodePageIsStoredAsItIs) {
+  UseKeys({".dvxwide", "dvxwidefile"});
+  EXPECT_EQ(WriteOpenCommand(L".dvxwide", L"c:\\ツール\\Łódź.exe"), 0);
+  EXPECT_EQ(ClassValue(L"dvxwidefile\\Shell\\Open\\Command"), L"c:\\ツール\\Łódź.exe %1");
 }
 
 TEST_F(FileTypeRegistryTest, EmptyInputsWriteNothing) {
   UseKeys({".dvxempty", "dvxemptyfile"});
-  EXPECT_EQ(WriteOpenCommand("", "c:\\bin\\edit.exe"), 0);
-  EXPECT_EQ(WriteDefaultIcon("", "c:\\bin\\edit.exe", 1), 0);
-  EXPECT_EQ(WriteOpenCommand(".dvxempty", ""), 0);
-  EXPECT_EQ(WriteDefaultIcon(".dvxempty", "", 1), 0);
+  EXPECT_EQ(WriteOpenCommand(L"", L"c:\\bin\\edit.exe"), 0);
+  EXPECT_EQ(WriteDefaultIcon(L"", L"c:\\bin\\edit.exe", 1), 0);
+  EXPECT_EQ(WriteOpenCommand(L".dvxempty", L""), 0);
+  EXPECT_EQ(WriteDefaultIcon(L".dvxempty", L"", 1), 0);
   EXPECT_FALSE(ClassKeyExists(".dvxempty"));
   EXPECT_FALSE(ClassKeyExists("dvxemptyfile"));
 }
@@ -178,10 +184,10 @@ TEST_F(FileTypeRegistryTest, AnExtensionWithoutItsDotIsNeitherReadNorWritten) {
   UseKeys({"dvxnodot", "DvxNoDotType", "vxnodotfile", ".dvx"});
   SetClassValue("dvxnodot", "DvxNoDotType");
   SetClassValue("DvxNoDotType\\Shell\\Open\\Command", "c:\\abc\\abcedit.exe %1");
-  EXPECT_EQ(ReadOpenCommand("dvxnodot"), "not registered");
-  EXPECT_EQ(WriteOpenCommand("dvxnodot", "c:\\bin\\edit.exe"), 0);
-  EXPECT_EQ(WriteOpenCommand(".", "c:\\bin\\edit.exe"), 0);
-  EXPECT_EQ(WriteDefaultIcon(".dvx\\Shell", "c:\\bin\\edit.exe", 0), 0);
+  EXPECT_EQ(ReadOpenCommand(L"dvxnodot"), L"not registered");
+  EXPECT_EQ(WriteOpenCommand(L"dvxnodot", L"c:\\bin\\edit.exe"), 0);
+  EXPECT_EQ(WriteOpenCommand(L".", L"c:\\bin\\edit.exe"), 0);
+  EXPECT_EQ(WriteDefaultIcon(L".dvx\\Shell", L"c:\\bin\\edit.exe", 0), 0);
   EXPECT_EQ(ClassValue("dvxnodot"), "DvxNoDotType");
   EXPECT_FALSE(ClassKeyExists("vxnodotfile"));
   // A lone dot would have made the type "file", which the platform already uses.
@@ -191,35 +197,28 @@ TEST_F(FileTypeRegistryTest, AnExtensionWithoutItsDotIsNeitherReadNorWritten) {
 
 TEST_F(FileTypeRegistryTest, MissingEntriesGiveTheFallbacks) {
   UseKeys({".dvxvoid", ".dvxpart", "DvxPartType"});
-  EXPECT_EQ(ReadOpenCommand(".dvxvoid"), "not registered");
-  EXPECT_EQ(ReadDefaultIcon(".dvxvoid"), (IconLocation{"none", 0}));
+  EXPECT_EQ(ReadOpenCommand(L".dvxvoid"), L"not registered");
+  EXPECT_EQ(ReadDefaultIcon(L".dvxvoid"), (IconLocation{L"none", 0}));
 
   // A type that exists but has neither entry, or only part of the command's keys.
   SetClassValue(".dvxpart", "DvxPartType");
   SetClassValue("DvxPartType\\Shell\\Open", "open");
-  EXPECT_EQ(ReadOpenCommand(".dvxpart"), "not registered");
-  EXPECT_EQ(ReadDefaultIcon(".dvxpart"), (IconLocation{"none", 0}));
+  EXPECT_EQ(ReadOpenCommand(L".dvxpart"), L"not registered");
+  EXPECT_EQ(ReadDefaultIcon(L".dvxpart"), (IconLocation{L"none", 0}));
 
   // An extension naming an empty type.
   SetClassValue(".dvxvoid", "");
-  EXPECT_EQ(ReadOpenCommand(".dvxvoid"), "not registered");
-  EXPECT_EQ(ReadDefaultIcon(".dvxvoid"), (IconLocation{"none", 0}));
+  EXPECT_EQ(ReadOpenCommand(L".dvxvoid"), L"not registered");
+  EXPECT_EQ(ReadDefaultIcon(L".dvxvoid"), (IconLocation{L"none", 0}));
 }
 
-TEST_F(FileTypeRegistryTest, AValueMustFitTheReadBuffer) {
+TEST_F(FileTypeRegistryTest, AValueOfAnyLengthIsReadWhole) {
   UseKeys({".dvxlong", "DvxLongType"});
   SetClassValue(".dvxlong", "DvxLongType");
-  const std::string longest(2042, 'x');  // with " %1": 2045 characters
-  SetClassValue("DvxLongType\\Shell\\Open\\Command", longest + " %1");
-  EXPECT_EQ(ReadOpenCommand(".dvxlong"), longest + " %1");
-
-  SetClassValue("DvxLongType\\Shell\\Open\\Command", std::string(2046, 'y'));
-  EXPECT_EQ(ReadOpenCommand(".dvxlong"), std::string(2046, 'y'));
-
-  SetClassValue("DvxLongType\\Shell\\Open\\Command", std::string(2047, 'z'));
-  EXPECT_EQ(ReadOpenCommand(".dvxlong"), "not registered");
+  SetClassValue("DvxLongType\\Shell\\Open\\Command", std::string(5000, 'z') + " %1");
+  EXPECT_EQ(ReadOpenCommand(L".dvxlong"), std::wstring(5000, L'z') + L" %1");
   SetClassValue("DvxLongType\\DefaultIcon", std::string(3000, 'z') + ",1");
-  EXPECT_EQ(ReadDefaultIcon(".dvxlong"), (IconLocation{"none", 0}));
+  EXPECT_EQ(ReadDefaultIcon(L".dvxlong"), (IconLocation{std::wstring(3000, L'z'), 1}));
 }
 
 }  // namespace

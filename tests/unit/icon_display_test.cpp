@@ -47,16 +47,17 @@ TEST(PlaceIconArea, StaysInsideTheGroupBetweenTheButtonsAtEveryScale) {
   const struct {
     int baseX, baseY, iconSize, margin;
   } cases[] = {
-      {7, 13, 32, 5},   // another face for "MS Sans Serif"
-      {7, 16, 40, 6},   // 120 dpi
-      {9, 20, 48, 8},   // 144 dpi
-      {12, 26, 64, 10}, // 192 dpi
-      {6, 13, 48, 8},   // an icon larger than the room: drawn smaller
-      {3, 6, 32, 5},    // hardly any room at all
+      {7, 13, 32, 5},    // another face for "MS Sans Serif"
+      {7, 16, 40, 6},    // 120 dpi
+      {9, 20, 48, 8},    // 144 dpi
+      {12, 26, 64, 10},  // 192 dpi
+      {6, 13, 48, 8},    // an icon larger than the room: drawn smaller
+      {3, 6, 32, 5},     // hardly any room at all
   };
   for (const auto& c : cases) {
     const IconColumn column = EnglishIconColumn(c.baseX, c.baseY);
-    const IconAreaPlace place = PlaceIconArea(column.group, column.next, column.previous, c.iconSize, c.margin);
+    const IconAreaPlace place =
+        PlaceIconArea(column.group, column.next, column.previous, c.iconSize, c.margin);
     const RECT& frame = place.frame;
     SCOPED_TRACE(testing::Message() << c.baseX << "x" << c.baseY << ", icon " << c.iconSize);
     EXPECT_GE(frame.left, column.group.left);
@@ -79,16 +80,16 @@ constexpr int kMin = std::numeric_limits<int>::min();
 TEST(IconBrowsing, NextPreviousAndCaptionOverTheWholeRange) {
   const struct {
     int index, count, next, previous;
-    const char* caption;
+    const wchar_t* caption;
   } cases[] = {
-      {0, 5, 1, 4, "1 of 5"},
-      {4, 5, 0, 3, "5 of 5"},
-      {7, 5, 0, 6, "8 of 5"},  // a registered index past the icons
-      {-3, 5, -2, -4, "-2 of 5"},
-      {0, 0, 0, -1, "1 of 0"},
-      {kMax, 5, 0, kMax - 1, "2147483647 of 5"},
-      {kMin, 5, kMin + 1, kMin, "-2147483647 of 5"},
-      {kMax - 1, kMax, 0, kMax - 2, "2147483647 of 2147483647"},
+      {0, 5, 1, 4, L"1 of 5"},
+      {4, 5, 0, 3, L"5 of 5"},
+      {7, 5, 0, 6, L"8 of 5"},  // a registered index past the icons
+      {-3, 5, -2, -4, L"-2 of 5"},
+      {0, 0, 0, -1, L"1 of 0"},
+      {kMax, 5, 0, kMax - 1, L"2147483647 of 5"},
+      {kMin, 5, kMin + 1, kMin, L"-2147483647 of 5"},
+      {kMax - 1, kMax, 0, kMax - 2, L"2147483647 of 2147483647"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.index << " of " << c.count);
@@ -99,32 +100,32 @@ TEST(IconBrowsing, NextPreviousAndCaptionOverTheWholeRange) {
 }
 
 TEST(ResolveIconFile, FullPathsAsTheyAreRelativeNamesOnlyInTheSystemFolders) {
-  const std::vector<std::string> folders = {"C:\\windows\\system32", "C:\\windows\\"};
-  const std::set<std::string> files = {"C:\\windows\\system32\\shell32.dll", "C:\\windows\\notepad.exe",
-                                       "C:\\windows\\system32\\sub\\a.dll"};
-  const auto isFile = [&](const std::string& path) { return files.contains(path); };
+  const std::vector<std::wstring> folders = {L"C:\\windows\\system32", L"C:\\windows\\"};
+  const std::set<std::wstring> files = {L"C:\\windows\\system32\\shell32.dll", L"C:\\windows\\notepad.exe",
+                                        L"C:\\windows\\system32\\sub\\a.dll"};
+  const auto isFile = [&](const std::wstring& path) { return files.contains(path); };
   const struct {
-    const char* text;
-    const char* file;  // nullptr: no file, no icons
+    const wchar_t* text;
+    const wchar_t* file;  // nullptr: no file, no icons
   } cases[] = {
-      {"none", nullptr},  // what an unregistered type shows
-      {"", nullptr},
-      {"c:\\icons\\a.ico", "c:\\icons\\a.ico"},
-      {"\\\\server\\share\\a.dll", "\\\\server\\share\\a.dll"},
-      {"shell32.dll", "C:\\windows\\system32\\shell32.dll"},
-      {"notepad.exe", "C:\\windows\\notepad.exe"},
-      {"sub\\a.dll", "C:\\windows\\system32\\sub\\a.dll"},
-      {"missing.dll", nullptr},
-      {"c:a.dll", nullptr},
-      {"\\a.dll", nullptr},
-      {"c:\\a.dll:stream", nullptr},
-      {"\\\\.\\PhysicalDrive0", nullptr},
-      {"\\\\?\\c:\\a.dll", nullptr},
+      {L"none", nullptr},  // what an unregistered type shows
+      {L"", nullptr},
+      {L"c:\\icons\\a.ico", L"c:\\icons\\a.ico"},
+      {L"\\\\server\\share\\a.dll", L"\\\\server\\share\\a.dll"},
+      {L"shell32.dll", L"C:\\windows\\system32\\shell32.dll"},
+      {L"notepad.exe", L"C:\\windows\\notepad.exe"},
+      {L"sub\\a.dll", L"C:\\windows\\system32\\sub\\a.dll"},
+      {L"missing.dll", nullptr},
+      {L"c:a.dll", nullptr},
+      {L"\\a.dll", nullptr},
+      {L"c:\\a.dll:stream", nullptr},
+      {L"\\\\.\\PhysicalDrive0", nullptr},
+      {L"\\\\?\\c:\\a.dll", nullptr},
   };
   for (const auto& c : cases) {
     const auto resolved = ResolveIconFile(c.text, folders, isFile);
     if (c.file) {
-      EXPECT_EQ(resolved, std::optional<std::string>(c.file)) << c.text;
+      EXPECT_EQ(resolved, std::optional<std::wstring>(c.file)) << c.text;
     } else {
       EXPECT_EQ(resolved, std::nullopt) << c.text;
     }
@@ -132,9 +133,9 @@ TEST(ResolveIconFile, FullPathsAsTheyAreRelativeNamesOnlyInTheSystemFolders) {
 }
 
 TEST(IconSourceFile, ExpandsEnvironmentReferencesFirst) {
-  ASSERT_TRUE(SetEnvironmentVariableA("DORVEX_ICON_TEST", "C:\\windows\\system32"));
-  EXPECT_EQ(IconSourceFile("%DORVEX_ICON_TEST%\\any.dll"), "C:\\windows\\system32\\any.dll");
-  EXPECT_EQ(IconSourceFile("none"), std::nullopt);
+  ASSERT_TRUE(SetEnvironmentVariableW(L"DORVEX_ICON_TEST", L"C:\\windows\\system32"));
+  EXPECT_EQ(IconSourceFile(L"%DORVEX_ICON_TEST%\\any.dll"), L"C:\\windows\\system32\\any.dll");
+  EXPECT_EQ(IconSourceFile(L"none"), std::nullopt);
 }
 
 }  // namespace

@@ -6,27 +6,30 @@
 
 TEST(NumberedNameRules, WhatEnumerateAcceptsAsStemAndExtension) {
   struct Row {
-    std::string text;
+    std::wstring text;
     NamePartFault asStem;
     NamePartFault asExtension;
   };
   using enum NamePartFault;
   const Row rows[] = {
-      {"jpg", None, None},
-      {"", None, EmptyExtension},  // a name ending in the dot would lose it
-      {".jp", None, None},         // NewFile0000..jp is a name Windows keeps
-      {"my house.", None, ExtensionEndsBadly},
-      {"jp ", None, ExtensionEndsBadly},
-      {"a?b", ForbiddenCharacter, ForbiddenCharacter},
-      {"x:", ForbiddenCharacter, ForbiddenCharacter},
-      {"a\tb", ForbiddenCharacter, ForbiddenCharacter},
-      {"\xE9t\xE9", None, None},  // été: letters of the code page pass
+      {L"jpg", None, None},
+      {L"", None, EmptyExtension},  // a name ending in the dot would lose it
+      {L".jp", None, None},         // NewFile0000..jp is a name Windows keeps
+      {L"my house.", None, ExtensionEndsBadly},
+      {L"jp ", None, ExtensionEndsBadly},
+      {L"a?b", ForbiddenCharacter, ForbiddenCharacter},
+      {L"x:", ForbiddenCharacter, ForbiddenCharacter},
+      {L"a\tb", ForbiddenCharacter, ForbiddenCharacter},
+      {L"été", None, None},
+      {L"ソフト", None, None},
+      {L"x＼y", None, None},  // a fullwidth backslash is a letter like any other
   };
   for (const Row& row : rows) {
     EXPECT_EQ(StemFault(row.text), row.asStem) << row.text;
     EXPECT_EQ(ExtensionFault(row.text), row.asExtension) << row.text;
   }
-  for (const char character : std::string("\\/:*?\"<>|")) {
-    EXPECT_EQ(StemFault(std::string(1, character)), ForbiddenCharacter) << character;
+  for (const wchar_t character : std::wstring(L"\\/:*?\"<>|")) {
+    const std::wstring text(1, character);
+    EXPECT_EQ(StemFault(text), ForbiddenCharacter) << text;
   }
 }

@@ -87,59 +87,59 @@ TEST(PageLayout, PageTooShortStillPrintsOneRowPerPage) {
 }
 
 TEST(ListingTexts, HeaderAndHeads) {
-  EXPECT_EQ(PageHeaderText(1, "c:\\windows\\*.txt"), "page 1 of directory listing of c:\\windows\\*.txt");
-  EXPECT_EQ(ListingHeads::Name, "filename");
-  EXPECT_EQ(ListingHeads::Size, "size");
-  EXPECT_EQ(ListingHeads::Attributes, "attrib");
-  EXPECT_EQ(ListingHeads::Created, "created");
+  EXPECT_EQ(PageHeaderText(1, L"c:\\windows\\*.txt"), L"page 1 of directory listing of c:\\windows\\*.txt");
+  EXPECT_EQ(ListingHeads::Name, L"filename");
+  EXPECT_EQ(ListingHeads::Size, L"size");
+  EXPECT_EQ(ListingHeads::Attributes, L"attrib");
+  EXPECT_EQ(ListingHeads::Created, L"created");
 }
 
 TEST(ListingTexts, AttributeLetters) {
-  EXPECT_EQ(AttributeLetters(0x20), "a---");
-  EXPECT_EQ(AttributeLetters(0x01 | 0x02), "-rh-");
-  EXPECT_EQ(AttributeLetters(0x27), "arhs");
-  EXPECT_EQ(AttributeLetters(0), "----");
-  EXPECT_EQ(AttributeLetters(0x10 | 0x80), "----");  // directory, normal
+  EXPECT_EQ(AttributeLetters(0x20), L"a---");
+  EXPECT_EQ(AttributeLetters(0x01 | 0x02), L"-rh-");
+  EXPECT_EQ(AttributeLetters(0x27), L"arhs");
+  EXPECT_EQ(AttributeLetters(0), L"----");
+  EXPECT_EQ(AttributeLetters(0x10 | 0x80), L"----");  // directory, normal
 }
 
 TEST(ListingTexts, SizeIsTheLow32BitsSigned) {
-  EXPECT_EQ(SizeText(0), "0");
-  EXPECT_EQ(SizeText(12345), "12345");
-  EXPECT_EQ(SizeText(0x7FFFFFFFu), "2147483647");
-  EXPECT_EQ(SizeText(0x80000000u), "-2147483648");
-  EXPECT_EQ(SizeText(0x100000005ull), "5");
+  EXPECT_EQ(SizeText(0), L"0");
+  EXPECT_EQ(SizeText(12345), L"12345");
+  EXPECT_EQ(SizeText(0x7FFFFFFFu), L"2147483647");
+  EXPECT_EQ(SizeText(0x80000000u), L"-2147483648");
+  EXPECT_EQ(SizeText(0x100000005ull), L"5");
 }
 
 TEST(ListingTexts, CreationTimeIsLowerCased) {
-  EXPECT_EQ(CreationTimeText(LocalTime{1997, 3, 5, 14, 15, 33, 3}), "mar 05,1997 02:15:33");
-  EXPECT_EQ(CreationTimeText(LocalTime{2024, 12, 31, 0, 0, 0, 2}), "dec 31,2024 12:00:00");
+  EXPECT_EQ(CreationTimeText(LocalTime{1997, 3, 5, 14, 15, 33, 3}), L"mar 05,1997 02:15:33");
+  EXPECT_EQ(CreationTimeText(LocalTime{2024, 12, 31, 0, 0, 0, 2}), L"dec 31,2024 12:00:00");
 }
 
 TEST(ListingRows, AFileShowsItsSizeAttributesAndCreationTime) {
   const ListingRow row =
-      MakeListingRow("Report.TXT", ListedFile{1234, 0x03, LocalTime{1997, 3, 5, 14, 15, 33, 3}});
-  EXPECT_EQ(row.name, "report.txt");
-  EXPECT_EQ(row.size, "1234");
-  EXPECT_EQ(row.attributes, "-rh-");
-  EXPECT_EQ(row.created, "mar 05,1997 02:15:33");
+      MakeListingRow(L"Report.TXT", ListedFile{1234, 0x03, LocalTime{1997, 3, 5, 14, 15, 33, 3}});
+  EXPECT_EQ(row.name, L"report.txt");
+  EXPECT_EQ(row.size, L"1234");
+  EXPECT_EQ(row.attributes, L"-rh-");
+  EXPECT_EQ(row.created, L"mar 05,1997 02:15:33");
 }
 
 TEST(ListingRows, NamesLowerCaseTheirAccentedLetters) {
-  EXPECT_EQ(MakeListingRow("\xC4RGER.TXT", ListedFile{}).name, "\xE4rger.txt");  // Ärger → ärger
+  EXPECT_EQ(MakeListingRow(L"ÄRGER.TXT", ListedFile{}).name, L"ärger.txt");
 }
 
 TEST(ListingRows, AVanishedFileKeepsItsNameAndIsMarked) {
-  const ListingRow row = MakeListingRow("Gone.DAT", std::nullopt);
-  EXPECT_EQ(row.name, "gone.dat");
-  EXPECT_EQ(row.size, "(file not found)");
-  EXPECT_EQ(row.attributes, "");
-  EXPECT_EQ(row.created, "");
+  const ListingRow row = MakeListingRow(L"Gone.DAT", std::nullopt);
+  EXPECT_EQ(row.name, L"gone.dat");
+  EXPECT_EQ(row.size, L"(file not found)");
+  EXPECT_EQ(row.attributes, L"");
+  EXPECT_EQ(row.created, L"");
 }
 
 TEST(ListingTexts, PathTextIsTheShownFolderAndPatternLowerCased) {
-  EXPECT_EQ(ListingPathText("C:\\WINDOWS\\", "*.TXT"), "c:\\windows\\*.txt");
+  EXPECT_EQ(ListingPathText(L"C:\\WINDOWS\\", L"*.TXT"), L"c:\\windows\\*.txt");
   // The pattern still carries the folder when the list could not be filled.
-  EXPECT_EQ(ListingPathText("C:\\WINDOWS\\", "C:\\WINDOWS\\*.TXT"), "c:\\windows\\*.txt");
-  EXPECT_EQ(PageHeaderText(1, ListingPathText("C:\\WINDOWS\\", "*.TXT")),
-            "page 1 of directory listing of c:\\windows\\*.txt");
+  EXPECT_EQ(ListingPathText(L"C:\\WINDOWS\\", L"C:\\WINDOWS\\*.TXT"), L"c:\\windows\\*.txt");
+  EXPECT_EQ(PageHeaderText(1, ListingPathText(L"C:\\WINDOWS\\", L"*.TXT")),
+            L"page 1 of directory listing of c:\\windows\\*.txt");
 }

@@ -5,50 +5,53 @@
 #include <string>
 
 TEST(PlainFileName, OrdinaryNamesPass) {
-  for (const std::string name :
-       {"report.txt", "README", ".profile", "a b.txt", "caf\xE9.doc", "x", "console.log", "COM10", "LPT",
-        "com.txt", "nullify", "auxiliary.c", "C0M1"}) {
+  for (const std::wstring name : {L"report.txt", L"README", L".profile", L"a b.txt", L"café.doc", L"x",
+                                  L"console.log", L"COM10", L"LPT", L"com.txt", L"nullify", L"auxiliary.c",
+                                  L"C0M1", L"ソフト.TXT", L"x＼y.txt", L"ＣＯＮ", L"😀.png"}) {
     EXPECT_TRUE(IsPlainFileName(name)) << name;
   }
-  EXPECT_TRUE(IsPlainFileName(std::string(255, 'a')));
+  EXPECT_TRUE(IsPlainFileName(std::wstring(255, L'a')));
 }
 
 TEST(PlainFileName, EmptyOrTooLongNamesAreRefused) {
-  EXPECT_FALSE(IsPlainFileName(""));
-  EXPECT_FALSE(IsPlainFileName(std::string(256, 'a')));
+  EXPECT_FALSE(IsPlainFileName(L""));
+  EXPECT_FALSE(IsPlainFileName(std::wstring(256, L'a')));
 }
 
 TEST(PlainFileName, PathsStreamsAndWildcardsAreRefused) {
-  for (const std::string name :
-       {"dir\\file", "dir/file", "c:file", "C:\\windows\\win.ini", "\\\\server\\share\\f", "a:stream",
-        "..\\up.txt", "../up.txt", "\\root.txt", "a*b", "what?", "say\"hi\"", "<in", "out>", "pipe|d"}) {
+  for (const std::wstring name :
+       {L"dir\\file", L"dir/file", L"c:file", L"C:\\windows\\win.ini", L"\\\\server\\share\\f", L"a:stream",
+        L"..\\up.txt", L"../up.txt", L"\\root.txt", L"a*b", L"what?", L"say\"hi\"", L"<in", L"out>",
+        L"pipe|d"}) {
     EXPECT_FALSE(IsPlainFileName(name)) << name;
   }
 }
 
 TEST(PlainFileName, ControlCharactersAreRefused) {
-  EXPECT_FALSE(IsPlainFileName(std::string("a\0b", 3)));
-  EXPECT_FALSE(IsPlainFileName("tab\there"));
-  EXPECT_FALSE(IsPlainFileName("line\n"));
-  EXPECT_FALSE(IsPlainFileName("\x1f"));
+  EXPECT_FALSE(IsPlainFileName(std::wstring(L"a\0b", 3)));
+  EXPECT_FALSE(IsPlainFileName(L"tab\there"));
+  EXPECT_FALSE(IsPlainFileName(L"line\n"));
+  EXPECT_FALSE(IsPlainFileName(L"\x1f"));
 }
 
 TEST(PlainFileName, NamesWindowsWouldTrimAreRefused) {
-  for (const std::string name : {".", "..", "...", "trail.", "trail ", "name. ", " "}) {
+  for (const std::wstring name : {L".", L"..", L"...", L"trail.", L"trail ", L"name. ", L" "}) {
     EXPECT_FALSE(IsPlainFileName(name)) << '[' << name << ']';
   }
 }
 
 TEST(PlainFileName, DeviceNamesAreRefusedWithAnyCaseAndExtension) {
-  for (const std::string name : {"CON", "con", "PRN", "aux", "NUL", "nul.txt", "Com1.log", "COM9", "lpt1",
-                                 "LPT9.tar.gz", "nul .txt", "CONOUT$", "conin$", "COM0", "LPT0"}) {
+  for (const std::wstring name :
+       {L"CON", L"con", L"PRN", L"aux", L"NUL", L"nul.txt", L"Com1.log", L"COM9", L"lpt1", L"LPT9.tar.gz",
+        L"nul .txt", L"CONOUT$", L"conin$", L"COM0", L"LPT0", L"CON.txt"}) {
     EXPECT_FALSE(IsPlainFileName(name)) << name;
   }
 }
 
-TEST(PlainFileName, SuperscriptDigitDevicesOfCodePage1252AreRefused) {
-  EXPECT_FALSE(IsPlainFileName("COM\xB9"));
-  EXPECT_FALSE(IsPlainFileName("com\xB2.txt"));
-  EXPECT_FALSE(IsPlainFileName("LPT\xB3"));
-  EXPECT_TRUE(IsPlainFileName("COM\xBC"));  // one quarter: no device
+TEST(PlainFileName, SuperscriptDigitDevicesAreRefused) {
+  EXPECT_FALSE(IsPlainFileName(L"COM¹"));
+  EXPECT_FALSE(IsPlainFileName(L"com².txt"));
+  EXPECT_FALSE(IsPlainFileName(L"LPT³"));
+  EXPECT_TRUE(IsPlainFileName(L"COM¼"));  // one quarter: no device
+  EXPECT_TRUE(IsPlainFileName(L"COM⁴"));  // only the superscripts of code page 1252 name devices
 }

@@ -8,8 +8,8 @@
 //   only ever learn names from a listing of the folder.
 #include "rename/lossless_rename.h"
 
-#include "app/ansi_case.h"
 #include "framework/file_exception.h"
+#include "framework/text_case.h"
 #include "rename/rename_messages.h"
 
 #include <gmock/gmock.h>
@@ -48,13 +48,13 @@ class FakeFolder final : public NameStore {
   explicit FakeFolder(Disk disk) : m_disk(disk) {}
 
   // A file with the given content; the content tells the files apart.
-  void Add(const std::string& name, const std::string& content) { m_files.emplace_back(name, content); }
+  void Add(const std::wstring& name, const std::wstring& content) { m_files.emplace_back(name, content); }
 
-  std::map<std::string, std::string> Files() const { return {m_files.begin(), m_files.end()}; }
+  std::map<std::wstring, std::wstring> Files() const { return {m_files.begin(), m_files.end()}; }
 
-  std::uint32_t Move(const std::string& from, const std::string& to) override {
-    m_moves.push_back(from + " -> " + to);
-    if (m_refused.contains(from + " -> " + to)) return kAccessDenied;
+  std::uint32_t Move(const std::wstring& from, const std::wstring& to) override {
+    m_moves.push_back(from + L" -> " + to);
+    if (m_refused.contains(from + L" -> " + to)) return kAccessDenied;
     auto source = Find(from);
     if (source == m_files.end()) return kFileNotFound;
     auto target = Find(to);
@@ -67,39 +67,39 @@ class FakeFolder final : public NameStore {
     return 0;
   }
 
-  std::vector<std::string> StoredNames() override {
+  std::vector<std::wstring> StoredNames() override {
     ++m_listings;
-    std::vector<std::string> names;
+    std::vector<std::wstring> names;
     for (const auto& file : m_files) names.push_back(file.first);
     return names;
   }
 
-  std::string TemporaryName(int attempt) override { return "~tmp" + std::to_string(attempt); }
+  std::wstring TemporaryName(int attempt) override { return L"~tmp" + std::to_wstring(attempt); }
 
-  void Refuse(const std::string& from, const std::string& to) { m_refused.insert(from + " -> " + to); }
-  const std::vector<std::string>& Moves() const { return m_moves; }
+  void Refuse(const std::wstring& from, const std::wstring& to) { m_refused.insert(from + L" -> " + to); }
+  const std::vector<std::wstring>& Moves() const { return m_moves; }
   int Listings() const { return m_listings; }
 
  private:
-  using Entry = std::pair<std::string, std::string>;
+  using Entry = std::pair<std::wstring, std::wstring>;
 
   // The exact spelling first, then any spelling.
-  std::vector<Entry>::iterator Find(const std::string& name) {
+  std::vector<Entry>::iterator Find(const std::wstring& name) {
     auto exact = std::ranges::find(m_files, name, &Entry::first);
     if (exact != m_files.end()) return exact;
     return std::ranges::find_if(
-        m_files, [&](const Entry& file) { return ToUpperAnsi(file.first) == ToUpperAnsi(name); });
+        m_files, [&](const Entry& file) { return ToUpperCase(file.first) == ToUpperCase(name); });
   }
 
   Disk m_disk;
   std::vector<Entry> m_files;
-  std::set<std::string> m_refused;
-  std::vector<std::string> m_moves;
+  std::set<std::wstring> m_refused;
+  std::vector<std::wstring> m_moves;
   int m_listings = 0;
 };
 
 // The error the rename reports; none when it succeeded.
-std::optional<FileException> Rename(LosslessRenamer& renamer, std::string_view from, std::string_view to) {
+std::optional<FileException> Rename(LosslessRenamer& renamer, std::wstring_view from, std::wstring_view to) {
   try {
     renamer.Rename(from, to);
   } catch (const FileException& error) {
@@ -108,7 +108,7 @@ std::optional<FileException> Rename(LosslessRenamer& renamer, std::string_view f
   return std::nullopt;
 }
 
-std::optional<FileException> Rename(FakeFolder& folder, std::string_view from, std::string_view to) {
+std::optional<FileException> Rename(FakeFolder& folder, std::wstring_view from, std::wstring_view to) {
   LosslessRenamer renamer(folder);
   return Rename(renamer, from, to);
 }
@@ -119,49 +119,50 @@ INSTANTIATE_TEST_SUITE_P(LosslessRename, EveryDisk,
 
 // The disks that cannot change the case of a name in one move.
 class TwoStepDisk : public testing::TestWithParam<Disk> {};
-INSTANTIATE_TEST_SUITE_P(LosslessRename, TwoStepDisk, testing::Values(Disk::LinuxUnderWine, Disk::FatUnderWine),
-                         DiskName);
+INSTANTIATE_TEST_SUITE_P(LosslessRename, TwoStepDisk,
+                         testing::Values(Disk::LinuxUnderWine, Disk::FatUnderWine), DiskName);
 
 }  // namespace
 
 TEST_P(EveryDisk, ChangesOnlyTheCaseAndLeavesNoSecondFile) {
   FakeFolder folder(GetParam());
-  folder.Add("Photo.JPG", "photo");
-  folder.Add("\xC9T\xC9.TXT", "summer");
-  folder.Add("~tmp0", "someone's file");
+  folder.Add(L"Photo.JPG", L"photo");
+  folder.Add(L"ŁÓDŹ.TXT", L"city");
+  folder.Add(L"~tmp0", L"someone's file");
   LosslessRenamer renamer(folder);
-  EXPECT_EQ(Rename(renamer, "Photo.JPG", "photo.jpg"), std::nullopt);
-  EXPECT_EQ(Rename(renamer, "\xC9T\xC9.TXT", "\xE9t\xE9.txt"), std::nullopt);
-  EXPECT_THAT(folder.Files(), UnorderedElementsAre(Pair("photo.jpg", "photo"), Pair("\xE9t\xE9.txt", "summer"),
-                                                   Pair("~tmp0", "someone's file")));
+  EXPECT_EQ(Rename(renamer, L"Photo.JPG", L"photo.jpg"), std::nullopt);
+  EXPECT_EQ(Rename(renamer, L"ŁÓDŹ.TXT", L"łódź.txt"), std::nullopt);
+  EXPECT_THAT(folder.Files(), UnorderedElementsAre(Pair(L"photo.jpg", L"photo"), Pair(L"łódź.txt", L"city"),
+                                                   Pair(L"~tmp0", L"someone's file")));
 }
 
 TEST_P(EveryDisk, AChangeOfCaseTakesOneMoveOrTwoAfterTheFirstTry) {
   FakeFolder folder(GetParam());
-  folder.Add("a.txt", "a");
-  folder.Add("b.txt", "b");
+  folder.Add(L"a.txt", L"a");
+  folder.Add(L"b.txt", L"b");
   LosslessRenamer renamer(folder);
-  EXPECT_EQ(Rename(renamer, "a.txt", "A.TXT"), std::nullopt);
+  EXPECT_EQ(Rename(renamer, L"a.txt", L"A.TXT"), std::nullopt);
   const int listingsForTheFirst = folder.Listings();
-  EXPECT_EQ(Rename(renamer, "b.txt", "B.TXT"), std::nullopt);
+  EXPECT_EQ(Rename(renamer, L"b.txt", L"B.TXT"), std::nullopt);
   // The folder is listed for the first change of case only.
   EXPECT_EQ(folder.Listings(), listingsForTheFirst);
-  const std::vector<std::string> oneMove = {"a.txt -> A.TXT", "b.txt -> B.TXT"};
-  const std::vector<std::string> twoMoves = {"a.txt -> A.TXT", "a.txt -> ~tmp0", "~tmp0 -> A.TXT",
-                                             "b.txt -> ~tmp0", "~tmp0 -> B.TXT"};
+  const std::vector<std::wstring> oneMove = {L"a.txt -> A.TXT", L"b.txt -> B.TXT"};
+  const std::vector<std::wstring> twoMoves = {L"a.txt -> A.TXT", L"a.txt -> ~tmp0", L"~tmp0 -> A.TXT",
+                                              L"b.txt -> ~tmp0", L"~tmp0 -> B.TXT"};
   EXPECT_THAT(folder.Moves(), ElementsAreArray(GetParam() == Disk::Windows ? oneMove : twoMoves));
 }
 
 TEST(LosslessRename, AnotherSpellingOwnedByAnotherFileIsATakenName) {
   // Only a Linux disk holds both spellings.
   FakeFolder folder(Disk::LinuxUnderWine);
-  folder.Add("Photo.JPG", "mine");
-  folder.Add("PHOTO.JPG", "another");
-  const auto error = Rename(folder, "Photo.JPG", "photo.jpg");
+  folder.Add(L"Photo.JPG", L"mine");
+  folder.Add(L"PHOTO.JPG", L"another");
+  const auto error = Rename(folder, L"Photo.JPG", L"photo.jpg");
   ASSERT_TRUE(error);
   EXPECT_EQ(error->m_lOsError, kAlreadyExists);
-  EXPECT_EQ(error->m_strFileName, "Photo.JPG");
-  EXPECT_THAT(folder.Files(), UnorderedElementsAre(Pair("Photo.JPG", "mine"), Pair("PHOTO.JPG", "another")));
+  EXPECT_EQ(error->m_strFileName, L"Photo.JPG");
+  EXPECT_THAT(folder.Files(),
+              UnorderedElementsAre(Pair(L"Photo.JPG", L"mine"), Pair(L"PHOTO.JPG", L"another")));
   EXPECT_THAT(folder.Moves(), ElementsAre());
 }
 
@@ -169,93 +170,95 @@ TEST(LosslessRename, AFileAddedMeanwhileInAnotherSpellingIsNeverReplaced) {
   // The names are read at the first change of case; only a Linux disk can
   // then take a second spelling of a name.
   FakeFolder folder(Disk::LinuxUnderWine);
-  folder.Add("a.txt", "a");
-  folder.Add("b.txt", "b");
+  folder.Add(L"a.txt", L"a");
+  folder.Add(L"b.txt", L"b");
   LosslessRenamer renamer(folder);
-  EXPECT_EQ(Rename(renamer, "a.txt", "A.TXT"), std::nullopt);
-  folder.Add("B.TXT", "another");
-  const auto error = Rename(renamer, "b.txt", "B.TXT");
+  EXPECT_EQ(Rename(renamer, L"a.txt", L"A.TXT"), std::nullopt);
+  folder.Add(L"B.TXT", L"another");
+  const auto error = Rename(renamer, L"b.txt", L"B.TXT");
   ASSERT_TRUE(error);
   EXPECT_EQ(error->m_lOsError, kAlreadyExists);
-  EXPECT_EQ(error->m_strFileName, "b.txt");
-  std::multiset<std::string> contents;
+  EXPECT_EQ(error->m_strFileName, L"b.txt");
+  std::multiset<std::wstring> contents;
   for (const auto& [name, content] : folder.Files()) contents.insert(content);
-  EXPECT_THAT(contents, UnorderedElementsAre("a", "b", "another"));
-  EXPECT_EQ(folder.Files()["B.TXT"], "another");
+  EXPECT_THAT(contents, UnorderedElementsAre(L"a", L"b", L"another"));
+  EXPECT_EQ(folder.Files()[L"B.TXT"], L"another");
 }
 
 TEST_P(EveryDisk, ANameHeldInAnotherCaseIsTakenAndBothFilesStay) {
   FakeFolder folder(GetParam());
-  folder.Add("a.jpg", "a");
-  folder.Add("NewFile0000.jpg", "kept");
-  const auto error = Rename(folder, "a.jpg", "NEWFILE0000.JPG");
+  folder.Add(L"a.jpg", L"a");
+  folder.Add(L"NewFile0000.jpg", L"kept");
+  const auto error = Rename(folder, L"a.jpg", L"NEWFILE0000.JPG");
   ASSERT_TRUE(error);
   EXPECT_EQ(error->m_lOsError, kAlreadyExists);
   EXPECT_EQ(error->m_cause, FileCauseFromSystemError(kAlreadyExists));
-  EXPECT_THAT(folder.Files(), UnorderedElementsAre(Pair("a.jpg", "a"), Pair("NewFile0000.jpg", "kept")));
+  EXPECT_THAT(folder.Files(), UnorderedElementsAre(Pair(L"a.jpg", L"a"), Pair(L"NewFile0000.jpg", L"kept")));
 }
 
 TEST_P(EveryDisk, NumberingIntoNamesThatLaterEntriesHoldInAnotherCaseLosesNothing) {
   FakeFolder folder(GetParam());
-  folder.Add("a.jpg", "a");
-  folder.Add("NewFile0000.jpg", "zero");
-  folder.Add("newfile0001.jpg", "one");
-  folder.Add("newfile0003.jpg", "three");
+  folder.Add(L"a.jpg", L"a");
+  folder.Add(L"NewFile0000.jpg", L"zero");
+  folder.Add(L"newfile0001.jpg", L"one");
+  folder.Add(L"newfile0003.jpg", L"three");
   LosslessRenamer renamer(folder);
-  EXPECT_TRUE(Rename(renamer, "a.jpg", "NewFile0000.jpg"));
-  EXPECT_TRUE(Rename(renamer, "NewFile0000.jpg", "NewFile0001.jpg"));
-  EXPECT_EQ(Rename(renamer, "newfile0001.jpg", "NewFile0002.jpg"), std::nullopt);
-  EXPECT_EQ(Rename(renamer, "newfile0003.jpg", "NewFile0003.jpg"), std::nullopt);
-  EXPECT_THAT(folder.Files(), UnorderedElementsAre(Pair("a.jpg", "a"), Pair("NewFile0000.jpg", "zero"),
-                                                   Pair("NewFile0002.jpg", "one"), Pair("NewFile0003.jpg", "three")));
+  EXPECT_TRUE(Rename(renamer, L"a.jpg", L"NewFile0000.jpg"));
+  EXPECT_TRUE(Rename(renamer, L"NewFile0000.jpg", L"NewFile0001.jpg"));
+  EXPECT_EQ(Rename(renamer, L"newfile0001.jpg", L"NewFile0002.jpg"), std::nullopt);
+  EXPECT_EQ(Rename(renamer, L"newfile0003.jpg", L"NewFile0003.jpg"), std::nullopt);
+  EXPECT_THAT(folder.Files(),
+              UnorderedElementsAre(Pair(L"a.jpg", L"a"), Pair(L"NewFile0000.jpg", L"zero"),
+                                   Pair(L"NewFile0002.jpg", L"one"), Pair(L"NewFile0003.jpg", L"three")));
 }
 
 TEST_P(EveryDisk, NamesWindowsWouldRefuseOrAlterAreNeverTried) {
-  const std::string tooLong(256, 'x');
-  for (const std::string& bad :
-       std::vector<std::string>{"a:b.txt", "a*b", "a?b", "a\"b", "a<b", "a>b", "a|b", "PRN", "NUL.txt", "con",
-                                "trail.", "trail ", "", "sub\\name", tooLong}) {
+  const std::wstring tooLong(256, L'x');
+  for (const std::wstring& bad :
+       std::vector<std::wstring>{L"a:b.txt", L"a*b", L"a?b", L"a\"b", L"a<b", L"a>b", L"a|b", L"PRN",
+                                 L"NUL.txt", L"con", L"trail.", L"trail ", L"", L"sub\\name", tooLong}) {
     FakeFolder folder(GetParam());
-    folder.Add("good.txt", "content");
-    const auto error = Rename(folder, "good.txt", bad);
+    folder.Add(L"good.txt", L"content");
+    const auto error = Rename(folder, L"good.txt", bad);
     ASSERT_TRUE(error) << bad;
     EXPECT_EQ(error->m_cause, FileCause::badPath) << bad;
     EXPECT_THAT(folder.Moves(), ElementsAre()) << bad;
-    EXPECT_THAT(folder.Files(), ElementsAre(Pair("good.txt", "content"))) << bad;
+    EXPECT_THAT(folder.Files(), ElementsAre(Pair(L"good.txt", L"content"))) << bad;
   }
 }
 
 TEST_P(EveryDisk, TheSameNameChangesNothing) {
   FakeFolder folder(GetParam());
-  folder.Add("same.txt", "content");
-  EXPECT_EQ(Rename(folder, "same.txt", "same.txt"), std::nullopt);
+  folder.Add(L"same.txt", L"content");
+  EXPECT_EQ(Rename(folder, L"same.txt", L"same.txt"), std::nullopt);
   EXPECT_THAT(folder.Moves(), ElementsAre());
 }
 
 TEST_P(TwoStepDisk, ARefusedSecondStepBringsTheFileBackUnderItsName) {
   FakeFolder folder(GetParam());
-  folder.Add("photo.jpg", "photo");
-  folder.Refuse("~tmp0", "PHOTO.JPG");
-  const auto error = Rename(folder, "photo.jpg", "PHOTO.JPG");
+  folder.Add(L"photo.jpg", L"photo");
+  folder.Refuse(L"~tmp0", L"PHOTO.JPG");
+  const auto error = Rename(folder, L"photo.jpg", L"PHOTO.JPG");
   ASSERT_TRUE(error);
   EXPECT_EQ(error->m_lOsError, kAccessDenied);
-  EXPECT_EQ(error->m_strFileName, "photo.jpg");
-  EXPECT_THAT(folder.Files(), ElementsAre(Pair("photo.jpg", "photo")));
+  EXPECT_EQ(error->m_strFileName, L"photo.jpg");
+  EXPECT_THAT(folder.Files(), ElementsAre(Pair(L"photo.jpg", L"photo")));
 }
 
 TEST_P(TwoStepDisk, ARefusedWayBackSaysWhereTheFileIs) {
   FakeFolder folder(GetParam());
-  folder.Add("photo.jpg", "photo");
-  folder.Refuse("~tmp0", "PHOTO.JPG");
-  folder.Refuse("~tmp0", "photo.jpg");
+  folder.Add(L"photo.jpg", L"photo");
+  folder.Refuse(L"~tmp0", L"PHOTO.JPG");
+  folder.Refuse(L"~tmp0", L"photo.jpg");
   LosslessRenamer renamer(folder);
   try {
-    renamer.Rename("photo.jpg", "PHOTO.JPG");
+    renamer.Rename(L"photo.jpg", L"PHOTO.JPG");
     ADD_FAILURE() << "the rename reported success";
   } catch (const RenameLeftUnderTemporaryName& stranded) {
-    EXPECT_EQ(LeftUnderTemporaryNameText(stranded.m_strFileName, stranded.m_strNewName, stranded.m_strTemporaryName),
-              "photo.jpg could not be renamed to PHOTO.JPG;\nit is now named ~tmp0.");
+    EXPECT_EQ(LeftUnderTemporaryNameText(stranded.m_strFileName, stranded.m_strNewName,
+                                         stranded.m_strTemporaryName),
+              L"photo.jpg could not be renamed to PHOTO.JPG;\nit is now named ~tmp0.");
     EXPECT_EQ(stranded.m_lOsError, kAccessDenied);
   }
-  EXPECT_THAT(folder.Files(), ElementsAre(Pair("~tmp0", "photo")));
+  EXPECT_THAT(folder.Files(), ElementsAre(Pair(L"~tmp0", L"photo")));
 }

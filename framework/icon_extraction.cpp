@@ -1,0 +1,25 @@
+#include "framework/icon_extraction.h"
+
+namespace {
+
+// What the extraction returns for a file that is neither a program, a library
+// nor an icon file: a marker, not an icon that could be destroyed.
+const HICON kNotAnIconFile = reinterpret_cast<HICON>(1);
+
+// This index asks for the number of icons, not for an icon.
+constexpr int kCountRequest = -1;
+
+}  // namespace
+
+unsigned IconCountIn(const std::wstring& iconFile) {
+  const HICON count =
+      ExtractIconW(GetModuleHandleW(nullptr), iconFile.c_str(), static_cast<UINT>(kCountRequest));
+  return static_cast<unsigned>(reinterpret_cast<UINT_PTR>(count));
+}
+
+UniqueIcon ExtractIconFrom(const std::wstring& iconFile, int index) {
+  if (index == kCountRequest) return UniqueIcon();
+  const HICON icon = ExtractIconW(GetModuleHandleW(nullptr), iconFile.c_str(), static_cast<UINT>(index));
+  if (icon == nullptr || icon == kNotAnIconFile) return UniqueIcon();
+  return UniqueIcon(icon);
+}

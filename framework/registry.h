@@ -1,0 +1,28 @@
+// The registry through its UTF-16 calls: values are read and written whole,
+// whatever characters they hold.
+#pragma once
+#include "framework/unique_handles.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Creates or opens the key at `path` (names separated by "\") under
+// `parent`, one level at a time, with all access; the system error, or
+// ERROR_SUCCESS with `key` set.
+LONG CreateRegistryKey(HKEY parent, std::wstring_view path, UniqueRegKey& key);
+// Opens an existing key for reading; an empty key when it cannot.
+UniqueRegKey OpenRegistryKeyForReading(HKEY parent, std::wstring_view path);
+
+struct RegistryValue {
+  DWORD type = REG_NONE;
+  std::vector<BYTE> bytes;
+};
+// An empty name stands for the key's default value.
+std::optional<RegistryValue> ReadRegistryValue(HKEY key, std::wstring_view name);
+// A REG_SZ or REG_EXPAND_SZ value up to its first NUL; nullopt when the value
+// is missing or of another type.
+std::optional<std::wstring> ReadRegistryString(HKEY key, std::wstring_view name);
+LONG WriteRegistryString(HKEY key, std::wstring_view name, std::wstring_view text);
+LONG WriteRegistryNumber(HKEY key, std::wstring_view name, DWORD number);
