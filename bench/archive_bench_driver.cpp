@@ -17,6 +17,7 @@
 #include "floor_run.h"
 #include "archive/restore_dialog.h"
 #include "framework/application.h"
+#include "framework/text.h"
 #include "res/resource.h"
 #include "scenario.h"
 #include "ui/main_dialog.h"
@@ -163,7 +164,7 @@ int main(int argc, char** argv) {
   g_runEnded = 0;
   {
     RestoreDialog restore;
-    restore.m_strArchivePath = archivePath;
+    restore.m_strArchivePath = WideFromCodePage(archivePath, SystemCodePage()).value();
     g_watchedTitle = "Result";
     usersim::RunUserScenario(
         [&](usersim::User&) {

@@ -7,13 +7,13 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/ansi_case.h"
 #include "app/current_language.h"
 #include "app/localized_text.h"
 #include "archive/restore_dialog.h"
 #include "archive_test_support.h"
 #include "framework/application.h"
-#include "framework/string_format.h"
+#include "framework/text.h"
+#include "framework/text_case.h"
 #include "framework/unique_handles.h"
 #include "main_window.h"
 #include "res/resource.h"
@@ -110,8 +110,8 @@ TEST_F(ArchiveBackupTest, StoresEveryListedFileInListOrderAndRestoresThemByteFor
     user.Click(main, IDCANCEL);
   });
 
-  const std::string expected =
-      ArchiveOf(CurrentDrive + CurrentFolder, {{"a.dat", ""}, {"b.txt", medium}, {"C.bin", big}});
+  const std::string expected = ArchiveOf(*BytesInCodePage(CurrentDrive + CurrentFolder, SystemCodePage()),
+                                         {{"a.dat", ""}, {"b.txt", medium}, {"C.bin", big}});
   const std::string written = ReadWholeFile(archivePath);
   EXPECT_EQ(written.size(), 1036u + 3 * 516 + 2048 + 5000);
   EXPECT_TRUE(written == expected) << "the archive differs from the layout";
@@ -119,7 +119,7 @@ TEST_F(ArchiveBackupTest, StoresEveryListedFileInListOrderAndRestoresThemByteFor
   // Back again: the originals go, Restore All puts them back as they were.
   for (const char* name : {"a.dat", "b.txt", "C.bin"}) DeleteFileA(m_desktop.PathOf(name).c_str());
   RestoreDialog restore;
-  restore.m_strArchivePath = archivePath;
+  restore.m_strArchivePath = m_desktop.PathOf(L"out.Backup");
   RunDialog(
       kRestoreTitle,
       [&](User& user, HWND dialog) {
@@ -264,7 +264,8 @@ TEST_F(ArchiveBackupTest, StoresTheFilesOfTheFolderThePatternLists) {
   });
   const std::string written = ReadWholeFile(archivePath);
   const auto listing = ListingOf(written);
-  EXPECT_EQ(ToLowerAnsi(listing.sourceFolder), ToLowerAnsi(m_desktop.WindowsPath() + "sub\\"));
+  EXPECT_EQ(ToLowerCase(WideFromCodePage(listing.sourceFolder, SystemCodePage()).value_or(L"")),
+            ToLowerCase(m_desktop.WideWindowsPath() + L"sub\\"));
   EXPECT_THAT(ItemNames(listing), ElementsAre("a.txt", "b.txt"));
   EXPECT_NE(written.find("SUB-CONTENT"), std::string::npos);
   EXPECT_EQ(written.find("DESKTOP-CONTENT"), std::string::npos);
@@ -274,7 +275,7 @@ TEST_F(ArchiveBackupTest, FileDialogsLeaveBareNamesActingOnTheShownFolder) {
   TempFolder elsewhere;
   m_desktop.Write("victim.txt", "shown");
   elsewhere.Write("victim.txt", "elsewhere");
-  const std::string shownFolder = m_desktop.WindowsPath();
+  const std::wstring shownFolder = m_desktop.WideWindowsPath();
   RunMainWindow([&](User& user, HWND main) {
     // The user browses to another folder in Backup's save dialog, then gives up.
     user.Click(main, IDC_BACKUP);
@@ -282,9 +283,9 @@ TEST_F(ArchiveBackupTest, FileDialogsLeaveBareNamesActingOnTheShownFolder) {
     user.EnterFileName(save, elsewhere.WindowsPath());
     user.ClickCancel(save);
 
-    char current[MAX_PATH];
-    GetCurrentDirectoryA(MAX_PATH, current);
-    EXPECT_EQ(ToLowerAnsi(std::string(current) + "\\"), ToLowerAnsi(shownFolder));
+    wchar_t current[MAX_PATH];
+    GetCurrentDirectoryW(MAX_PATH, current);
+    EXPECT_EQ(ToLowerCase(std::wstring(current) + L"\\"), ToLowerCase(shownFolder));
 
     // Delete works on the bare listed name.
     user.ClickListItem(main, IDC_FILE_LIST, "victim.txt");

@@ -16,6 +16,7 @@
 #include "temp_folder.h"
 #include "ui/main_dialog.h"
 #include "user_sim.h"
+#include "wide_text.h"
 
 using namespace archive_test;
 using namespace std::chrono_literals;
@@ -94,7 +95,7 @@ TEST_F(ArchiveDiskFullTest, RestoreAllStopsWithTheFileErrorAndTheDialogStaysUsab
   const std::string bytes = ArchiveOf(archives.WindowsPath(), m_files);
   WriteWholeFile(archivePath, bytes);
   RestoreDialog dialog;
-  dialog.m_strArchivePath = archivePath;
+  dialog.m_strArchivePath = Wide(archivePath);
   RunDialog(
       kRestoreTitle,
       [&](User& user, HWND restore) {

@@ -22,7 +22,7 @@ using usersim::User;
 
 namespace {
 
-constexpr char kProgressTitle[] = "Copying";
+constexpr wchar_t kProgressTitle[] = L"Copying";
 
 // The operation's side: a thread that is busy between its calls into the
 // dialog. It answers sent messages (so the user can look), but dispatches
@@ -123,7 +123,7 @@ TEST_F(ArchiveProgressDialogTest, ShowsItsTitleAndZeroPercentUntilTheFirstPositi
     EXPECT_FALSE(IsWindowEnabled(owner));
     EXPECT_EQ(user.Text(progress, IDC_PROGRESS_PERCENT), " 0 %");
     EXPECT_EQ(user.Text(progress, IDCANCEL), "Cancel Operation");
-    m_operation.Do([&] { m_dialog->SetStatusText("report.txt"); });
+    m_operation.Do([&] { m_dialog->SetStatusText(L"report.txt"); });
     EXPECT_EQ(user.Text(progress, IDC_PROGRESS_STATUS), "report.txt");
 
     int previous = -1;
@@ -169,10 +169,10 @@ TEST_F(ArchiveProgressDialogTest, ACancelPressedJustBeforeTheLastItemsPollIsRepo
     bool last = false;
     m_operation.Do([&] {
       PacedProgress pace(*m_dialog);
-      pace.SetStatus("first.txt");
+      pace.SetStatus(L"first.txt");
       pace.SetPosition(0, 2);
       first = pace.TakeCancelRequest();
-      pace.SetStatus("last.txt");
+      pace.SetStatus(L"last.txt");
       pace.SetPosition(1, 2);
       PostMessageA(GetDlgItem(progress, IDCANCEL), BM_CLICK, 0, 0);
       last = pace.TakeCancelRequest();
@@ -208,7 +208,7 @@ TEST_F(ArchiveProgressDialogTest, DestroyingTheWindowOrTheObjectEnablesTheOwnerA
     m_operation.Do([&] {
       try {
         ProgressDialog scoped;
-        scoped.m_strTitle = "Second";
+        scoped.m_strTitle = L"Second";
         scoped.ShowOver(owner);
         EXPECT_FALSE(IsWindowEnabled(owner));
         throw std::runtime_error("the disk is full");

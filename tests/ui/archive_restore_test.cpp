@@ -14,11 +14,11 @@
 #include "framework/application.h"
 #include "main_window.h"
 #include "rename_fixture.h"
-#include "framework/string_format.h"
 #include "res/resource.h"
 #include "temp_folder.h"
 #include "ui/main_dialog.h"
 #include "user_sim.h"
+#include "wide_text.h"
 
 using namespace archive_test;
 using testing::ElementsAre;
@@ -50,7 +50,7 @@ class ArchiveRestoreTest : public testing::Test {
   INT_PTR Run(const std::string& archivePath, const std::function<void(User&, HWND)>& script,
               std::string_view title = kRestoreTitle) {
     RestoreDialog dialog;
-    dialog.m_strArchivePath = archivePath;
+    dialog.m_strArchivePath = Wide(archivePath);
     INT_PTR result = -1;
     RunDialog(title, script, [&] { result = dialog.DoModal(); });
     return result;
@@ -58,7 +58,7 @@ class ArchiveRestoreTest : public testing::Test {
   // The same when messages come before the dialog shows.
   INT_PTR RunWithEarlyMessages(const std::string& archivePath, const std::function<void(User&)>& script) {
     RestoreDialog dialog;
-    dialog.m_strArchivePath = archivePath;
+    dialog.m_strArchivePath = Wide(archivePath);
     INT_PTR result = -1;
     usersim::RunUserScenario(script, [&] { result = dialog.DoModal(); });
     return result;

@@ -13,6 +13,7 @@
 #include "res/resource.h"
 #include "temp_folder.h"
 #include "test_environment.h"
+#include "wide_text.h"
 
 namespace {
 
@@ -95,7 +96,7 @@ std::string IconFileBytes() {
 }
 
 TEST(IconFile, TheProgramFileHoldsTheApplicationIconThenTheArchiveIcon) {
-  const std::string program = usersim::DorvexExePath();
+  const std::wstring program = Wide(usersim::DorvexExePath());
   ASSERT_GE(CountIcons(program), 2);
 
   const UniqueIcon application = ExtractIconAt(program, 0);
@@ -111,29 +112,29 @@ TEST(IconFile, TheProgramFileHoldsTheApplicationIconThenTheArchiveIcon) {
 TEST(IconFile, AnIconFileHoldsItsOneIcon) {
   TempFolder folder;
   const auto path = folder.Write("made.ico", IconFileBytes());
-  EXPECT_EQ(CountIcons(path.string()), 1);
-  const UniqueIcon icon = ExtractIconAt(path.string(), 0);
+  EXPECT_EQ(CountIcons(path.wstring()), 1);
+  const UniqueIcon icon = ExtractIconAt(path.wstring(), 0);
   ASSERT_TRUE(icon);
   const std::vector<std::uint32_t> pixels = Pixels(icon.get());
   EXPECT_EQ(pixels[16 * kIconSize + 16] & 0xFFFFFF, 0xFF0000u);  // red inside
   EXPECT_EQ(pixels[0] & 0xFFFFFF, 0x123456u);                    // background through the border
-  EXPECT_FALSE(ExtractIconAt(path.string(), 1));
+  EXPECT_FALSE(ExtractIconAt(path.wstring(), 1));
 }
 
 TEST(IconFile, FilesWithoutIconsCountNone) {
   TempFolder folder;
   const auto text = folder.Write("notes.txt", "no icons in here");
-  EXPECT_EQ(CountIcons(text.string()), 0);
+  EXPECT_EQ(CountIcons(text.wstring()), 0);
   // The platform marks such a file with the handle value 1, which is no icon.
   HICON marker = ExtractIconA(GetModuleHandleA(nullptr), text.string().c_str(), 0);
   EXPECT_TRUE(marker == nullptr || marker == reinterpret_cast<HICON>(1));
-  EXPECT_FALSE(ExtractIconAt(text.string(), 0));
+  EXPECT_FALSE(ExtractIconAt(text.wstring(), 0));
 
-  EXPECT_EQ(CountIcons("none"), 0);
-  EXPECT_EQ(CountIcons((folder.Path() / "missing.exe").string()), 0);
-  EXPECT_FALSE(ExtractIconAt("none", 0));
+  EXPECT_EQ(CountIcons(L"none"), 0);
+  EXPECT_EQ(CountIcons((folder.Path() / "missing.exe").wstring()), 0);
+  EXPECT_FALSE(ExtractIconAt(L"none", 0));
   // -1 asks for the count, never for an icon.
-  EXPECT_FALSE(ExtractIconAt(usersim::DorvexExePath(), -1));
+  EXPECT_FALSE(ExtractIconAt(Wide(usersim::DorvexExePath()), -1));
 }
 
 }  // namespace

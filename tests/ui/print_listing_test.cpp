@@ -25,6 +25,7 @@
 #include "test_environment.h"
 #include "ui/main_dialog.h"
 #include "user_sim.h"
+#include "wide_text.h"
 
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
@@ -303,9 +304,9 @@ TEST_P(EmptyListMessage, NamesTheShownFolderAndPatternInTheRunningLanguage) {
         user.Click(main, IDC_PRINT);
         user.ClickOk(user.WaitForDialog("Print"));
         const auto box = user.WaitForMessageBox(Text(LocalizedText::PrintTitle, language));
-        std::string expected(Text(LocalizedText::NoFilesMatchedPrint, language));
-        expected.replace(expected.find("%s"), 2, profile.PathText("*.none"));
-        EXPECT_EQ(box.text, expected);
+        std::wstring expected = Text(LocalizedText::NoFilesMatchedPrint, language);
+        expected.replace(expected.find(L"%s"), 2, Wide(profile.PathText("*.none")));
+        EXPECT_EQ(box.wideText, expected);
         EXPECT_EQ(box.icon, MessageBoxIcon::Information);
         user.Answer(box, IDOK);
         user.Click(main, IDCANCEL);

@@ -12,6 +12,7 @@
 #include "fake_command_window.h"
 #include "print/listing_pages.h"
 #include "temp_folder.h"
+#include "wide_text.h"
 
 using testing::ElementsAre;
 
@@ -83,8 +84,10 @@ TEST(ListingPages, EveryTextSitsWhereTheLayoutPutsItAndAFullPageGoesOnTheNext) {
     // Missing files up to one row more than a page holds.
     while (names.size() <= measured->RowsPerPage())
       names.push_back(std::string("z").append(std::to_string(names.size())).append(".txt"));
-    const FakeCommandWindow window(folder.WindowsPath(), names);
-    pages.Draw(window, folder.WindowsPath(), "c:\\f\\*.*", [&](int page) {
+    std::vector<std::wstring> listed;
+    for (const std::string& name : names) listed.push_back(Wide(name));
+    const FakeCommandWindow window(folder.WideWindowsPath(), listed);
+    pages.Draw(window, folder.WideWindowsPath(), L"c:\\f\\*.*", [&](int page) {
       started.push_back(page);
       GdiComment(dc, sizeof kPageMark, reinterpret_cast<const BYTE*>(kPageMark));
     });

@@ -26,6 +26,7 @@
 #include "test_environment.h"
 #include "ui/main_dialog.h"
 #include "user_sim.h"
+#include "wide_text.h"
 
 using usersim::MessageBoxIcon;
 using usersim::RunUserScenario;
@@ -516,9 +517,9 @@ TEST(PropertiesChangeButtons, OfferTheirFileTypesFromTheWindowsFolder) {
   SetCurrentLanguage(Language::English);
   const std::string program = usersim::DorvexExePath();
   PropertiesDialog dialog;
-  dialog.m_strIconFile = program;
+  dialog.m_strIconFile = Wide(program);
   dialog.m_nIconIndex = 1;
-  dialog.m_strApplication = "c:\\tools\\viewer.exe %1";
+  dialog.m_strApplication = L"c:\\tools\\viewer.exe %1";
   RunUserScenario(
       [&](User& user) {
         HWND window = user.WaitForDialog("Properties");
@@ -547,7 +548,7 @@ TEST(PropertiesChangeButtons, OfferTheirFileTypesFromTheWindowsFolder) {
       [&] { EXPECT_EQ(dialog.DoModal(), IDOK); });
   EXPECT_FALSE(dialog.m_bIconChanged);
   EXPECT_TRUE(dialog.m_bApplicationChanged);
-  EXPECT_EQ(dialog.m_strApplication, "c:\\windows\\notepad.exe");
+  EXPECT_EQ(dialog.m_strApplication, L"c:\\windows\\notepad.exe");
   EXPECT_EQ(dialog.m_nIconIndex, 0);
 }
 
@@ -563,7 +564,7 @@ TEST(PropertiesTemplates, EachLanguageHasItsCaption) {
   for (const auto& c : cases) {
     SetCurrentLanguage(c.language);
     PropertiesDialog dialog;
-    dialog.m_strIconFile = program;
+    dialog.m_strIconFile = Wide(program);
     RunUserScenario(
         [&](User& user) {
           HWND window = user.WaitForDialog(c.caption);

@@ -71,10 +71,6 @@ bool AddSecondSpelling(const TempFolder& folder, std::string_view name, std::str
 
 // The file-error message as the main window shows it.
 std::string FileErrorMessage(std::string_view name, std::string_view reason);
-// The refusal at a dialog's OK of the letter a with macron, which code page
-// 1252 lacks.
-inline constexpr wchar_t kMacronRefusal[] =
-    L"The character \"\u0101\" cannot be used here: it is not in the system's code page (1252).";
 inline constexpr char kTakenReason[] = "an unspecified error occurred";
 inline constexpr char kBadNameReason[] = "all or part of the path is invalid.";
 inline constexpr char kLockedReason[] = "a shared region is locked.";

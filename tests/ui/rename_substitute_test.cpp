@@ -126,20 +126,19 @@ TEST_F(SubstituteTest, CancelInTheDialogRenamesNothing) {
   EXPECT_THAT(Names(), ElementsAre("image7.jpg"));
 }
 
-TEST_F(SubstituteTest, ALetterTheCodePageLacksIsRefusedByNameAndNothingIsRenamed) {
+TEST_F(SubstituteTest, ALetterTheCodePageLacksIsTakenAsTyped) {
   Add("a.txt");
   RunMainWindow([&](User& user, HWND window) {
     user.Click(window, IDC_SELECT_ALL);
     user.Click(window, IDC_SUBSTITUTE);
     HWND dialog = user.WaitForDialog("Substitute");
-    user.TypeWide(dialog, IDC_SUBSTITUTE_ORIGINAL, L"\u0101");  // would read as its look-alike "a"
-    user.Type(dialog, IDC_SUBSTITUTE_NEW, "x");
-    ExpectRefusedAtOk(user, dialog, IDC_SUBSTITUTE_ORIGINAL, kMacronRefusal);
-    user.ClickCancel(dialog);
+    user.Type(dialog, IDC_SUBSTITUTE_ORIGINAL, "a");
+    user.TypeWide(dialog, IDC_SUBSTITUTE_NEW, L"\u0101");  // not its look-alike "a"
+    user.ClickOk(dialog);
     WaitForCommandEnd(user, window);
     user.Click(window, IDCANCEL);
   });
-  EXPECT_THAT(Names(), ElementsAre("a.txt"));
+  EXPECT_THAT(m_folder.WideNames(), ElementsAre(L"\u0101.txt"));
 }
 
 TEST_F(SubstituteTest, FilesThatCannotBeOpenedAreReportedBeforeTheDialogAppears) {
@@ -169,6 +168,7 @@ TEST_F(SubstituteTest, DialogStartsEmptyWithTheFocusInOriginalAndChecksLengthsAt
   SubstituteDialog dialog;
   INT_PTR result = 0;
   const std::string tooLong(26, 'x');
+  constexpr char kTooLong[] = "Please enter no more than 25 characters.";
   RunUserScenario(
       [&](User& user) {
         HWND window = user.WaitForDialog("Substitute");
@@ -179,8 +179,10 @@ TEST_F(SubstituteTest, DialogStartsEmptyWithTheFocusInOriginalAndChecksLengthsAt
         user.Type(window, IDC_SUBSTITUTE_NEW, tooLong);  // no limit while typing
         EXPECT_EQ(user.Text(window, IDC_SUBSTITUTE_NEW), tooLong);
         user.ClickOk(window);
-        const auto box = user.ExpectMessageBox(ApplicationName(), "Please enter no more than 25 characters.");
+        auto box = user.WaitForMessageBox(ApplicationName());
+        EXPECT_EQ(box.text, kTooLong);
         EXPECT_EQ(box.icon, MessageBoxIcon::Exclamation);
+        user.Answer(box, IDOK);
         user.Settle(window);
         EXPECT_EQ(user.FocusedControl(window), user.Control(window, IDC_SUBSTITUTE_NEW));
         const DWORD selection =
@@ -191,7 +193,9 @@ TEST_F(SubstituteTest, DialogStartsEmptyWithTheFocusInOriginalAndChecksLengthsAt
         user.SetText(window, IDC_SUBSTITUTE_NEW, std::string(25, 'n'));
         user.Type(window, IDC_SUBSTITUTE_ORIGINAL, tooLong);
         user.ClickOk(window);
-        user.ExpectMessageBox(ApplicationName(), "Please enter no more than 25 characters.");
+        box = user.WaitForMessageBox(ApplicationName());
+        EXPECT_EQ(box.text, kTooLong);
+        user.Answer(box, IDOK);
         user.Settle(window);
         EXPECT_EQ(user.FocusedControl(window), user.Control(window, IDC_SUBSTITUTE_ORIGINAL));
 
@@ -200,13 +204,13 @@ TEST_F(SubstituteTest, DialogStartsEmptyWithTheFocusInOriginalAndChecksLengthsAt
       },
       [&] { result = dialog.DoModal(); });
   EXPECT_EQ(result, IDOK);
-  EXPECT_EQ(dialog.m_strOriginal, "image");
-  EXPECT_EQ(dialog.m_strNew, std::string(25, 'n'));
+  EXPECT_EQ(dialog.m_strOriginal, L"image");
+  EXPECT_EQ(dialog.m_strNew, std::wstring(25, L'n'));
 }
 
 TEST_F(SubstituteTest, OkWithBothEditsEmptyGivesTwoEmptyTexts) {
   SubstituteDialog dialog;
-  dialog.m_strOriginal = "not shown";
+  dialog.m_strOriginal = L"not shown";
   INT_PTR result = 0;
   RunUserScenario(
       [&](User& user) {
@@ -216,8 +220,8 @@ TEST_F(SubstituteTest, OkWithBothEditsEmptyGivesTwoEmptyTexts) {
       },
       [&] { result = dialog.DoModal(); });
   EXPECT_EQ(result, IDOK);
-  EXPECT_EQ(dialog.m_strOriginal, "");
-  EXPECT_EQ(dialog.m_strNew, "");
+  EXPECT_EQ(dialog.m_strOriginal, L"");
+  EXPECT_EQ(dialog.m_strNew, L"");
 }
 
 TEST_F(SubstituteTest, EachLanguageHasItsOwnTemplate) {

@@ -10,6 +10,7 @@
 #include "temp_folder.h"
 #include "ui/main_dialog.h"
 #include "user_sim.h"
+#include "wide_text.h"
 
 using usersim::MessageBoxIcon;
 using usersim::RunUserScenario;
@@ -51,10 +52,17 @@ const LanguageLook kLooks[] = {
     {7, "Dorvex [English]", "Set Upper Case", "Personal", "Exit", "About Dorvex...", "About Dorvex"},
 };
 
-std::string SystemMenuText(HWND window, UINT command) {
-  char text[256] = {};
-  GetMenuStringA(GetSystemMenu(window, FALSE), command, text, sizeof text, MF_BYCOMMAND);
+std::wstring SystemMenuText(HWND window, UINT command) {
+  wchar_t text[256] = {};
+  GetMenuStringW(GetSystemMenu(window, FALSE), command, text, std::size(text), MF_BYCOMMAND);
   return text;
+}
+
+// The box that tells of a stored language, in the running language.
+void ExpectLanguageChanged(const User& user, std::string_view title, LanguageId running) {
+  const auto box = user.WaitForMessageBox(title);
+  EXPECT_EQ(box.wideText, Text(LocalizedText::LanguageChanged, running));
+  user.Answer(box, IDOK);
 }
 
 class LanguageLookTest : public testing::TestWithParam<LanguageLook> {
@@ -72,7 +80,7 @@ TEST_P(LanguageLookTest, MainWindowAndAboutBoxSpeakTheLanguage) {
         EXPECT_EQ(user.Text(window, IDC_UPPER_CASE), look.upperCaseButton);
         EXPECT_EQ(user.Text(window, IDC_HOME_PERSONAL), look.personalButton);
         EXPECT_EQ(user.Text(window, IDCANCEL), look.exitButton);
-        EXPECT_EQ(SystemMenuText(window, IDM_SYS_ABOUT), look.aboutMenuItem);
+        EXPECT_EQ(SystemMenuText(window, IDM_SYS_ABOUT), Wide(look.aboutMenuItem));
         EXPECT_EQ(SystemMenuText(window, IDM_SYS_LANGUAGE),
                   Text(LocalizedText::LanguageMenuItem, look.language));
 
@@ -136,7 +144,7 @@ TEST_F(LanguageChangeTest, GermanRunSaysSoInGermanWhateverIsChosen) {
     EXPECT_TRUE(user.IsChecked(choice, IDC_LANGUAGE_GERMAN));
     user.Click(choice, IDC_LANGUAGE_FRENCH);
     user.Click(choice, IDOK);
-    user.ExpectMessageBox("Auskunft", Text(LocalizedText::LanguageChanged, Language::German));
+    ExpectLanguageChanged(user, "Auskunft", Language::German);
   });
   EXPECT_EQ(StoredLanguage(), Language::French);
 }
@@ -146,7 +154,7 @@ TEST_F(LanguageChangeTest, OkWithoutAChangeStoresTheSameValueAndStillTells) {
   ChangeLanguage(Language::English, [](User& user, HWND, HWND choice) {
     EXPECT_TRUE(user.IsChecked(choice, IDC_LANGUAGE_FRENCH));
     user.Click(choice, IDOK);
-    user.ExpectMessageBox("Information", Text(LocalizedText::LanguageChanged, Language::English));
+    ExpectLanguageChanged(user, "Information", Language::English);
   });
   EXPECT_EQ(StoredLanguage(), Language::French);
 }
@@ -168,7 +176,7 @@ TEST_F(LanguageChangeTest, AStoredValueThatNamesNoLanguageOffersEnglish) {
   ChangeLanguage(Language::English, [](User& user, HWND, HWND choice) {
     EXPECT_TRUE(user.IsChecked(choice, IDC_LANGUAGE_ENGLISH));
     user.Click(choice, IDOK);
-    user.ExpectMessageBox("Information", Text(LocalizedText::LanguageChanged, Language::English));
+    ExpectLanguageChanged(user, "Information", Language::English);
   });
   EXPECT_EQ(StoredLanguage(), Language::English);
 }

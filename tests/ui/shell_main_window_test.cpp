@@ -56,7 +56,7 @@ TEST_F(MainWindowTest, OpensAtTheDesktopWithAllFilesAndNoSelectionCommands) {
     ExpectSelectionCommands(user, window, false);
     user.Click(window, IDCANCEL);
   });
-  EXPECT_EQ(CurrentDrive, m_profile.Desktop().string().substr(0, 2));
+  EXPECT_EQ(CurrentDrive, m_profile.Desktop().wstring().substr(0, 2));
 }
 
 TEST_F(MainWindowTest, FileSpecificationFiltersAsItIsTyped) {
@@ -117,7 +117,7 @@ TEST_F(MainWindowTest, EntersFoldersAndClimbsBackToTheRoot) {
     EXPECT_EQ(user.Text(window, IDC_PATH_LINE), "c:\\");
     user.Click(window, IDCANCEL);
   });
-  EXPECT_EQ(CurrentFolder, "\\");
+  EXPECT_EQ(CurrentFolder, L"\\");
 }
 
 TEST_F(MainWindowTest, ChangingTheDriveShowsItsRoot) {
@@ -126,8 +126,8 @@ TEST_F(MainWindowTest, ChangingTheDriveShowsItsRoot) {
     EXPECT_EQ(user.Text(window, IDC_PATH_LINE), "c:\\");
     user.Click(window, IDCANCEL);
   });
-  EXPECT_EQ(CurrentDrive, "c:");
-  EXPECT_EQ(CurrentFolder, "\\");
+  EXPECT_EQ(CurrentDrive, L"c:");
+  EXPECT_EQ(CurrentFolder, L"\\");
 }
 
 TEST_F(MainWindowTest, HomeButtonsJumpToTheirFolders) {

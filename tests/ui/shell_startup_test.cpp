@@ -74,9 +74,9 @@ TEST_F(StartupTest, LaterStartsUseTheStoredLanguageWithoutAsking) {
   EXPECT_EQ(StoredLanguage(), 12) << "an odd stored value is left for the user to change";
 }
 
-OSVERSIONINFOA Version(DWORD platform, DWORD major, DWORD minor) {
-  OSVERSIONINFOA version{};
-  version.dwOSVersionInfoSize = 148;
+OSVERSIONINFOW Version(DWORD platform, DWORD major, DWORD minor) {
+  OSVERSIONINFOW version{};
+  version.dwOSVersionInfoSize = sizeof version;
   version.dwPlatformId = platform;
   version.dwMajorVersion = major;
   version.dwMinorVersion = minor;

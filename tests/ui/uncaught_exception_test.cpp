@@ -37,9 +37,10 @@ TEST(UncaughtException, IsReportedInTheFrameworksBoxAndTheDialogGoesOn) {
       [&](User& user) {
         const HWND window = user.WaitForDialog("Substitute");
         user.Click(window, IDOK);
-        const auto box =
-            user.ExpectMessageBox(ApplicationName(), "The command could not be completed:\nthe list is gone");
+        const auto box = user.WaitForMessageBox(ApplicationName());
+        EXPECT_EQ(box.text, "The command could not be completed:\nthe list is gone");
         EXPECT_EQ(box.icon, MessageBoxIcon::Stop);
+        user.Answer(box, IDOK);
         user.Click(window, IDCANCEL);
       },
       [&] { result = dialog.DoModal(); });
