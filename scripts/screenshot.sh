@@ -3,7 +3,7 @@
 # program's main window, taken inside Wine's virtual desktop, which draws the
 # window frames and captions that a bare X server leaves out.
 #
-#   scripts/screenshot.sh <build-dir> <template-id|main> <out.png> [language 0-3]
+#   scripts/screenshot.sh <build-dir> <template-id|main> <out.png> [language 0-3] [-- program arguments]
 #
 # "main" runs <build-dir>/Dorvex.exe after storing the language (default 0)
 # as HKCU\Software\Dorvex "Language", so that no first-start dialog appears.
@@ -15,20 +15,31 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
 usage() {
-  echo "usage: $0 <build-dir> <template-id|main> <out.png> [language 0-3]" >&2
+  echo "usage: $0 <build-dir> <template-id|main> <out.png> [language 0-3] [-- program arguments]" >&2
   exit 2
 }
 
-[[ $# -eq 3 || $# -eq 4 ]] || usage
+(($# >= 3)) || usage
 build_dir=$1
 target=$2
 out=$3
-language=${4:-0}
+shift 3
+language=0
+if (($# > 0)) && [[ $1 != -- ]]; then
+  language=$1
+  shift
+fi
+program_arguments=()
+if (($# > 0)); then
+  [[ $1 == -- ]] || usage
+  shift
+  program_arguments=("$@")
+fi
 [[ $language =~ ^[0-3]$ ]] || usage
 
 if [[ $target == main ]]; then
   program=$build_dir/Dorvex.exe
-  args=()
+  args=("${program_arguments[@]}")
 elif [[ $target =~ ^[0-9]+$ ]]; then
   program=$build_dir/DorvexPreview.exe
   args=("$target")
