@@ -34,7 +34,14 @@ std::string Lowered(std::string text) {
 
 fs::path UniqueFolderPath(const fs::path& parent) {
   static std::atomic<int> counter{0};
-  return parent / ("dorvex-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++));
+  // Wine soon gives a new process the id of an ended one, whose folder may
+  // still be there when something in it could not be removed.
+  for (;;) {
+    fs::path path =
+        parent / ("dorvex-test-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(counter++));
+    std::error_code error;
+    if (!fs::exists(path, error) && !error) return path;
+  }
 }
 
 fs::path FatDiskFolderPath() {
