@@ -40,7 +40,7 @@ class StartupRegistrationTest : public testing::Test {
   static void ExpectRegisteredFor(const std::string& program) {
     EXPECT_EQ(ClassValue(".Backup"), "Dorvex");
     EXPECT_EQ(ClassValue("Dorvex"), "Archive Folder");
-    EXPECT_EQ(ClassValue("Dorvex\\Shell\\Open\\Command"), program + " %1");
+    EXPECT_EQ(ClassValue("Dorvex\\Shell\\Open\\Command"), "\"" + program + "\" \"%1\"");
     EXPECT_EQ(ClassValue("Dorvex\\DefaultIcon"), program + ",1");
   }
 
