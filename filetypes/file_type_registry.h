@@ -1,5 +1,8 @@
 // The shell's file-type entries under HKEY_CLASSES_ROOT: the only code that
-// touches them.
+// touches them. Where the system refuses a write there (a standard user's,
+// which would land in the machine's classes), the same entry is written
+// under HKEY_CURRENT_USER\Software\Classes, which the classes root shows
+// that user.
 #pragma once
 
 #include <cstdint>
