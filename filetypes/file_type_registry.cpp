@@ -15,6 +15,16 @@ namespace {
 constexpr wchar_t kNotRegistered[] = L"not registered";
 constexpr wchar_t kOpenCommandPath[] = L"Shell\\Open\\Command";
 constexpr wchar_t kDefaultIconKey[] = L"DefaultIcon";
+constexpr wchar_t kUserClassesPath[] = L"Software\\Classes\\";
+
+// Creates or opens a key of the classes root. New keys there land in the
+// machine's classes, which a standard user may not write; the user's own
+// classes, which the classes root shows that user first, then take them.
+LONG CreateClassKey(std::wstring_view path, UniqueRegKey& key) {
+  const LONG result = CreateRegistryKey(HKEY_CLASSES_ROOT, path, key);
+  if (result != ERROR_ACCESS_DENIED) return result;
+  return CreateRegistryKey(HKEY_CURRENT_USER, kUserClassesPath + std::wstring(path), key);
+}
 
 // The key's default value as stored, however long; a value that is not text
 // counts as missing.
@@ -37,9 +47,9 @@ UniqueRegKey OpenTypeOf(std::wstring_view extension) {
 LONG CreateOwnTypeOf(std::wstring_view extension, UniqueRegKey& typeKey) {
   const std::wstring progId = ProgIdFor(extension);
   UniqueRegKey extensionKey;
-  if (const LONG result = CreateRegistryKey(HKEY_CLASSES_ROOT, extension, extensionKey)) return result;
+  if (const LONG result = CreateClassKey(extension, extensionKey)) return result;
   if (const LONG result = WriteDefaultValue(extensionKey.get(), progId)) return result;
-  return CreateRegistryKey(HKEY_CLASSES_ROOT, progId, typeKey);
+  return CreateClassKey(progId, typeKey);
 }
 
 // Writes the value and tells whether it differs from what was there.
@@ -100,11 +110,11 @@ void RegisterBackupFileType() {
   const std::wstring icon = IconValueFor(program, 1);
 
   bool changed = false;
-  if (UniqueRegKey extension; CreateRegistryKey(HKEY_CLASSES_ROOT, L".Backup", extension) == ERROR_SUCCESS)
+  if (UniqueRegKey extension; CreateClassKey(L".Backup", extension) == ERROR_SUCCESS)
     changed |= RewriteDefaultValue(extension.get(), L"Dorvex");
 
   UniqueRegKey type;
-  if (CreateRegistryKey(HKEY_CLASSES_ROOT, L"Dorvex", type) == ERROR_SUCCESS) {
+  if (CreateClassKey(L"Dorvex", type) == ERROR_SUCCESS) {
     if (UniqueRegKey open; CreateRegistryKey(type.get(), kOpenCommandPath, open) == ERROR_SUCCESS)
       changed |= RewriteDefaultValue(open.get(), command);
     if (UniqueRegKey defaultIcon;

@@ -1,5 +1,8 @@
 // The shell's file-type entries under HKEY_CLASSES_ROOT: the only code that
-// touches them.
+// touches them. Where the system refuses a write there (a standard user's,
+// which would land in the machine's classes), the same entry is written
+// under HKEY_CURRENT_USER\Software\Classes, which the classes root shows
+// that user.
 #pragma once
 
 #include <cstdint>
@@ -22,7 +25,7 @@ std::wstring ReadOpenCommand(std::wstring_view extension);
 IconLocation ReadDefaultIcon(std::wstring_view extension);
 
 // Points the extension at its own ProgID ("txtfile" for ".txt") and registers
-// "<application> %1" as its open command. Returns 0, or the error of the first
+// "<application>" "%1" as its open command. Returns 0, or the error of the first
 // registry call that failed (what was written before it stays). An empty
 // application, or an extension that is not a dot and a name, writes nothing.
 long WriteOpenCommand(std::wstring_view extension, std::wstring_view application);

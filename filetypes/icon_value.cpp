@@ -1,6 +1,7 @@
 #include "filetypes/icon_value.h"
 
 #include <algorithm>
+#include <iterator>
 #include <limits>
 
 namespace {
@@ -42,8 +43,19 @@ std::wstring ProgIdFor(std::wstring_view extension) {
 }
 
 std::wstring OpenCommandFor(std::wstring_view application) {
-  std::wstring command(application);
-  command += L" %1";
+  // Unquoted, "c:\program files\x.exe" would first run c:\program.exe, and
+  // "%1" would hand a document with blanks over in pieces.
+  const bool quoted = application.starts_with(L'"') && application.find(L'"', 1) != std::wstring_view::npos;
+  std::wstring command;
+  if (quoted) {
+    command = application;
+  } else {
+    // A path holds no quotes: a stray one would end the quoted part early.
+    command = L'"';
+    std::ranges::copy_if(application, std::back_inserter(command), [](wchar_t c) { return c != L'"'; });
+    command += L'"';
+  }
+  command += L" \"%1\"";
   return command;
 }
 

@@ -22,7 +22,8 @@ IconLocation ParseIconValue(std::wstring_view value);
 // ".txt" -> "txtfile": the extension without its first character + "file".
 std::wstring ProgIdFor(std::wstring_view extension);
 
-// "c:\bin\edit.exe" -> "c:\bin\edit.exe %1"
+// c:\bin\edit.exe -> "c:\bin\edit.exe" "%1"; an application already in
+// quotes ("c:\bin\edit.exe" /n) keeps its own.
 std::wstring OpenCommandFor(std::wstring_view application);
 
 // "c:\bin\edit.exe", 2 -> "c:\bin\edit.exe,2"

@@ -18,6 +18,18 @@ std::wstring ModuleBaseName() {
   return name;
 }
 
+bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
+
+// The shell quotes the document it hands over ("%1" in the open command), so
+// that a path with blanks arrives whole; the quotes are no part of the path.
+// Only a text that is one quoted part loses them.
+std::wstring_view WithoutSurroundingQuotes(std::wstring_view text) {
+  std::size_t end = text.size();
+  while (end > 0 && IsBlank(text[end - 1])) --end;
+  if (end < 2 || text[0] != L'"' || text.find(L'"', 1) != end - 1) return text;
+  return text.substr(1, end - 2);
+}
+
 }  // namespace
 
 WinApp::WinApp() { g_application = this; }
@@ -29,16 +41,15 @@ WinApp::~WinApp() {
 std::wstring WinApp::CommandLineText() { return TextAfterProgramName(GetCommandLineW()); }
 
 std::wstring WinApp::TextAfterProgramName(std::wstring_view commandLine) {
-  const auto isBlank = [](wchar_t c) { return c == L' ' || c == L'\t'; };
   std::size_t at = 0;
   if (!commandLine.empty() && commandLine[0] == L'"') {
     const std::size_t closing = commandLine.find(L'"', 1);
     at = closing == std::wstring_view::npos ? commandLine.size() : closing + 1;
   } else {
-    while (at < commandLine.size() && !isBlank(commandLine[at])) ++at;
+    while (at < commandLine.size() && !IsBlank(commandLine[at])) ++at;
   }
-  while (at < commandLine.size() && isBlank(commandLine[at])) ++at;
-  return std::wstring(commandLine.substr(at));
+  while (at < commandLine.size() && IsBlank(commandLine[at])) ++at;
+  return std::wstring(WithoutSurroundingQuotes(commandLine.substr(at)));
 }
 
 int WinApp::Run() {

@@ -19,11 +19,13 @@ class WinApp {
   // Returns FALSE to end the process once it returns (there is no message loop).
   virtual BOOL InitInstance() = 0;
 
-  // The command-line text after the program name, as the shell handed it over.
+  // The command-line text after the program name, as the shell handed it
+  // over but for the quotes around a quoted document.
   static std::wstring CommandLineText();
   // What follows the program name in a whole command line: the name is
   // skipped as the C runtime does (quoted, or up to a blank), with the blanks
-  // after it; the rest is kept verbatim.
+  // after it; a rest that is one quoted text ("c:\my docs\a.Backup", blanks
+  // after it aside) is taken without its quotes, any other rest verbatim.
   static std::wstring TextAfterProgramName(std::wstring_view commandLine);
 
   // Called from WinMain: hands over the command line, then runs InitInstance.

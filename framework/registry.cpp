@@ -4,6 +4,8 @@
 
 namespace {
 
+HKEY g_refusedRoot = nullptr;
+
 // The platform takes no name for the key's default value.
 const wchar_t* ValueName(const std::wstring& name) { return name.empty() ? nullptr : name.c_str(); }
 
@@ -46,6 +48,7 @@ std::vector<std::wstring> KeyNames(std::wstring_view path) {
 }  // namespace
 
 LONG CreateRegistryKey(HKEY parent, std::wstring_view path, UniqueRegKey& key) {
+  if (g_refusedRoot && parent == g_refusedRoot) return ERROR_ACCESS_DENIED;
   UniqueRegKey current;
   for (const std::wstring& name : KeyNames(path)) {
     UniqueRegKey next;
@@ -55,6 +58,10 @@ LONG CreateRegistryKey(HKEY parent, std::wstring_view path, UniqueRegKey& key) {
   key = std::move(current);
   return ERROR_SUCCESS;
 }
+
+RegistryRootRefusal::RegistryRootRefusal(HKEY root) { g_refusedRoot = root; }
+
+RegistryRootRefusal::~RegistryRootRefusal() { g_refusedRoot = nullptr; }
 
 UniqueRegKey OpenRegistryKeyForReading(HKEY parent, std::wstring_view path) {
   HKEY opened = nullptr;

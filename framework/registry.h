@@ -12,6 +12,18 @@
 // `parent`, one level at a time, with all access; the system error, or
 // ERROR_SUCCESS with `key` set.
 LONG CreateRegistryKey(HKEY parent, std::wstring_view path, UniqueRegKey& key);
+
+// While one lives, creating a key right under `root` is refused with
+// ERROR_ACCESS_DENIED, as the system refuses a standard user the machine's
+// keys: for tests of what the program does then. One at a time.
+class RegistryRootRefusal {
+ public:
+  explicit RegistryRootRefusal(HKEY root);
+  ~RegistryRootRefusal();
+  RegistryRootRefusal(const RegistryRootRefusal&) = delete;
+  RegistryRootRefusal& operator=(const RegistryRootRefusal&) = delete;
+};
+
 // Opens an existing key for reading; an empty key when it cannot.
 UniqueRegKey OpenRegistryKeyForReading(HKEY parent, std::wstring_view path);
 

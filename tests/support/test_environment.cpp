@@ -13,6 +13,15 @@ std::string FolderOf(const std::string& path) {
   return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
 }
 
+std::string OwnPath() {
+  std::vector<char> ownPath(MAX_PATH);
+  for (;;) {
+    const DWORD length = GetModuleFileNameA(nullptr, ownPath.data(), static_cast<DWORD>(ownPath.size()));
+    if (length < ownPath.size()) return std::string(ownPath.data(), length);
+    ownPath.resize(ownPath.size() * 2);
+  }
+}
+
 }  // namespace
 
 std::optional<std::string> EnvironmentValue(const char* name) {
@@ -39,16 +48,11 @@ void RunUnixShell(const std::string& script) {
 
 std::string DorvexExePath() {
   if (auto configured = EnvironmentValue("DORVEX_EXE")) return *configured;
-  std::vector<char> ownPath(MAX_PATH);
-  for (;;) {
-    const DWORD length = GetModuleFileNameA(nullptr, ownPath.data(), static_cast<DWORD>(ownPath.size()));
-    if (length < ownPath.size()) {
-      ownPath.resize(length);
-      break;
-    }
-    ownPath.resize(ownPath.size() * 2);
-  }
-  return FolderOf(FolderOf(std::string(ownPath.begin(), ownPath.end()))) + "\\Dorvex.exe";
+  return FolderOf(FolderOf(OwnPath())) + "\\Dorvex.exe";
+}
+
+std::string HelperProgramPath(std::string_view fileName) {
+  return FolderOf(OwnPath()) + "\\" + std::string(fileName);
 }
 
 std::string WindowsPathOfUnixPath(std::string_view unixPath) {

@@ -14,6 +14,9 @@ std::optional<std::string> EnvironmentValue(const char* name);
 // folder above the test executable's (the build folder).
 std::string DorvexExePath();
 
+// A helper program built beside the test executable ("marker_program.exe").
+std::string HelperProgramPath(std::string_view fileName);
+
 // Runs a Unix shell script (Wine starts Unix programs too) and waits for it
 // for at most ten seconds, as the fault tests do that mount or map drives.
 void RunUnixShell(const std::string& script);

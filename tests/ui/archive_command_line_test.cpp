@@ -62,10 +62,36 @@ TEST_F(ArchiveCommandLineTest, CancelLeavesTheMainWindowUp) {
   EXPECT_TRUE(program.WaitForExit(15s).has_value());
 }
 
-TEST_F(ArchiveCommandLineTest, TheShellOpensAnArchiveWithTheProgramInAFolderWithBlanks) {
-  // Where programs usually live: "C:\\Program Files\\...".
-  const std::string program = m_folder.MakeFolder("Dorvex App").string() + "\\Dorvex.exe";
+// A program at C:\Program.exe, where a command that is not quoted finds it
+// before anything under "C:\Program Files". At the end, however the test
+// ends, it must not have run; then it goes, with its mark.
+class PlantedProgram {
+ public:
+  PlantedProgram() {
+    DeleteFileA(Marker().c_str());
+    EXPECT_TRUE(CopyFileA(usersim::HelperProgramPath("marker_program.exe").c_str(), kPath, FALSE));
+  }
+  ~PlantedProgram() {
+    EXPECT_FALSE(FileExists(Marker())) << "the shell ran " << kPath;
+    DeleteFileA(kPath);
+    DeleteFileA(Marker().c_str());
+  }
+  PlantedProgram(const PlantedProgram&) = delete;
+  PlantedProgram& operator=(const PlantedProgram&) = delete;
+
+ private:
+  static constexpr char kPath[] = "C:\\Program.exe";
+  static std::string Marker() { return std::string(kPath) + ".ran"; }
+};
+
+TEST_F(ArchiveCommandLineTest, TheShellOpensAnArchiveWithBlanksInTheProgramNeverInOnePlantedOnItsPath) {
+  // Where programs usually live, with blanks in the archive's path too.
+  const TempFolder installed{UniqueFolderPath("C:\\Program Files")};
+  const std::string program = installed.WindowsPath() + "Dorvex.exe";
   ASSERT_TRUE(CopyFileA(usersim::DorvexExePath().c_str(), program.c_str(), FALSE));
+  const std::string archive = m_folder.MakeFolder("my docs").string() + "\\a b.Backup";
+  ASSERT_TRUE(CopyFileA(m_archivePath.c_str(), archive.c_str(), FALSE));
+  const PlantedProgram planted;
   {
     // Every start registers the archive type for the program file it runs from.
     ProgramProcess first = ProgramProcess::Start(program);
@@ -73,7 +99,7 @@ TEST_F(ArchiveCommandLineTest, TheShellOpensAnArchiveWithTheProgramInAFolderWith
     user.Click(user.WaitForDialog(kMainTitle), IDCANCEL);
     ASSERT_TRUE(first.WaitForExit(15s).has_value());
   }
-  ProgramProcess opened = ProgramProcess::OpenDocument(m_archivePath);
+  ProgramProcess opened = ProgramProcess::OpenDocument(archive);
   User user(opened.Id());
   HWND dialog = user.WaitForDialog(kRestoreTitle);
   EXPECT_EQ(user.ListCount(dialog, IDC_RESTORE_ITEMS), 2);

@@ -441,7 +441,7 @@ TEST_F(PropertiesTest, OkAfterBothChangesWritesTheIconThenTheCommand) {
   });
   EXPECT_EQ(ClassValue(".dvxboth"), "dvxbothfile");
   EXPECT_EQ(ClassValue("dvxbothfile\\DefaultIcon"), Lowered(m_program) + ",1");
-  EXPECT_EQ(ClassValue("dvxbothfile\\Shell\\Open\\Command"), "c:\\windows\\notepad.exe %1");
+  EXPECT_EQ(ClassValue("dvxbothfile\\Shell\\Open\\Command"), "\"c:\\windows\\notepad.exe\" \"%1\"");
   const auto iconWritten = KeyLastWriteTime("dvxbothfile\\DefaultIcon");
   const auto commandWritten = KeyLastWriteTime("dvxbothfile\\Shell\\Open\\Command");
   ASSERT_TRUE(iconWritten && commandWritten);

@@ -152,7 +152,7 @@ TEST_F(FileTypeRegistryTest, WritesWhatThePlatformsRegistryToolReadsBack) {
   const auto command = RegQueryDefaultValue("HKCR\\dvxtxtfile\\Shell\\Open\\Command");
   ASSERT_TRUE(command);
   EXPECT_EQ(command->type, "REG_SZ");
-  EXPECT_EQ(command->data, "c:\\bin\\edit.exe %1");
+  EXPECT_EQ(command->data, "\"c:\\bin\\edit.exe\" \"%1\"");
 
   const auto icon = RegQueryDefaultValue("HKCR\\dvxtxtfile\\DefaultIcon");
   ASSERT_TRUE(icon);
@@ -160,14 +160,14 @@ TEST_F(FileTypeRegistryTest, WritesWhatThePlatformsRegistryToolReadsBack) {
   EXPECT_EQ(icon->data, "c:\\bin\\edit.exe,2");
 
   // And what was written reads back through the program's own reads.
-  EXPECT_EQ(ReadOpenCommand(L".dvxtxt"), L"c:\\bin\\edit.exe %1");
+  EXPECT_EQ(ReadOpenCommand(L".dvxtxt"), L"\"c:\\bin\\edit.exe\" \"%1\"");
   EXPECT_EQ(ReadDefaultIcon(L".dvxtxt"), (IconLocation{L"c:\\bin\\edit.exe", 2}));
 }
 
 TEST_F(FileTypeRegistryTest, APathBeyondTheCodePageIsStoredAsItIs) {
   UseKeys({".dvxwide", "dvxwidefile"});
   EXPECT_EQ(WriteOpenCommand(L".dvxwide", L"c:\\ツール\\Łódź.exe"), 0);
-  EXPECT_EQ(ClassValue(L"dvxwidefile\\Shell\\Open\\Command"), L"c:\\ツール\\Łódź.exe %1");
+  EXPECT_EQ(ClassValue(L"dvxwidefile\\Shell\\Open\\Command"), L"\"c:\\ツール\\Łódź.exe\" \"%1\"");
 }
 
 TEST_F(FileTypeRegistryTest, EmptyInputsWriteNothing) {

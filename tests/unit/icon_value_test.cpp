@@ -28,12 +28,25 @@ TEST(ParseIconValue, EmptyPartsAndOverflow) {
   EXPECT_EQ(ParseIconValue(L"a,-2147483649").index, INT32_MIN);
 }
 
-TEST(FileTypeTexts, ProgIdCommandAndIconValue) {
+TEST(FileTypeTexts, ProgIdAndIconValue) {
   EXPECT_EQ(ProgIdFor(L".txt"), L"txtfile");
   EXPECT_EQ(ProgIdFor(L".Backup"), L"Backupfile");
-  EXPECT_EQ(OpenCommandFor(L"c:\\bin\\edit.exe"), L"c:\\bin\\edit.exe %1");
   EXPECT_EQ(IconValueFor(L"c:\\bin\\edit.exe", 2), L"c:\\bin\\edit.exe,2");
   EXPECT_EQ(IconValueFor(L"icons.dll", -154), L"icons.dll,-154");
+}
+
+TEST(FileTypeTexts, TheOpenCommandQuotesTheProgramOnceAndTheDocument) {
+  const struct {
+    const wchar_t* application;
+    const wchar_t* command;
+  } cases[] = {
+      {L"c:\\bin\\edit.exe", L"\"c:\\bin\\edit.exe\" \"%1\""},
+      {L"C:\\Program Files\\Dorvex\\Dorvex.exe", L"\"C:\\Program Files\\Dorvex\\Dorvex.exe\" \"%1\""},
+      {L"\"c:\\tiny editor\\edit.exe\"", L"\"c:\\tiny editor\\edit.exe\" \"%1\""},
+      {L"\"c:\\tiny editor\\edit.exe\" /n", L"\"c:\\tiny editor\\edit.exe\" /n \"%1\""},
+      {L"\"c:\\tiny editor\\edit.exe", L"\"c:\\tiny editor\\edit.exe\" \"%1\""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(OpenCommandFor(c.application), c.command);
 }
 
 TEST(FileTypeTexts, WrittenIconValueReadsBack) {
