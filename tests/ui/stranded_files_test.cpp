@@ -1,14 +1,18 @@
 // Files that an earlier run left under temporary names, as the main window
-// meets them on the disk that ignores case: brought back at start and before
-// a command, or told where they are.
+// meets them on the disk that ignores case (brought back at start and before
+// a command, or told where they are), and as Restore meets them in the
+// folder it writes into.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cctype>
 
+#include "archive/restore_dialog.h"
+#include "archive_test_support.h"
 #include "rename_fixture.h"
 #include "res/resource.h"
+#include "wide_text.h"
 
 using testing::ElementsAre;
 using usersim::MessageBoxIcon;
@@ -60,4 +64,21 @@ TEST_F(StrandedFilesTest, AFileWhoseNameIsTakenIsToldAndLeftWhereItIs) {
   });
   EXPECT_EQ(Content("Photo.JPG.~dvxcase0.tmp"), "photo");
   EXPECT_EQ(Content("photo.jpg"), "another");
+}
+
+TEST_F(StrandedFilesTest, RestoreRemovesANewContentLeftBesideItsWholeOriginal) {
+  Add("b.bin", "old");
+  Add("b.bin.~dvxnew0.tmp", "cut o");
+  TempFolder archives;
+  const std::string archivePath = archives.WindowsPath() + "b.Backup";
+  WriteWholeFile(archivePath, archive_test::ArchiveOf(m_folder.WindowsPath(), {{"b.bin", "new"}}));
+  RestoreDialog dialog;
+  dialog.m_strArchivePath = Wide(archivePath);
+  archive_test::RunDialog(archive_test::kRestoreTitle, [&](User& user, HWND restore) {
+    user.Click(restore, IDC_RESTORE_ALL_ORIGINAL);
+    user.Answer(user.WaitForMessageBox("Result"), IDOK);
+    user.Click(restore, IDCANCEL);
+  }, [&] { dialog.DoModal(); });
+  EXPECT_THAT(Names(), ElementsAre("b.bin"));
+  EXPECT_EQ(Content("b.bin"), "new");
 }
