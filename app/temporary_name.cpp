@@ -1,5 +1,7 @@
 #include "app/temporary_name.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr std::size_t kMaxNameLength = 255;
@@ -40,4 +42,39 @@ std::optional<TemporaryNameParts> ParseTemporaryName(std::wstring_view name) {
       return TemporaryNameParts{std::wstring(name.substr(0, name.size() - suffix.size())), kind};
   }
   return std::nullopt;
+}
+
+namespace {
+
+constexpr std::wstring_view kOpaquePrefix = L"~dvx";
+constexpr std::size_t kOpaqueDigits = 12;
+
+// `value` in lower-case hexadecimal, padded with zeros to at least `minDigits`.
+void AppendHex(std::wstring& text, std::uint32_t value, std::size_t minDigits) {
+  constexpr std::wstring_view kDigits = L"0123456789abcdef";
+  std::wstring digits;
+  do {
+    digits.insert(digits.begin(), kDigits[value % 16]);
+    value /= 16;
+  } while (value != 0);
+  if (digits.size() < minDigits) text.append(minDigits - digits.size(), L'0');
+  text += digits;
+}
+
+bool IsHexDigit(wchar_t c) { return (c >= L'0' && c <= L'9') || (c >= L'a' && c <= L'f'); }
+
+}  // namespace
+
+std::wstring OpaqueTemporaryName(std::uint32_t processId, int attempt) {
+  std::wstring name(kOpaquePrefix);
+  AppendHex(name, processId, 8);
+  AppendHex(name, static_cast<std::uint32_t>(attempt), 4);
+  name += kExtension;
+  return name;
+}
+
+bool IsOpaqueTemporaryName(std::wstring_view name) {
+  if (name.size() != kOpaquePrefix.size() + kOpaqueDigits + kExtension.size()) return false;
+  if (!name.starts_with(kOpaquePrefix) || !name.ends_with(kExtension)) return false;
+  return std::ranges::all_of(name.substr(kOpaquePrefix.size(), kOpaqueDigits), IsHexDigit);
 }

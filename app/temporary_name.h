@@ -4,6 +4,7 @@
 // e.g. "Photo.JPG.~dvxcase0.tmp" or "b.bin.~dvxnew3.tmp".
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,3 +25,10 @@ struct TemporaryNameParts {
 };
 // What a name made by TemporaryNameFor stands for; nothing for any other name.
 std::optional<TemporaryNameParts> ParseTemporaryName(std::wstring_view name);
+
+// The names that changes of case took before temporary names said which file
+// they held, and still take when such a name would be too long:
+// "~dvx<process id, 8 hex digits><attempt, 4 hex digits>.tmp". The process id
+// keeps two running copies of the program apart.
+std::wstring OpaqueTemporaryName(std::uint32_t processId, int attempt);
+bool IsOpaqueTemporaryName(std::wstring_view name);

@@ -4,6 +4,7 @@
 #include "app/localized_text.h"
 #include "app/paced_progress.h"
 #include "app/progress_dialog.h"
+#include "app/stranded_file_check.h"
 #include "archive/archive_messages.h"
 #include "archive/file_archive_source.h"
 #include "archive/item_data_store.h"
@@ -197,6 +198,7 @@ void RestoreDialog::RestoreItem(BOOL bAskTarget) {
   } else {
     targetPath = PathInFolder(*names.sourceFolder, *name);
   }
+  SettleStrandedFilesBeforeWriting(GetSafeHwnd(), FolderOfPath(targetPath));
 
   // A path chosen in the save dialog was confirmed there, over any spelling.
   if (!bAskTarget) {
@@ -265,6 +267,7 @@ void RestoreDialog::RestoreAllItems(BOOL bAskTarget) {
     }
   }
 
+  SettleStrandedFilesBeforeWriting(GetSafeHwnd(), folder);
   int restored = 0;
   progress.m_strTitle = Text(LocalizedText::RestoreTitle, language);
   progress.ShowOver(GetSafeHwnd());

@@ -12,3 +12,14 @@ std::vector<std::wstring> NamesMatching(const std::wstring& pattern) {
   } while (FindNextFileW(search.get(), &found));
   return names;
 }
+
+std::vector<std::wstring> FileNamesMatching(const std::wstring& pattern) {
+  std::vector<std::wstring> names;
+  WIN32_FIND_DATAW found{};
+  const UniqueFindHandle search(FindFirstFileW(pattern.c_str(), &found));
+  if (!search) return names;
+  do {
+    if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) names.emplace_back(found.cFileName);
+  } while (FindNextFileW(search.get(), &found));
+  return names;
+}

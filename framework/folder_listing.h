@@ -7,3 +7,5 @@
 // hold * and ?) finds, spelled as the folder stores it. A search by an exact
 // name is no use for that: on some disks it echoes the spelling asked for.
 std::vector<std::wstring> NamesMatching(const std::wstring& pattern);
+// The same, without the folders among them.
+std::vector<std::wstring> FileNamesMatching(const std::wstring& pattern);

@@ -1,9 +1,11 @@
 #include "rename/lossless_rename.h"
 
+#include "app/temporary_name.h"
 #include "framework/plain_file_name.h"
 #include "framework/text_case.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -103,7 +105,10 @@ void LosslessRenamer::ChangeCaseThroughTemporaryName(const std::wstring& oldName
 std::wstring LosslessRenamer::MoveToTemporaryName(const std::wstring& oldName) {
   std::uint32_t error = kAlreadyExists;
   for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
-    const std::wstring temporary = m_store.TemporaryName(attempt);
+    // Named after the file, so that a start after a crash between the two
+    // steps can give the file its name back.
+    const std::optional<std::wstring> named = TemporaryNameFor(oldName, TemporaryKind::CaseChange, attempt);
+    const std::wstring temporary = named ? *named : m_store.OpaqueTemporaryName(attempt);
     error = Move(oldName, temporary);
     if (error == 0) return temporary;
     if (!IsTakenNameError(error)) break;

@@ -21,8 +21,9 @@ class NameStore {
   // folder shows them. A lookup by a name would not do: on some disks it
   // echoes the spelling asked for.
   virtual std::vector<std::wstring> StoredNames() = 0;
-  // Candidate names for the intermediate step of a change of case.
-  virtual std::wstring TemporaryName(int attempt) = 0;
+  // Candidate names for the intermediate step of a change of case, for a
+  // file whose name leaves no room to be named after it.
+  virtual std::wstring OpaqueTemporaryName(int attempt) = 0;
 };
 
 // A change of case that went through a temporary name and could not come

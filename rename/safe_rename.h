@@ -19,7 +19,7 @@ class SafeRenamer {
    public:
     std::uint32_t Move(const std::wstring& from, const std::wstring& to) override;
     std::vector<std::wstring> StoredNames() override;
-    std::wstring TemporaryName(int attempt) override;
+    std::wstring OpaqueTemporaryName(int attempt) override;
   };
 
   CurrentFolderNames m_folder;

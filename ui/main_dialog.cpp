@@ -2,6 +2,7 @@
 
 #include "app/current_language.h"
 #include "app/localized_text.h"
+#include "app/stranded_file_check.h"
 #include "archive/backup_command.h"
 #include "archive/file_error_text.h"
 #include "archive/restore_command.h"
@@ -21,12 +22,16 @@
 #include "ui/language_dialog.h"
 #include "ui/navigation_messages.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
 namespace {
 
 constexpr std::size_t kMaxFileSpecLength = 511;
+
+// Posted at start, so that what an earlier run left behind is told over the shown window.
+constexpr UINT kReportStrandedFilesMessage = WM_APP + 1;
 
 // The field's text cut to the longest pattern kept, never between the two
 // halves of a surrogate pair: half a character would match other names.
@@ -91,19 +96,21 @@ const MessageMap<MainDialog>& MainDialog::GetMessageMap() {
       MapMessage<&MainDialog::OnPaint>(WM_PAINT),
       MapMessage<&MainDialog::OnQueryDragIcon>(WM_QUERYDRAGICON),
       MapMessage<&MainDialog::OnDestroy>(WM_DESTROY),
+      MapMessage<&MainDialog::OnReportStrandedFiles>(kReportStrandedFilesMessage),
   };
   static constexpr MessageMap<MainDialog> map{commands, messages};
   return map;
 }
 
-// The commands live in their features' folders.
-void MainDialog::OnLowerCase() { RunSelectionCommand(*this, IDC_LOWER_CASE); }
-void MainDialog::OnUpperCase() { RunSelectionCommand(*this, IDC_UPPER_CASE); }
-void MainDialog::OnSubstitute() { RunSelectionCommand(*this, IDC_SUBSTITUTE); }
-void MainDialog::OnDelete() { RunSelectionCommand(*this, IDC_DELETE); }
-void MainDialog::OnEnumerate() { EnumerateListedFiles(*this); }
+// The commands live in their features' folders. Those that act on the
+// listed files first settle what an earlier run left half-done there.
+void MainDialog::OnLowerCase() { RunSelectionCommand(SettledWindow(), IDC_LOWER_CASE); }
+void MainDialog::OnUpperCase() { RunSelectionCommand(SettledWindow(), IDC_UPPER_CASE); }
+void MainDialog::OnSubstitute() { RunSelectionCommand(SettledWindow(), IDC_SUBSTITUTE); }
+void MainDialog::OnDelete() { RunSelectionCommand(SettledWindow(), IDC_DELETE); }
+void MainDialog::OnEnumerate() { EnumerateListedFiles(SettledWindow()); }
 void MainDialog::OnPrint() { PrintListing(*this); }
-void MainDialog::OnBackup() { BackUpListedFiles(*this); }
+void MainDialog::OnBackup() { BackUpListedFiles(SettledWindow()); }
 void MainDialog::OnRetrieve() { RestoreFromChosenArchive(); }
 INT_PTR MainDialog::OpenCommandLineArchive() { return RestoreFromArchive(m_strArchiveArg); }
 void MainDialog::OnFileListDoubleClick() { EditPropertiesOfFocusedFile(*this); }
@@ -123,11 +130,45 @@ BOOL MainDialog::OnInitDialog() {
   FileSpec = L"*.*";
   SetDlgItemText(IDC_FILE_SPEC, FileSpec);  // its change notification already refreshes once
   ShowStartFolder();
+  SettleStrandedFilesAtStart();
 
   // Only the Exit button ends the program here; a Restore dialog that never
   // showed has been reported and is no answer.
   if (m_bArchiveArg && OpenCommandLineArchive() == IDCANCEL) OnCancel();
   return TRUE;
+}
+
+void MainDialog::SettleStrandedFilesAtStart() {
+  m_strStrandedFolder = ListedFolder();
+  m_strandedAtStart = SettleStrandedFilesIn(m_strStrandedFolder);
+  if (ChangedTheFolder(m_strandedAtStart)) FillLists();
+  if (!StrandedFilesText(m_strStrandedFolder, m_strandedAtStart).empty())
+    PostMessageW(GetSafeHwnd(), kReportStrandedFilesMessage, 0, 0);
+}
+
+std::optional<LRESULT> MainDialog::OnReportStrandedFiles() {
+  ReportStrandedFiles(GetSafeHwnd(), m_strStrandedFolder, m_strandedAtStart);
+  m_strandedAtStart.clear();
+  return 0;
+}
+
+CommandWindow& MainDialog::SettledWindow() {
+  if (SettleStrandedFilesBeforeWriting(GetSafeHwnd(), ListedFolder())) FillListsKeepingSelection();
+  return *this;
+}
+
+void MainDialog::FillListsKeepingSelection() {
+  std::vector<std::wstring> selected;
+  for (int position : SelectedFilePositions()) selected.push_back(ListedFileName(position));
+  std::ranges::sort(selected);
+  FillLists();
+  bool anySelected = false;
+  for (int position = 0; position < ListedFileCount(); ++position) {
+    if (!std::ranges::binary_search(selected, ListedFileName(position))) continue;
+    SendMessageW(m_hFileList, LB_SETSEL, TRUE, position);
+    anySelected = true;
+  }
+  EnableSelectionCommands(anySelected);
 }
 
 int MainDialog::MessageBox(std::wstring_view text, std::wstring_view caption, UINT style) const {

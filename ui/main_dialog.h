@@ -5,6 +5,7 @@
 #pragma once
 #include "app/command_window.h"
 #include "app/language_id.h"
+#include "app/stranded_files.h"
 #include "framework/dialog.h"
 #include "framework/file_exception.h"
 #include "ui/navigation_messages.h"
@@ -52,6 +53,9 @@ class MainDialog : public MappedDialog<MainDialog>, public CommandWindow {
   // window's children, which a command reading each listed name would pay
   // for every file.
   HWND m_hFileList = nullptr;
+  // What the start found left behind, until it has been told.
+  std::wstring m_strStrandedFolder;
+  std::vector<StrandedFile> m_strandedAtStart;
 
   static const MessageMap<MainDialog>& GetMessageMap();
 
@@ -84,6 +88,15 @@ class MainDialog : public MappedDialog<MainDialog>, public CommandWindow {
   std::optional<LRESULT> OnPaint();
   std::optional<LRESULT> OnQueryDragIcon();
   std::optional<LRESULT> OnDestroy();
+
+  // What an earlier run left under temporary names in the listed folder:
+  // brought back or removed where that is safe, the rest told.
+  void SettleStrandedFilesAtStart();
+  std::optional<LRESULT> OnReportStrandedFiles();
+  // The window, once the listed folder is settled for a command that acts on its files.
+  CommandWindow& SettledWindow();
+  // A refill that keeps the selected names selected, for a command about to act on them.
+  void FillListsKeepingSelection();
 
   // The commands, forwarded to their features.
   void OnLowerCase();

@@ -74,7 +74,7 @@ class FakeFolder final : public NameStore {
     return names;
   }
 
-  std::wstring TemporaryName(int attempt) override { return L"~tmp" + std::to_wstring(attempt); }
+  std::wstring OpaqueTemporaryName(int attempt) override { return L"~tmp" + std::to_wstring(attempt); }
 
   void Refuse(const std::wstring& from, const std::wstring& to) { m_refused.insert(from + L" -> " + to); }
   const std::vector<std::wstring>& Moves() const { return m_moves; }
@@ -128,12 +128,12 @@ TEST_P(EveryDisk, ChangesOnlyTheCaseAndLeavesNoSecondFile) {
   FakeFolder folder(GetParam());
   folder.Add(L"Photo.JPG", L"photo");
   folder.Add(L"ŁÓDŹ.TXT", L"city");
-  folder.Add(L"~tmp0", L"someone's file");
+  folder.Add(L"Photo.JPG.~dvxcase0.tmp", L"someone's file");
   LosslessRenamer renamer(folder);
   EXPECT_EQ(Rename(renamer, L"Photo.JPG", L"photo.jpg"), std::nullopt);
   EXPECT_EQ(Rename(renamer, L"ŁÓDŹ.TXT", L"łódź.txt"), std::nullopt);
   EXPECT_THAT(folder.Files(), UnorderedElementsAre(Pair(L"photo.jpg", L"photo"), Pair(L"łódź.txt", L"city"),
-                                                   Pair(L"~tmp0", L"someone's file")));
+                                                   Pair(L"Photo.JPG.~dvxcase0.tmp", L"someone's file")));
 }
 
 TEST_P(EveryDisk, AChangeOfCaseTakesOneMoveOrTwoAfterTheFirstTry) {
@@ -147,8 +147,9 @@ TEST_P(EveryDisk, AChangeOfCaseTakesOneMoveOrTwoAfterTheFirstTry) {
   // The folder is listed for the first change of case only.
   EXPECT_EQ(folder.Listings(), listingsForTheFirst);
   const std::vector<std::wstring> oneMove = {L"a.txt -> A.TXT", L"b.txt -> B.TXT"};
-  const std::vector<std::wstring> twoMoves = {L"a.txt -> A.TXT", L"a.txt -> ~tmp0", L"~tmp0 -> A.TXT",
-                                              L"b.txt -> ~tmp0", L"~tmp0 -> B.TXT"};
+  const std::vector<std::wstring> twoMoves = {L"a.txt -> A.TXT", L"a.txt -> a.txt.~dvxcase0.tmp",
+                                              L"a.txt.~dvxcase0.tmp -> A.TXT", L"b.txt -> b.txt.~dvxcase0.tmp",
+                                              L"b.txt.~dvxcase0.tmp -> B.TXT"};
   EXPECT_THAT(folder.Moves(), ElementsAreArray(GetParam() == Disk::Windows ? oneMove : twoMoves));
 }
 
@@ -237,7 +238,7 @@ TEST_P(EveryDisk, TheSameNameChangesNothing) {
 TEST_P(TwoStepDisk, ARefusedSecondStepBringsTheFileBackUnderItsName) {
   FakeFolder folder(GetParam());
   folder.Add(L"photo.jpg", L"photo");
-  folder.Refuse(L"~tmp0", L"PHOTO.JPG");
+  folder.Refuse(L"photo.jpg.~dvxcase0.tmp", L"PHOTO.JPG");
   const auto error = Rename(folder, L"photo.jpg", L"PHOTO.JPG");
   ASSERT_TRUE(error);
   EXPECT_EQ(error->m_lOsError, kAccessDenied);
@@ -248,8 +249,8 @@ TEST_P(TwoStepDisk, ARefusedSecondStepBringsTheFileBackUnderItsName) {
 TEST_P(TwoStepDisk, ARefusedWayBackSaysWhereTheFileIs) {
   FakeFolder folder(GetParam());
   folder.Add(L"photo.jpg", L"photo");
-  folder.Refuse(L"~tmp0", L"PHOTO.JPG");
-  folder.Refuse(L"~tmp0", L"photo.jpg");
+  folder.Refuse(L"photo.jpg.~dvxcase0.tmp", L"PHOTO.JPG");
+  folder.Refuse(L"photo.jpg.~dvxcase0.tmp", L"photo.jpg");
   LosslessRenamer renamer(folder);
   try {
     renamer.Rename(L"photo.jpg", L"PHOTO.JPG");
@@ -257,8 +258,18 @@ TEST_P(TwoStepDisk, ARefusedWayBackSaysWhereTheFileIs) {
   } catch (const RenameLeftUnderTemporaryName& stranded) {
     EXPECT_EQ(LeftUnderTemporaryNameText(stranded.m_strFileName, stranded.m_strNewName,
                                          stranded.m_strTemporaryName),
-              L"photo.jpg could not be renamed to PHOTO.JPG;\nit is now named ~tmp0.");
+              L"photo.jpg could not be renamed to PHOTO.JPG;\nit is now named photo.jpg.~dvxcase0.tmp.");
     EXPECT_EQ(stranded.m_lOsError, kAccessDenied);
   }
-  EXPECT_THAT(folder.Files(), ElementsAre(Pair(L"~tmp0", L"photo")));
+  EXPECT_THAT(folder.Files(), ElementsAre(Pair(L"photo.jpg.~dvxcase0.tmp", L"photo")));
+}
+
+TEST_P(TwoStepDisk, ANameWithoutRoomForItsTemporaryNameGoesThroughAnotherOne) {
+  const std::wstring lower(250, L'x');
+  const std::wstring upper(250, L'X');
+  FakeFolder folder(GetParam());
+  folder.Add(lower, L"long");
+  EXPECT_EQ(Rename(folder, lower, upper), std::nullopt);
+  EXPECT_THAT(folder.Moves(), ElementsAre(lower + L" -> " + upper, lower + L" -> ~tmp0", L"~tmp0 -> " + upper));
+  EXPECT_THAT(folder.Files(), ElementsAre(Pair(upper, L"long")));
 }
