@@ -10,6 +10,7 @@
 #include <ostream>
 #include <thread>
 #include <utility>
+#include <variant>
 
 namespace usersim {
 namespace {
@@ -47,11 +48,13 @@ std::string Narrow(std::wstring_view wide) {
 
 // Reads the text the system keeps for the window without sending it a
 // message, so that a busy or hung window cannot block the reader.
-std::string StoredWindowText(HWND window) {
+std::wstring StoredWideWindowText(HWND window) {
   std::array<wchar_t, 1024> wide{};
   const int length = InternalGetWindowText(window, wide.data(), static_cast<int>(wide.size()));
-  return Narrow(std::wstring_view(wide.data(), length > 0 ? length : 0));
+  return std::wstring(wide.data(), length > 0 ? length : 0);
 }
+
+std::string StoredWindowText(HWND window) { return Narrow(StoredWideWindowText(window)); }
 
 DWORD ProcessOf(HWND window) {
   DWORD processId = 0;
@@ -184,6 +187,22 @@ std::string Seconds(Milliseconds duration) {
 
 }  // namespace
 
+struct User::Title {
+  std::variant<std::string_view, std::wstring_view> text;
+
+  bool Empty() const {
+    return std::visit([](auto title) { return title.empty(); }, text);
+  }
+  bool Matches(HWND window) const {
+    if (const auto* narrow = std::get_if<std::string_view>(&text)) return StoredWindowText(window) == *narrow;
+    return StoredWideWindowText(window) == std::get<std::wstring_view>(text);
+  }
+  std::string Shown() const {
+    if (const auto* narrow = std::get_if<std::string_view>(&text)) return std::string(*narrow);
+    return Narrow(std::get<std::wstring_view>(text));
+  }
+};
+
 std::ostream& operator<<(std::ostream& out, MessageBoxIcon icon) {
   switch (icon) {
     case MessageBoxIcon::None:
@@ -228,12 +247,12 @@ void User::GiveUp(const std::string& what) const {
   throw UserGaveUp(what + "\nTop-level windows:\n" + DescribeWindows(m_processId));
 }
 
-HWND User::FindMatching(std::string_view title, std::string_view className, bool messageBoxOnly) const {
+HWND User::FindMatching(const Title& title, std::string_view className, bool messageBoxOnly) const {
   HWND disabledMatch = nullptr;
   for (HWND window : TopLevelWindowsOf(m_processId)) {
     if (!IsWindowVisible(window)) continue;
-    if (!messageBoxOnly || !title.empty()) {
-      if (StoredWindowText(window) != title) continue;
+    if (!messageBoxOnly || !title.Empty()) {
+      if (!title.Matches(window)) continue;
     }
     if (!className.empty() && ClassName(window) != className) continue;
     if (messageBoxOnly && !LooksLikeMessageBox(window)) continue;
@@ -245,7 +264,7 @@ HWND User::FindMatching(std::string_view title, std::string_view className, bool
   return disabledMatch;
 }
 
-HWND User::AwaitMatching(std::string_view title, std::string_view className, bool messageBoxOnly) const {
+HWND User::AwaitMatching(const Title& title, std::string_view className, bool messageBoxOnly) const {
   const auto deadline = Clock::now() + m_patience;
   for (;;) {
     if (HWND window = FindMatching(title, className, messageBoxOnly)) return window;
@@ -253,17 +272,21 @@ HWND User::AwaitMatching(std::string_view title, std::string_view className, boo
     std::this_thread::sleep_for(kPollInterval);
   }
   std::string what = messageBoxOnly ? "no message box" : "no window";
-  if (!title.empty() || !messageBoxOnly) what += " titled " + Quoted(title);
+  if (!title.Empty() || !messageBoxOnly) what += " titled " + Quoted(title.Shown());
   if (!className.empty() && !messageBoxOnly) what += " of class " + std::string(className);
   GiveUp(what + " appeared within " + Seconds(m_patience));
 }
 
 HWND User::FindWindowTitled(std::string_view title, std::string_view className) const {
-  return FindMatching(title, className, false);
+  return FindMatching({title}, className, false);
 }
 
 HWND User::WaitForWindow(std::string_view title, std::string_view className) const {
-  return AwaitMatching(title, className, false);
+  return AwaitMatching({title}, className, false);
+}
+
+HWND User::WaitForWindow(std::wstring_view title, std::string_view className) const {
+  return AwaitMatching({title}, className, false);
 }
 
 void User::WaitUntilGone(HWND window) const {
@@ -418,6 +441,17 @@ void User::TypeWide(HWND dialog, int id, std::wstring_view text) const {
   }
 }
 
+void User::SetText(HWND dialog, int id, std::wstring_view text) const {
+  HWND edit = UsableControl(dialog, id);
+  Post(edit, EM_SETSEL, 0, -1);
+  if (text.empty()) {
+    Post(edit, WM_CHAR, VK_BACK, 1);
+    Settle(edit);
+  } else {
+    TypeWide(dialog, id, text);
+  }
+}
+
 void User::SetTextOf(HWND edit, std::string_view text) const {
   Post(edit, EM_SETSEL, 0, -1);
   if (text.empty()) {
@@ -434,17 +468,23 @@ int User::ListCount(HWND dialog, int id) const {
   return static_cast<int>(count);
 }
 
-std::vector<std::string> User::ListItems(HWND dialog, int id) const {
+std::vector<std::wstring> User::WideListItems(HWND dialog, int id) const {
   HWND list = Control(dialog, id);
-  std::vector<std::string> items;
+  std::vector<std::wstring> items;
   const int count = ListCount(dialog, id);
   for (int index = 0; index < count; ++index) {
     const auto length = Send(list, LB_GETTEXTLEN, index);
     std::wstring text(static_cast<size_t>(std::max<LRESULT>(length, 0)) + 1, L'\0');
     const auto copied = Send(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<size_t>(std::clamp<LRESULT>(copied, 0, length)));
-    items.push_back(Narrow(text));
+    items.push_back(std::move(text));
   }
+  return items;
+}
+
+std::vector<std::string> User::ListItems(HWND dialog, int id) const {
+  std::vector<std::string> items;
+  for (const std::wstring& item : WideListItems(dialog, id)) items.push_back(Narrow(item));
   return items;
 }
 
@@ -471,6 +511,15 @@ int User::ListIndexOf(HWND dialog, int id, std::string_view text) const {
   if (found == items.end())
     GiveUp("the list " + std::to_string(id) + " of " + Quoted(StoredWindowText(dialog)) + " has no item " +
            Quoted(text));
+  return static_cast<int>(found - items.begin());
+}
+
+int User::ListIndexOf(HWND dialog, int id, std::wstring_view text) const {
+  const auto items = WideListItems(dialog, id);
+  const auto found = std::ranges::find(items, text);
+  if (found == items.end())
+    GiveUp("the list " + std::to_string(id) + " of " + Quoted(StoredWindowText(dialog)) + " has no item " +
+           Quoted(Narrow(text)));
   return static_cast<int>(found - items.begin());
 }
 
@@ -503,6 +552,10 @@ void User::ClickListItem(HWND dialog, int id, std::string_view text, WPARAM keys
   ClickListItem(dialog, id, ListIndexOf(dialog, id, text), keys);
 }
 
+void User::ClickListItem(HWND dialog, int id, std::wstring_view text, WPARAM keys) const {
+  ClickListItem(dialog, id, ListIndexOf(dialog, id, text), keys);
+}
+
 void User::DoubleClickListItem(HWND dialog, int id, int index) const {
   HWND list = UsableControl(dialog, id);
   const POINT at = ItemCenter(list, index);
@@ -515,6 +568,10 @@ void User::DoubleClickListItem(HWND dialog, int id, int index) const {
 }
 
 void User::DoubleClickListItem(HWND dialog, int id, std::string_view text) const {
+  DoubleClickListItem(dialog, id, ListIndexOf(dialog, id, text));
+}
+
+void User::DoubleClickListItem(HWND dialog, int id, std::wstring_view text) const {
   DoubleClickListItem(dialog, id, ListIndexOf(dialog, id, text));
 }
 
@@ -557,7 +614,8 @@ void User::SystemMenuCommand(HWND window, UINT command) const {
 MessageBoxInfo User::ReadMessageBox(HWND box) const {
   MessageBoxInfo info;
   info.window = box;
-  info.title = StoredWindowText(box);
+  info.wideTitle = StoredWideWindowText(box);
+  info.title = Narrow(info.wideTitle);
   std::vector<std::pair<LONG, int>> buttons;
   for (HWND child : DirectChildren(box)) {
     const std::string kind = ClassName(child);
@@ -581,8 +639,11 @@ MessageBoxInfo User::ReadMessageBox(HWND box) const {
 MessageBoxInfo User::WaitForMessageBox() const { return ReadMessageBox(AwaitMatching({}, "#32770", true)); }
 
 MessageBoxInfo User::WaitForMessageBox(std::string_view title) const {
-  if (title.empty()) return WaitForMessageBox();
-  return ReadMessageBox(AwaitMatching(title, "#32770", true));
+  return ReadMessageBox(AwaitMatching({title}, "#32770", true));
+}
+
+MessageBoxInfo User::WaitForMessageBox(std::wstring_view title) const {
+  return ReadMessageBox(AwaitMatching({title}, "#32770", true));
 }
 
 void User::Answer(const MessageBoxInfo& box, int buttonId) const {

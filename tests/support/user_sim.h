@@ -43,6 +43,7 @@ std::ostream& operator<<(std::ostream& out, MessageBoxIcon icon);
 struct MessageBoxInfo {
   HWND window = nullptr;
   std::string title;
+  std::wstring wideTitle;  // the title as shown, also letters the code page lacks
   std::string text;
   std::wstring wideText;     // the text as shown, also letters the code page lacks
   std::vector<int> buttons;  // IDOK, IDCANCEL, IDYES, ... from left to right
@@ -71,6 +72,9 @@ class User {
   HWND FindWindowTitled(std::string_view title, std::string_view className = {}) const;
   HWND WaitForWindow(std::string_view title, std::string_view className = {}) const;
   HWND WaitForDialog(std::string_view title) const { return WaitForWindow(title, "#32770"); }
+  // The same by the title as shown, also letters the code page lacks.
+  HWND WaitForWindow(std::wstring_view title, std::string_view className = {}) const;
+  HWND WaitForDialog(std::wstring_view title) const { return WaitForWindow(title, "#32770"); }
   // Waits until the window is destroyed or hidden.
   void WaitUntilGone(HWND window) const;
   std::vector<WindowSummary> TopLevelWindows() const;
@@ -81,6 +85,7 @@ class User {
   std::string Text(HWND window) const;
   // The text as shown, also letters the code page lacks.
   std::wstring WideText(HWND window) const;
+  std::wstring WideText(HWND dialog, int id) const { return WideText(Control(dialog, id)); }
   bool IsEnabled(HWND dialog, int id) const;
   bool IsVisible(HWND dialog, int id) const;
   bool IsChecked(HWND dialog, int id) const;
@@ -101,21 +106,28 @@ class User {
   // Types UTF-16 characters, as a keyboard layout with letters outside the
   // code page sends them to a Unicode edit.
   void TypeWide(HWND dialog, int id, std::wstring_view text) const;
+  // Selects the whole text and types the UTF-16 characters over it.
+  void SetText(HWND dialog, int id, std::wstring_view text) const;
 
   // --- List boxes.
   int ListCount(HWND dialog, int id) const;
   std::vector<std::string> ListItems(HWND dialog, int id) const;
+  // The items as shown, also letters the code page lacks.
+  std::vector<std::wstring> WideListItems(HWND dialog, int id) const;
   std::vector<int> SelectedIndexes(HWND dialog, int id) const;
   std::vector<std::string> SelectedItems(HWND dialog, int id) const;
   // The index of the item whose text is exactly `text`; fails when none.
   int ListIndexOf(HWND dialog, int id, std::string_view text) const;
+  int ListIndexOf(HWND dialog, int id, std::wstring_view text) const;
   // A click on the item, scrolled into view first: selects it (single
   // selection) or toggles it (multiple selection). `keys` may add MK_CONTROL
   // or MK_SHIFT for extended selection.
   void ClickListItem(HWND dialog, int id, int index, WPARAM keys = 0) const;
   void ClickListItem(HWND dialog, int id, std::string_view text, WPARAM keys = 0) const;
+  void ClickListItem(HWND dialog, int id, std::wstring_view text, WPARAM keys = 0) const;
   void DoubleClickListItem(HWND dialog, int id, int index) const;
   void DoubleClickListItem(HWND dialog, int id, std::string_view text) const;
+  void DoubleClickListItem(HWND dialog, int id, std::wstring_view text) const;
 
   // --- Keyboard, to the control that has the focus in the window.
   void PressEnter(HWND dialog) const { PressKey(dialog, VK_RETURN); }
@@ -132,6 +144,7 @@ class User {
   // --- Message boxes.
   MessageBoxInfo WaitForMessageBox() const;
   MessageBoxInfo WaitForMessageBox(std::string_view title) const;
+  MessageBoxInfo WaitForMessageBox(std::wstring_view title) const;
   MessageBoxInfo ReadMessageBox(HWND box) const;
   // Clicks the button and waits until the box is gone.
   void Answer(const MessageBoxInfo& box, int buttonId) const;
@@ -156,14 +169,16 @@ class User {
   void Settle(HWND window) const;
 
  private:
+  // A title to look for, as the code page spells it or as shown.
+  struct Title;
   struct Ending {
     HWND window;  // the top-level window that the input may close
     HWND owner;   // the window whose code opened it
   };
   Ending WatchEnding(HWND target) const;
   void Settle(HWND target, const Ending& ending) const;
-  HWND FindMatching(std::string_view title, std::string_view className, bool messageBoxOnly) const;
-  HWND AwaitMatching(std::string_view title, std::string_view className, bool messageBoxOnly) const;
+  HWND FindMatching(const Title& title, std::string_view className, bool messageBoxOnly) const;
+  HWND AwaitMatching(const Title& title, std::string_view className, bool messageBoxOnly) const;
   HWND UsableControl(HWND dialog, int id) const;
   LRESULT Send(HWND window, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
   void Post(HWND window, UINT message, WPARAM wParam, LPARAM lParam) const;

@@ -16,6 +16,15 @@ fs::path UniqueTempPath() {
   return UniqueFolderPath(base);
 }
 
+// For the messages of failures: names that the code page lacks stay readable.
+std::string Utf8(std::wstring_view text) {
+  const int length = static_cast<int>(text.size());
+  const int bytes = WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+  std::string utf8(static_cast<std::size_t>(bytes), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text.data(), length, utf8.data(), bytes, nullptr, nullptr);
+  return utf8;
+}
+
 std::string Lowered(std::string text) {
   CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
   return text;
@@ -62,6 +71,31 @@ void WriteWholeFile(const std::string& path, std::string_view content) {
 
 bool FileExists(const std::string& path) {
   return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::string ReadWholeFile(const std::wstring& path) {
+  const UniqueFileHandle file(
+      CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+  std::string content;
+  char buffer[65536];
+  DWORD read = 0;
+  while (file && ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr) && read > 0)
+    content.append(buffer, read);
+  return content;
+}
+
+void WriteWholeFile(const std::wstring& path, std::string_view content) {
+  const UniqueFileHandle file(
+      CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+  DWORD written = 0;
+  if (!file ||
+      !WriteFile(file.get(), content.data(), static_cast<DWORD>(content.size()), &written, nullptr) ||
+      written != content.size())
+    throw std::runtime_error("cannot write " + Utf8(path));
+}
+
+bool FileExists(const std::wstring& path) {
+  return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 HeldOpen::HeldOpen(const std::string& path)
@@ -139,6 +173,35 @@ std::vector<std::string> TempFolder::Names() const {
   for (bool more = bool(search); more; more = FindNextFileA(search.get(), &found)) {
     const std::string name = found.cFileName;
     if (name != "." && name != "..") names.push_back(name);
+  }
+  std::ranges::sort(names);
+  return names;
+}
+
+std::wstring TempFolder::WideWindowsPath() const {
+  std::wstring path = m_path.wstring();
+  if (path.empty() || path.back() != L'\\') path += L'\\';
+  return path;
+}
+
+fs::path TempFolder::Write(std::wstring_view name, std::string_view content) const {
+  WriteWholeFile(PathOf(name), content);
+  return m_path / std::wstring(name);
+}
+
+fs::path TempFolder::MakeFolder(std::wstring_view name) const {
+  const fs::path folder = m_path / std::wstring(name);
+  fs::create_directories(folder);
+  return folder;
+}
+
+std::vector<std::wstring> TempFolder::WideNames() const {
+  std::vector<std::wstring> names;
+  WIN32_FIND_DATAW found{};
+  const UniqueFindHandle search(FindFirstFileW(PathOf(L"*").c_str(), &found));
+  for (bool more = bool(search); more; more = FindNextFileW(search.get(), &found)) {
+    const std::wstring name = found.cFileName;
+    if (name != L"." && name != L"..") names.push_back(name);
   }
   std::ranges::sort(names);
   return names;

@@ -1,6 +1,7 @@
 // A folder of the test's own, removed with its contents when the test ends,
 // the whole files the tests write and read back, and a fake user profile for
-// the Home buttons. File names are code page 1252 bytes, as the program's.
+// the Home buttons. Narrow file names are bytes in the system's code page;
+// the wide ones hold any name, also one that the code page lacks.
 #pragma once
 #include <windows.h>
 
@@ -26,6 +27,9 @@ std::filesystem::path FatDiskFolderPath();
 std::string ReadWholeFile(const std::string& path);
 void WriteWholeFile(const std::string& path, std::string_view content);
 bool FileExists(const std::string& path);
+std::string ReadWholeFile(const std::wstring& path);
+void WriteWholeFile(const std::wstring& path, std::string_view content);
+bool FileExists(const std::wstring& path);
 
 // A file held open without sharing, as another program may hold it.
 class HeldOpen {
@@ -79,6 +83,15 @@ class TempFolder {
   bool Exists(std::string_view name) const { return FileExists(PathOf(name)); }
   // The names the folder holds, sorted byte-wise.
   std::vector<std::string> Names() const;
+
+  std::wstring WideWindowsPath() const;
+  std::wstring PathOf(std::wstring_view name) const { return WideWindowsPath() + std::wstring(name); }
+  std::filesystem::path Write(std::wstring_view name, std::string_view content = {}) const;
+  std::filesystem::path MakeFolder(std::wstring_view name) const;
+  std::string Read(std::wstring_view name) const { return ReadWholeFile(PathOf(name)); }
+  bool Exists(std::wstring_view name) const { return FileExists(PathOf(name)); }
+  // The names the folder holds as shown, sorted by their UTF-16 units.
+  std::vector<std::wstring> WideNames() const;
 
  private:
   std::filesystem::path m_path;
