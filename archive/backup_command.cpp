@@ -8,6 +8,7 @@
 #include "archive/archive_messages.h"
 #include "archive/default_archive_name.h"
 #include "archive/item_data_store.h"
+#include "archive/whole_file_writer.h"
 #include "framework/file.h"
 #include "framework/file_dialog.h"
 #include "framework/string_format.h"
@@ -38,53 +39,22 @@ std::optional<std::uint64_t> LengthOf(const File& file) {
   }
 }
 
-}  // namespace
+struct StoreRun {
+  std::uint32_t stored = 0;
+  bool cancelled = false;
+};
 
-void BackUpListedFiles(CommandWindow& window) {
+// Appends an item for each listed file that can be stored, until the list
+// ends or the user confirms Cancel.
+StoreRun StoreListedFiles(CommandWindow& window, ProgressDialog& progress, WholeFileWriter& archive,
+                          unsigned codePage) {
   using namespace archive_format;
   const LanguageId language = CurrentLanguage();
-  ProgressDialog progress;
-  FileDialog saveDialog(false, L"Backup", DefaultArchiveName(CurrentLocalTime()),
-                        OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, L"*.Backup", window.OwnerWindow());
-
   const int count = window.ListedFileCount();
-  if (count == 0) {
-    window.MessageBox(
-        FormatText(Text(LocalizedText::NoFilesMatchedBackup, language), {window.TypedPattern()}),
-        Text(LocalizedText::ErrorTitle, language), MB_ICONINFORMATION);
-    return;
-  }
-
-  // The archive keeps names in the system's code page: a folder it cannot
-  // spell exactly is refused before any file is made.
-  const unsigned codePage = SystemCodePage();
   const std::wstring folder = window.ListedFolder();
-  const std::optional<std::string> folderBytes = BytesInCodePage(folder, codePage);
-  if (!folderBytes) {
-    window.MessageBox(FolderNotInCodePageText(folder, FirstCharacterMissingFrom(folder, codePage), codePage),
-                      Text(LocalizedText::BackupTitle, language), MB_ICONSTOP);
-    return;
-  }
-  const auto emptyHeader = EncodeHeader(*folderBytes, 0);
-  if (!emptyHeader) {
-    window.MessageBox(FolderTooLongText(folder), kBackupErrorCaption, MB_ICONSTOP);
-    return;
-  }
-
-  if (saveDialog.DoModal() != IDOK) return;
-  const std::wstring archivePath = saveDialog.GetPathName();
-  File archive;
   FileException error;
-  if (!archive.Open(archivePath, File::Mode::CreateReadWrite, &error)) {
-    window.ShowFileError(archivePath, error, kBackupErrorCaption);
-    return;
-  }
-  archive.Write(emptyHeader->data(), static_cast<std::uint32_t>(emptyHeader->size()));
-
+  StoreRun run;
   std::vector<std::uint8_t> buffer(kCopyBufferSize);
-  std::uint32_t stored = 0;
-  progress.m_strTitle = Text(LocalizedText::BackupTitle, language);
-  progress.ShowOver(window.OwnerWindow());
   PacedProgress pace(progress);
   for (int i = 0; i < count; ++i) {
     const std::wstring name = window.ListedFileName(i);
@@ -133,23 +103,85 @@ void BackUpListedFiles(CommandWindow& window) {
           archive.Write(chunk.data(), static_cast<std::uint32_t>(chunk.size()));
         },
         buffer);
-    ++stored;
+    ++run.stored;
     source.Close();
 
     pace.SetPosition(i, count);
     if (pace.TakeCancelRequest() &&
         window.MessageBox(Text(LocalizedText::CancelQuestion, language),
-                          Text(LocalizedText::BackupTitle, language), MB_YESNO | MB_ICONQUESTION) == IDYES)
+                          Text(LocalizedText::BackupTitle, language), MB_YESNO | MB_ICONQUESTION) == IDYES) {
+      run.cancelled = true;
       break;
+    }
   }
 
-  const auto finalHeader = EncodeHeader(*folderBytes, stored);
-  archive.Seek(0, File::SeekFrom::Begin);
-  archive.Write(finalHeader->data(), static_cast<std::uint32_t>(finalHeader->size()));
-  archive.Close();
+  return run;
+}
+
+}  // namespace
+
+void BackUpListedFiles(CommandWindow& window) {
+  using namespace archive_format;
+  const LanguageId language = CurrentLanguage();
+  ProgressDialog progress;
+  FileDialog saveDialog(false, L"Backup", DefaultArchiveName(CurrentLocalTime()),
+                        OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, L"*.Backup", window.OwnerWindow());
+
+  const int count = window.ListedFileCount();
+  if (count == 0) {
+    window.MessageBox(
+        FormatText(Text(LocalizedText::NoFilesMatchedBackup, language), {window.TypedPattern()}),
+        Text(LocalizedText::ErrorTitle, language), MB_ICONINFORMATION);
+    return;
+  }
+
+  // The archive keeps names in the system's code page: a folder it cannot
+  // spell exactly is refused before any file is made.
+  const unsigned codePage = SystemCodePage();
+  const std::wstring folder = window.ListedFolder();
+  const std::optional<std::string> folderBytes = BytesInCodePage(folder, codePage);
+  if (!folderBytes) {
+    window.MessageBox(FolderNotInCodePageText(folder, FirstCharacterMissingFrom(folder, codePage), codePage),
+                      Text(LocalizedText::BackupTitle, language), MB_ICONSTOP);
+    return;
+  }
+  const auto emptyHeader = EncodeHeader(*folderBytes, 0);
+  if (!emptyHeader) {
+    window.MessageBox(FolderTooLongText(folder), kBackupErrorCaption, MB_ICONSTOP);
+    return;
+  }
+
+  if (saveDialog.DoModal() != IDOK) return;
+  const std::wstring archivePath = saveDialog.GetPathName();
+  WholeFileWriter archive;
+  FileException error;
+  if (!archive.Open(archivePath, &error)) {
+    window.ShowFileError(archivePath, error, kBackupErrorCaption);
+    return;
+  }
+  StoreRun run;
+  try {
+    archive.Write(emptyHeader->data(), static_cast<std::uint32_t>(emptyHeader->size()));
+    progress.m_strTitle = Text(LocalizedText::BackupTitle, language);
+    progress.ShowOver(window.OwnerWindow());
+    run = StoreListedFiles(window, progress, archive, codePage);
+    if (run.cancelled && archive.ReplacesExisting()) {
+      // The archive the user had stays whole rather than give way to a part of the new one.
+      archive.Discard(nullptr);
+      run.stored = 0;
+    } else {
+      const auto finalHeader = EncodeHeader(*folderBytes, run.stored);
+      archive.SeekToStart();
+      archive.Write(finalHeader->data(), static_cast<std::uint32_t>(finalHeader->size()));
+      archive.Commit();
+    }
+  } catch (FileException& failure) {
+    archive.Discard(&failure);
+    throw;
+  }
   progress.DestroyWindow();
 
-  const std::wstring summary = FormatText(Text(LocalizedText::BackupComplete, language), {stored, count});
+  const std::wstring summary = FormatText(Text(LocalizedText::BackupComplete, language), {run.stored, count});
   window.MessageBox(ToLowerCase(summary), Text(LocalizedText::BackupTitle, language), MB_ICONINFORMATION);
   window.Refresh();
   window.FillLists();

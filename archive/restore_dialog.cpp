@@ -8,6 +8,7 @@
 #include "archive/archive_messages.h"
 #include "archive/file_archive_source.h"
 #include "archive/item_data_store.h"
+#include "archive/item_restore.h"
 #include "archive/restore_naming.h"
 #include "framework/file_dialog.h"
 #include "framework/folder_listing.h"
@@ -25,10 +26,6 @@ using archive_format::ArchiveItem;
 using archive_format::ArchiveListing;
 
 namespace {
-
-void WriteChunkTo(File& target, std::span<const std::uint8_t> chunk) {
-  target.Write(chunk.data(), static_cast<std::uint32_t>(chunk.size()));
-}
 
 SpellingsByCase NamesOf(const DecodedNames& names) {
   SpellingsByCase spellings;
@@ -207,17 +204,11 @@ void RestoreDialog::RestoreItem(BOOL bAskTarget) {
       return;
     }
   }
-  File target;
-  if ((!bAskTarget && !IsRestorableFolder(*names.sourceFolder)) ||
-      !target.Open(targetPath, File::Mode::CreateReadWrite, nullptr)) {
-    MessageBox(Text(LocalizedText::ArchiveReadError, language), targetPath, MB_OK);
-    return;
-  }
   FileArchiveSource source(archive);
   std::vector<std::uint8_t> buffer(archive_format::kCopyBufferSize);
-  archive_format::CopyItemData(
-      source, item, [&](std::span<const std::uint8_t> chunk) { WriteChunkTo(target, chunk); }, buffer);
-  target.Close();
+  if ((!bAskTarget && !IsRestorableFolder(*names.sourceFolder)) ||
+      !RestoreItemData(source, m_strArchivePath, item, targetPath, buffer))
+    MessageBox(Text(LocalizedText::ArchiveReadError, language), targetPath, MB_OK);
   archive.Close();
 }
 
@@ -282,15 +273,11 @@ void RestoreDialog::RestoreAllItems(BOOL bAskTarget) {
       const std::wstring targetPath = PathInFolder(folder, *name);
       // Every target, also one that cannot be created: its message names it.
       pace.SetStatus(targetPath);
-      File target;
       if (const auto twin = CaseTwinOnDisk(itemNames, folder, *name)) {
         pace.FlushStatus();
         MessageBox(CaseTwinText(*name, *twin), targetPath, MB_ICONSTOP);
       } else if (IsRestorableFolder(folder) &&
-                 target.Open(targetPath, File::Mode::CreateReadWrite, nullptr)) {
-        archive_format::CopyItemData(
-            source, item, [&](std::span<const std::uint8_t> chunk) { WriteChunkTo(target, chunk); }, buffer);
-        target.Close();
+                 RestoreItemData(source, m_strArchivePath, item, targetPath, buffer)) {
         ++restored;
       } else {
         pace.FlushStatus();

@@ -29,7 +29,9 @@ bool File::Open(std::wstring_view path, Mode mode, FileException* error) {
   m_handle.reset();
   const std::wstring name(path);
   const DWORD access = mode == Mode::ReadExisting ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
-  const DWORD disposition = mode == Mode::ReadExisting ? OPEN_EXISTING : CREATE_ALWAYS;
+  const DWORD disposition = mode == Mode::ReadExisting      ? OPEN_EXISTING
+                            : mode == Mode::CreateReadWrite ? CREATE_ALWAYS
+                                                            : CREATE_NEW;
   UniqueFileHandle handle(
       CreateFileW(name.c_str(), access, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!handle) {
@@ -68,6 +70,10 @@ std::uint64_t File::GetLength() const {
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(m_handle.get(), &size)) ThrowLastError(GetLastError());
   return static_cast<std::uint64_t>(size.QuadPart);
+}
+
+void File::Flush() {
+  if (!FlushFileBuffers(m_handle.get())) ThrowLastError(GetLastError());
 }
 
 void File::Close() {
@@ -118,9 +124,21 @@ std::uint32_t File::TryRename(std::wstring_view oldName, std::wstring_view newNa
   return MoveFileW(from.c_str(), to.c_str()) ? 0 : GetLastError();
 }
 
+void File::Replace(std::wstring_view newName, std::wstring_view existingName) {
+  const std::wstring from(newName);
+  const std::wstring to(existingName);
+  if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    throw FileException::FromSystemError(GetLastError(), to);
+}
+
 void File::Remove(std::wstring_view name) {
   const std::wstring path(name);
-  if (!DeleteFileW(path.c_str())) throw FileException::FromSystemError(GetLastError(), path);
+  if (const std::uint32_t error = TryRemove(path)) throw FileException::FromSystemError(error, path);
+}
+
+std::uint32_t File::TryRemove(std::wstring_view name) {
+  const std::wstring path(name);
+  return DeleteFileW(path.c_str()) ? 0 : GetLastError();
 }
 
 void File::ThrowLastError(DWORD error) const { throw FileException::FromSystemError(error, m_strFilePath); }

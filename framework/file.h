@@ -26,6 +26,7 @@ class File {
   enum class Mode {
     ReadExisting,     // read access, the file must exist
     CreateReadWrite,  // read and write access, an existing file is truncated
+    CreateNew,        // read and write access, fails when the name is taken
   };
   enum class SeekFrom { Begin = FILE_BEGIN, Current = FILE_CURRENT, End = FILE_END };
 
@@ -44,6 +45,8 @@ class File {
   void Write(const void* buffer, std::uint32_t count);
   std::uint64_t Seek(std::int64_t offset, SeekFrom from);
   std::uint64_t GetLength() const;
+  // What was written reaches the disk before this returns.
+  void Flush();
   void Close();
   bool IsOpen() const { return static_cast<bool>(m_handle); }
 
@@ -62,7 +65,12 @@ class File {
   // MoveFileW: 0, or the system error (nothing thrown), for callers that
   // decide per error what a failed move means.
   static std::uint32_t TryRename(std::wstring_view oldName, std::wstring_view newName);
+  // Puts `newName`'s file in place of `existingName`'s in one move, the
+  // move itself on the disk before this returns.
+  static void Replace(std::wstring_view newName, std::wstring_view existingName);
   static void Remove(std::wstring_view name);
+  // DeleteFileW: 0, or the system error (nothing thrown).
+  static std::uint32_t TryRemove(std::wstring_view name);
 
  private:
   [[noreturn]] void ThrowLastError(DWORD error) const;

@@ -42,4 +42,7 @@ class FileException {
   int m_cause = FileCause::none;
   std::uint32_t m_lOsError = 0;
   std::wstring m_strFileName;
+  // What became of a file the failed command was writing, said after the
+  // cause; empty when there is nothing to say.
+  std::wstring m_strAftermath;
 };

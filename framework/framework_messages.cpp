@@ -29,6 +29,7 @@ UncaughtExceptionReport ReportOfUncaughtException(std::exception_ptr error) {
     std::wstring text = failure.m_strFileName.empty() ? std::wstring(L"A file") : failure.m_strFileName;
     text += L" could not be accessed because\n";
     text += FileCauseSentence(failure.m_cause);
+    if (!failure.m_strAftermath.empty()) text += L"\n" + failure.m_strAftermath;
     return {std::move(text), MB_ICONEXCLAMATION};
   } catch (const std::exception& failure) {
     std::wstring text = L"The command could not be completed";

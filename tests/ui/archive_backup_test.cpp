@@ -202,6 +202,27 @@ TEST_F(ArchiveBackupTest, CancelConfirmedAfterTheFirstStoredFileKeepsThatOneItem
   EXPECT_THAT(ItemNames(listing), ElementsAre("a.txt"));
 }
 
+TEST_F(ArchiveBackupTest, CancelConfirmedOverAnExistingArchiveKeepsItAsItWas) {
+  for (const char* name : {"0-locked.txt", "a.txt"}) m_desktop.Write(name, name);
+  const HeldOpen lock(m_desktop.PathOf("0-locked.txt"));
+  TempFolder elsewhere;
+  const std::string old = ArchiveOf("c:\\old\\", {{"x.txt", "x"}});
+  elsewhere.Write("kept.Backup", old);
+  RunMainWindow([&](User& user, HWND main) {
+    user.Click(main, IDC_BACKUP);
+    user.ChooseFile(kSaveTitle, elsewhere.PathOf("kept.Backup"));
+    user.Answer(user.WaitForMessageBox(), IDYES);  // replace it
+    const auto error = user.WaitForMessageBox("Error");
+    user.Click(user.WaitForDialog("Backup"), IDCANCEL);
+    user.Answer(error, IDOK);
+    user.AnswerQuestion("Backup", "Cancel?", IDYES);
+    user.ExpectMessageBox("Backup", "operation complete.\n0 of 2 processed\ndata copied successfully");
+    user.Click(main, IDCANCEL);
+  });
+  EXPECT_TRUE(elsewhere.Read("kept.Backup") == old);
+  EXPECT_THAT(elsewhere.Names(), ElementsAre("kept.Backup"));
+}
+
 TEST_F(ArchiveBackupTest, RefusesFilesTheArchiveCannotHoldAndStoresTheOthers) {
   m_desktop.Write("ok.txt", "fine");
   {

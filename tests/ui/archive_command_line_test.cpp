@@ -4,9 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
 #include <optional>
+#include <thread>
+#include <vector>
 
 #include "archive_test_support.h"
+#include "main_window.h"
 #include "program_process.h"
 #include "res/resource.h"
 #include "stored_language.h"
@@ -105,6 +109,60 @@ TEST_F(ArchiveCommandLineTest, TheShellOpensAnArchiveWithBlanksInTheProgramNever
   EXPECT_EQ(user.ListCount(dialog, IDC_RESTORE_ITEMS), 2);
   user.Click(dialog, IDCANCEL);  // "Exit"
   EXPECT_TRUE(opened.WaitForExit(15s).has_value());
+}
+
+// Kills the program once the file at `path` is being written anew (a new
+// content under a temporary name beside it, or the file no longer the size
+// it was), or after a few seconds: a kill while a content is half written.
+void KillOnceChanging(ProgramProcess& program, const std::string& path, const std::string& before) {
+  const auto changed = [&] {
+    std::error_code unknown;
+    return FileExists(path + ".~dvxnew0.tmp") || std::filesystem::file_size(path, unknown) != before.size();
+  };
+  const auto deadline = std::chrono::steady_clock::now() + 10s;
+  while (!changed() && std::chrono::steady_clock::now() < deadline) std::this_thread::sleep_for(1ms);
+  program.Terminate();
+  ASSERT_TRUE(program.WaitForExit(15s).has_value());
+}
+
+void Click(HWND dialog, int id) {
+  // Posted, not sent and waited for: the command runs while the test watches the disk.
+  PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+TEST_F(ArchiveCommandLineTest, KilledDuringRestoreAllEveryFileIsWhollyOldOrWhollyNew) {
+  TempFolder target;
+  const std::vector<std::pair<std::string, std::string>> items = {{"r0.dat", Pattern(24 << 20, 'n')},
+                                                                  {"r1.dat", Pattern(24 << 20, 'm')}};
+  WriteWholeFile(m_archivePath, ArchiveOf(target.WindowsPath(), items));
+  for (const auto& [name, content] : items) target.Write(name, "old " + name);
+  for (const auto& [seenItem, unused] : items) {
+    ProgramProcess program = ProgramProcess::Start(usersim::DorvexExePath(), m_archivePath);
+    User user(program.Id());
+    Click(user.WaitForDialog(kRestoreTitle), IDC_RESTORE_ALL_ORIGINAL);
+    KillOnceChanging(program, target.PathOf(seenItem), "old " + seenItem);
+    for (const auto& [name, content] : items) {
+      const std::string now = target.Read(name);
+      EXPECT_TRUE(now == "old " + name || now == content) << name << " after a kill at " << seenItem;
+    }
+  }
+}
+
+TEST_F(ArchiveCommandLineTest, KilledDuringBackupTheArchiveIsWhollyOldOrWhollyNew) {
+  for (const char* name : {"a.dat", "b.dat"}) m_desktop.Write(name, Pattern(24 << 20, name[0]));
+  TempFolder elsewhere;
+  const std::string old = ArchiveOf("c:\\old\\", {{"x.txt", "x"}});
+  elsewhere.Write("kept.Backup", old);
+  ProgramProcess program = ProgramProcess::Start(usersim::DorvexExePath());
+  User user(program.Id());
+  HWND main = user.WaitForDialog(kMainTitle);
+  Click(main, IDC_BACKUP);
+  user.ChooseFile(kSaveTitle, elsewhere.PathOf("kept.Backup"));
+  user.Answer(user.WaitForMessageBox(), IDYES);  // replace it
+  KillOnceChanging(program, elsewhere.PathOf("kept.Backup"), old);
+  const std::string now = elsewhere.Read("kept.Backup");
+  EXPECT_TRUE(now == old || ListingOf(now).declaredItemCount == 2u);
 }
 
 }  // namespace

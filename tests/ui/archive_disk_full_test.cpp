@@ -1,10 +1,13 @@
 // A disk that fills during Backup and Restore, on a 4 MiB tmpfs that the
 // test mounts and maps as a Wine drive for its own run. Mounting needs root;
-// without it the tests are skipped and say why.
+// without it the tests are skipped and say why. A file that was there
+// before stays whole; a new one that could not be finished is removed.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <filesystem>
 #include <thread>
 
 #include "app/current_language.h"
@@ -20,7 +23,7 @@
 
 using namespace archive_test;
 using namespace std::chrono_literals;
-using testing::EndsWith;
+using testing::ElementsAre;
 using usersim::MessageBoxIcon;
 using usersim::User;
 
@@ -29,6 +32,24 @@ namespace {
 constexpr std::uint64_t kDriveSize = 4 << 20;
 constexpr std::size_t kMiB = 1 << 20;
 constexpr char kDiskFull[] = " could not be accessed because\nThe disk is full.";
+
+std::string PartRemoved(const std::string& path) {
+  return "\nThe partly written file " + path + " has been removed.";
+}
+
+// The file dialogs and the archive's folder may spell the drive in either case.
+std::string InLowerCase(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+  return text;
+}
+
+std::vector<std::string> NamesIn(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
 
 std::uint64_t DriveSize(const std::string& root) {
   ULARGE_INTEGER total{};
@@ -64,7 +85,7 @@ class ArchiveDiskFullTest : public testing::Test {
                                                                     {"c.bin", Pattern(2 * kMiB, 'c')}};
 };
 
-TEST_F(ArchiveDiskFullTest, BackupStopsWithTheFileErrorAndLeavesAValidEmptyArchive) {
+TEST_F(ArchiveDiskFullTest, BackupStopsWithTheFileErrorAndRemovesTheUnfinishedArchive) {
   FakeProfile profile;
   TempFolder desktop(profile.Desktop());
   for (const auto& [name, content] : m_files) desktop.Write(name, content);
@@ -73,7 +94,7 @@ TEST_F(ArchiveDiskFullTest, BackupStopsWithTheFileErrorAndLeavesAValidEmptyArchi
     user.Click(main, IDC_BACKUP);
     user.ChooseFile(kSaveTitle, archivePath);
     const auto box = user.WaitForMessageBox(ApplicationName());
-    EXPECT_THAT(box.text, EndsWith(std::string("full.Backup") + kDiskFull));
+    EXPECT_EQ(InLowerCase(box.text), InLowerCase(archivePath + kDiskFull + PartRemoved(archivePath)));
     EXPECT_EQ(box.icon, MessageBoxIcon::Exclamation);
     user.Answer(box, IDOK);
     // No summary follows, and the main window is usable again.
@@ -82,10 +103,7 @@ TEST_F(ArchiveDiskFullTest, BackupStopsWithTheFileErrorAndLeavesAValidEmptyArchi
     user.Click(main, IDCANCEL);
   });
 
-  const auto listing = ListingOf(ReadWholeFile(archivePath));
-  EXPECT_EQ(listing.declaredItemCount, 0u);
-  EXPECT_TRUE(listing.items.empty());
-  EXPECT_FALSE(listing.damage.has_value());
+  EXPECT_FALSE(FileExists(archivePath));
   for (const auto& [name, content] : m_files) EXPECT_TRUE(desktop.Read(name) == content) << name;
 }
 
@@ -102,7 +120,8 @@ TEST_F(ArchiveDiskFullTest, RestoreAllStopsWithTheFileErrorAndTheDialogStaysUsab
         user.Click(restore, IDC_RESTORE_ALL_NEW);
         user.ChooseFile(kSaveTitle, m_drive.Root() + "a.bin");
         const auto box = user.WaitForMessageBox(ApplicationName());
-        EXPECT_THAT(box.text, EndsWith(std::string("c.bin") + kDiskFull));
+        const std::string target = m_drive.Root() + "c.bin";
+        EXPECT_EQ(InLowerCase(box.text), InLowerCase(target + kDiskFull + PartRemoved(target)));
         user.Answer(box, IDOK);
         EXPECT_TRUE(IsWindowEnabled(restore));
         EXPECT_EQ(user.FindWindowTitled("Restore"), restore);  // the progress window is gone
@@ -112,7 +131,86 @@ TEST_F(ArchiveDiskFullTest, RestoreAllStopsWithTheFileErrorAndTheDialogStaysUsab
 
   EXPECT_TRUE(ReadWholeFile(m_drive.Root() + "a.bin") == m_files[0].second);
   EXPECT_TRUE(ReadWholeFile(m_drive.Root() + "b.bin") == m_files[1].second);
+  EXPECT_THAT(NamesIn(m_drive.Root()), ElementsAre("a.bin", "b.bin"));
   EXPECT_TRUE(ReadWholeFile(archivePath) == bytes);
+}
+
+// Over files that are there: the disk has room for the new content, or for
+// what the old file leaves when it is emptied first, but not for both.
+class ArchiveDiskFullOverExistingTest : public ArchiveDiskFullTest {
+ protected:
+  void SetUp() override {
+    ArchiveDiskFullTest::SetUp();
+    for (const auto& [name, content] : m_old) WriteWholeFile(m_drive.Root() + name, content);
+  }
+  void ExpectOldFilesWhole(std::size_t from) {
+    for (std::size_t i = from; i < m_old.size(); ++i)
+      EXPECT_TRUE(ReadWholeFile(m_drive.Root() + m_old[i].first) == m_old[i].second) << m_old[i].first;
+    EXPECT_THAT(NamesIn(m_drive.Root()), ElementsAre("a.bin", "b.bin", "other.bin"));
+  }
+
+  const std::vector<std::pair<std::string, std::string>> m_old = {
+      {"a.bin", Pattern(kMiB / 2, 'o')}, {"b.bin", Pattern(kMiB, 'p')}, {"other.bin", Pattern(kMiB, 'q')}};
+  const std::vector<std::pair<std::string, std::string>> m_new = {{"a.bin", Pattern(kMiB, 'a')},
+                                                                  {"b.bin", Pattern(3 * kMiB, 'b')}};
+};
+
+TEST_F(ArchiveDiskFullOverExistingTest, RestoreFileKeepsTheExistingFileWhole) {
+  TempFolder archives;
+  const std::string archivePath = archives.PathOf("big.Backup");
+  WriteWholeFile(archivePath, ArchiveOf(m_drive.Root(), {m_new[1]}));
+  RestoreDialog dialog;
+  dialog.m_strArchivePath = Wide(archivePath);
+  RunDialog(
+      kRestoreTitle,
+      [&](User& user, HWND restore) {
+        user.Click(restore, IDC_RESTORE_FILE_ORIGINAL);
+        const auto box = user.WaitForMessageBox(ApplicationName());
+        EXPECT_EQ(InLowerCase(box.text), InLowerCase(m_drive.Root() + "b.bin" + kDiskFull));
+        user.Answer(box, IDOK);
+        user.Click(restore, IDOK);
+      },
+      [&] { dialog.DoModal(); });
+  ExpectOldFilesWhole(0);
+}
+
+TEST_F(ArchiveDiskFullOverExistingTest, RestoreAllReplacesWhatFitsAndKeepsTheRestWhole) {
+  TempFolder archives;
+  const std::string archivePath = archives.PathOf("big.Backup");
+  WriteWholeFile(archivePath, ArchiveOf(m_drive.Root(), m_new));
+  RestoreDialog dialog;
+  dialog.m_strArchivePath = Wide(archivePath);
+  RunDialog(
+      kRestoreTitle,
+      [&](User& user, HWND restore) {
+        user.Click(restore, IDC_RESTORE_ALL_ORIGINAL);
+        const auto box = user.WaitForMessageBox(ApplicationName());
+        EXPECT_EQ(InLowerCase(box.text), InLowerCase(m_drive.Root() + "b.bin" + kDiskFull));
+        user.Answer(box, IDOK);
+        user.Click(restore, IDOK);
+      },
+      [&] { dialog.DoModal(); });
+  EXPECT_TRUE(ReadWholeFile(m_drive.Root() + "a.bin") == m_new[0].second);
+  ExpectOldFilesWhole(1);
+}
+
+TEST_F(ArchiveDiskFullOverExistingTest, BackupOverAnArchiveKeepsTheOldArchiveWhole) {
+  FakeProfile profile;
+  TempFolder desktop(profile.Desktop());
+  for (const auto& [name, content] : m_files) desktop.Write(name, content);
+  const std::string archivePath = m_drive.Root() + "b.bin";  // an existing file chosen as the archive
+  RunMainWindow([&](User& user, HWND main) {
+    user.Click(main, IDC_BACKUP);
+    user.ChooseFile(kSaveTitle, archivePath);
+    const auto prompt = user.WaitForMessageBox();
+    EXPECT_THAT(prompt.text, testing::HasSubstr("already exists"));
+    user.Answer(prompt, IDYES);
+    const auto box = user.WaitForMessageBox(ApplicationName());
+    EXPECT_EQ(InLowerCase(box.text), InLowerCase(archivePath + kDiskFull));
+    user.Answer(box, IDOK);
+    user.Click(main, IDCANCEL);
+  });
+  ExpectOldFilesWhole(0);
 }
 
 }  // namespace

@@ -248,6 +248,28 @@ TEST_F(ArchiveRestoreTest, ArchivesAndTargetsThatCannotBeOpenedAreReportedWithTh
   EXPECT_EQ(m_source.Read("b.txt"), "b");
 }
 
+TEST_F(ArchiveRestoreTest, ReadOnlyFilesAreKeptAndReportedAndTheNextItemRestored) {
+  const std::string path =
+      Save("two.Backup", ArchiveOf(m_source.WindowsPath(), {{"a.txt", "new a"}, {"b.txt", "new b"}}));
+  m_source.Write("a.txt", "old a");
+  m_source.Write("b.txt", "old b");
+  const std::string kept = m_source.PathOf("a.txt");
+  SetFileAttributesA(kept.c_str(), FILE_ATTRIBUTE_READONLY);
+  Run(path, [&](User& user, HWND dialog) {
+    user.Click(dialog, IDC_RESTORE_FILE_ORIGINAL);
+    user.ExpectMessageBox(kept, "Unable to read archived data!");
+    user.Click(dialog, IDC_RESTORE_ALL_ORIGINAL);
+    const auto skipped = user.ExpectMessageBox(kept, "Unable to open or create file!");
+    EXPECT_EQ(skipped.icon, MessageBoxIcon::Stop);
+    user.ExpectMessageBox("Result", "Items restored: 1");
+    user.Click(dialog, IDCANCEL);
+  });
+  EXPECT_EQ(m_source.Read("a.txt"), "old a");
+  EXPECT_EQ(m_source.Read("b.txt"), "new b");
+  EXPECT_THAT(FolderContents(m_source), ElementsAre("a.txt", "b.txt"));
+  SetFileAttributesA(kept.c_str(), FILE_ATTRIBUTE_NORMAL);  // for the folder's removal
+}
+
 std::string RefusalText(const std::string& name) {
   return "The item \"" + name +
          "\" was not restored because\nits name is not a plain file name: it could name another folder, a "

@@ -1,0 +1,35 @@
+#include "archive/item_restore.h"
+
+#include "archive/whole_file_writer.h"
+
+namespace {
+
+bool IsReadOnly(const std::wstring& path) {
+  const std::optional<DWORD> attributes = File::GetAttributes(path);
+  return attributes && (*attributes & FILE_ATTRIBUTE_READONLY);
+}
+
+}  // namespace
+
+bool RestoreItemData(archive_format::ArchiveSource& source, const std::wstring& archivePath,
+                     const archive_format::ArchiveItem& item, const std::wstring& targetPath,
+                     std::span<std::uint8_t> buffer) {
+  if (IsReadOnly(targetPath)) return false;
+  WholeFileWriter target;
+  if (!target.Open(targetPath, nullptr)) return false;
+  try {
+    const std::uint64_t copied = archive_format::CopyItemData(
+        source, item,
+        [&](std::span<const std::uint8_t> chunk) {
+          target.Write(chunk.data(), static_cast<std::uint32_t>(chunk.size()));
+        },
+        buffer);
+    // The archive was cut short since it was listed.
+    if (copied < item.dataSize) throw FileException(FileCause::endOfFile, ERROR_HANDLE_EOF, archivePath);
+    target.Commit();
+  } catch (FileException& failure) {
+    target.Discard(&failure);
+    throw;
+  }
+  return true;
+}

@@ -1,0 +1,94 @@
+#include "archive/whole_file_writer.h"
+
+#include "app/temporary_name.h"
+
+namespace {
+
+bool NameIsTaken(std::uint32_t systemError) {
+  return systemError == ERROR_FILE_EXISTS || systemError == ERROR_ALREADY_EXISTS;
+}
+
+}  // namespace
+
+bool WholeFileWriter::Open(const std::wstring& targetPath, FileException* error) {
+  Discard(nullptr);
+  m_targetPath = FullPathOf(targetPath);
+  if (const std::optional<DWORD> attributes = File::GetAttributes(m_targetPath)) {
+    // A folder cannot be replaced by a file.
+    if (*attributes & FILE_ATTRIBUTE_DIRECTORY) {
+      if (error) *error = FileException::FromSystemError(ERROR_ACCESS_DENIED, m_targetPath);
+      return false;
+    }
+    return OpenReplacement(error);
+  }
+  // Made only if still free: a file that appeared meanwhile is replaced as
+  // any existing one.
+  FileException failure;
+  if (m_file.Open(m_targetPath, File::Mode::CreateNew, &failure)) {
+    m_writtenPath = m_targetPath;
+    m_replacesExisting = false;
+    m_pending = true;
+    return true;
+  }
+  if (NameIsTaken(failure.m_lOsError)) return OpenReplacement(error);
+  failure.m_strFileName = m_targetPath;
+  if (error) *error = failure;
+  return false;
+}
+
+bool WholeFileWriter::OpenReplacement(FileException* error) {
+  const std::size_t separator = m_targetPath.find_last_of(L"\\/");
+  const std::wstring folder = m_targetPath.substr(0, separator + 1);
+  const std::wstring name = m_targetPath.substr(separator + 1);
+  FileException failure = FileException::FromSystemError(ERROR_FILENAME_EXCED_RANGE, m_targetPath);
+  for (int attempt = 0; attempt <= kMaxTemporaryAttempt; ++attempt) {
+    const std::optional<std::wstring> temporary = TemporaryNameFor(name, TemporaryKind::Replacement, attempt);
+    if (!temporary) break;
+    if (m_file.Open(folder + *temporary, File::Mode::CreateNew, &failure)) {
+      m_writtenPath = folder + *temporary;
+      m_replacesExisting = true;
+      m_pending = true;
+      return true;
+    }
+    if (!NameIsTaken(failure.m_lOsError)) break;
+  }
+  failure.m_strFileName = m_targetPath;
+  if (error) *error = failure;
+  return false;
+}
+
+template <class Operation>
+void WholeFileWriter::OnTarget(Operation&& operation) {
+  try {
+    operation();
+  } catch (FileException& failure) {
+    failure.m_strFileName = m_targetPath;
+    throw;
+  }
+}
+
+void WholeFileWriter::Write(const void* buffer, std::uint32_t count) {
+  OnTarget([&] { m_file.Write(buffer, count); });
+}
+
+void WholeFileWriter::SeekToStart() {
+  OnTarget([&] { m_file.Seek(0, File::SeekFrom::Begin); });
+}
+
+void WholeFileWriter::Commit() {
+  OnTarget([&] {
+    m_file.Flush();
+    m_file.Close();
+    if (m_replacesExisting) File::Replace(m_writtenPath, m_targetPath);
+  });
+  m_pending = false;
+}
+
+void WholeFileWriter::Discard(FileException* failure) {
+  if (!m_pending) return;
+  m_pending = false;
+  m_file = File();  // closed without reporting: the content is given up
+  const bool removed = File::TryRemove(m_writtenPath) == 0;
+  if (failure && removed && !m_replacesExisting)
+    failure->m_strAftermath = L"The partly written file " + m_targetPath + L" has been removed.";
+}

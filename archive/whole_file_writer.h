@@ -1,0 +1,44 @@
+// A file that nobody finds half-written. Over an existing file the content
+// goes under a temporary name beside it and takes the file's place in one
+// move once it is whole; a file that did not exist is written under its own
+// name. Until it is committed, dropping the writer removes what it wrote.
+#pragma once
+#include "framework/file.h"
+
+#include <cstdint>
+#include <string>
+
+class WholeFileWriter {
+ public:
+  WholeFileWriter() = default;
+  WholeFileWriter(const WholeFileWriter&) = delete;
+  WholeFileWriter& operator=(const WholeFileWriter&) = delete;
+  ~WholeFileWriter() { Discard(nullptr); }
+
+  // False, with *error naming the target, when nothing could be created
+  // (the target, if any, is left as it was).
+  bool Open(const std::wstring& targetPath, FileException* error);
+  bool ReplacesExisting() const { return m_replacesExisting; }
+
+  // Failures throw FileException naming the target, not a temporary name.
+  void Write(const void* buffer, std::uint32_t count);
+  void SeekToStart();
+  // Flushes, closes and puts the content in place.
+  void Commit();
+
+  // Removes what was written; an existing target stays as it was. Adds to
+  // `failure` (when given) that a new file's partial content is gone.
+  void Discard(FileException* failure);
+
+ private:
+  // Opens a free temporary name beside the target.
+  bool OpenReplacement(FileException* error);
+  template <class Operation>
+  void OnTarget(Operation&& operation);
+
+  File m_file;
+  std::wstring m_targetPath;
+  std::wstring m_writtenPath;
+  bool m_replacesExisting = false;
+  bool m_pending = false;  // written to, neither committed nor discarded
+};
