@@ -11,19 +11,23 @@ namespace {
 // the box still fits the screen.
 constexpr std::size_t kMaxNamedFiles = 10;
 
-StrandedFate BringBack(StrandedFileFolder& folder, const std::wstring& temporary, const std::wstring& original) {
+StrandedFate BringBack(StrandedFileFolder& folder, const std::wstring& temporary,
+                       const std::wstring& original) {
   if (folder.Holds(original)) return StrandedFate::NameTaken;
   return folder.Move(temporary, original) == 0 ? StrandedFate::BroughtBack : StrandedFate::NotBroughtBack;
 }
 
 // Only a whole original makes the new content worthless: never guess that
 // a new content is whole.
-StrandedFate Discard(StrandedFileFolder& folder, const std::wstring& temporary, const std::wstring& original) {
+StrandedFate Discard(StrandedFileFolder& folder, const std::wstring& temporary,
+                     const std::wstring& original) {
   if (!folder.Holds(original)) return StrandedFate::MaybeIncomplete;
   return folder.Remove(temporary) == 0 ? StrandedFate::Removed : StrandedFate::NotRemoved;
 }
 
-bool NeedsTelling(StrandedFate fate) { return fate != StrandedFate::BroughtBack && fate != StrandedFate::Removed; }
+bool NeedsTelling(StrandedFate fate) {
+  return fate != StrandedFate::BroughtBack && fate != StrandedFate::Removed;
+}
 
 std::wstring PathOf(std::wstring_view folder, std::wstring_view name) {
   std::wstring path(folder);
@@ -37,13 +41,15 @@ std::wstring LineFor(std::wstring_view folder, const StrandedFile& file) {
   const std::wstring& original = file.originalName;
   switch (file.fate) {
     case StrandedFate::NameTaken:
-      return line + L" is the file " + original + L", which could not get its name back: another file has it.";
+      return line + L" is the file " + original +
+             L", which could not get its name back: another file has it.";
     case StrandedFate::NotBroughtBack:
       return line + L" is the file " + original + L", which could not get its name back.";
     case StrandedFate::MaybeIncomplete:
       return line + L" was being written as " + original + L" and may be incomplete.";
     case StrandedFate::NotRemoved:
-      return line + L" was being written to replace " + original + L", which is whole; it could not be removed.";
+      return line + L" was being written to replace " + original +
+             L", which is whole; it could not be removed.";
     default:
       return line + L" is a file that was being renamed; its name is not known.";
   }

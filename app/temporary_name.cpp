@@ -14,7 +14,8 @@ constexpr std::wstring_view KindWord(TemporaryKind kind) {
 
 }  // namespace
 
-std::optional<std::wstring> TemporaryNameFor(std::wstring_view originalName, TemporaryKind kind, int attempt) {
+std::optional<std::wstring> TemporaryNameFor(std::wstring_view originalName, TemporaryKind kind,
+                                             int attempt) {
   if (originalName.empty() || attempt < 0 || attempt > kMaxTemporaryAttempt) return std::nullopt;
   std::wstring name(originalName);
   name += kMarker;

@@ -4,6 +4,7 @@
 #include "app/localized_text.h"
 #include "app/paced_progress.h"
 #include "app/progress_dialog.h"
+#include "app/stranded_file_check.h"
 #include "archive/archive_format.h"
 #include "archive/archive_messages.h"
 #include "archive/default_archive_name.h"
@@ -153,6 +154,8 @@ void BackUpListedFiles(CommandWindow& window) {
 
   if (saveDialog.DoModal() != IDOK) return;
   const std::wstring archivePath = saveDialog.GetPathName();
+  // A Backup killed earlier may have left its new archive beside the old one.
+  SettleStrandedFilesBeforeWriting(window.OwnerWindow(), FolderOfPath(archivePath));
   WholeFileWriter archive;
   FileException error;
   if (!archive.Open(archivePath, &error)) {

@@ -111,10 +111,10 @@ void PropertiesDialog::DrawIconArea(HDC dc) {
 
   const HWND dialog = GetSafeHwnd();
   const int dpi = WindowDpi(dialog);
-  const IconAreaPlace place = PlaceIconArea(
-      ClientRectOf(dialog, IDC_PROPERTIES_ICON_GROUP), ClientRectOf(dialog, IDC_PROPERTIES_NEXT_ICON),
-      ClientRectOf(dialog, IDC_PROPERTIES_PREVIOUS_ICON), IconSizeForDpi(dpi),
-      ScaleFrom96Dpi(kIconMarginAt96Dpi, dpi));
+  const IconAreaPlace place = PlaceIconArea(ClientRectOf(dialog, IDC_PROPERTIES_ICON_GROUP),
+                                            ClientRectOf(dialog, IDC_PROPERTIES_NEXT_ICON),
+                                            ClientRectOf(dialog, IDC_PROPERTIES_PREVIOUS_ICON),
+                                            IconSizeForDpi(dpi), ScaleFrom96Dpi(kIconMarginAt96Dpi, dpi));
   Rectangle(dc, place.frame.left, place.frame.top, place.frame.right, place.frame.bottom);
   if (icon)
     DrawIconEx(dc, place.iconOrigin.x, place.iconOrigin.y, icon.get(), place.iconSize, place.iconSize, 0,

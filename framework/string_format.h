@@ -13,7 +13,7 @@ class FormatArgument {
  public:
   FormatArgument(std::wstring_view text) : m_value(text) {}  // NOLINT: implicit by design
   FormatArgument(const std::wstring& text) : m_value(std::wstring_view(text)) {}  // NOLINT
-  FormatArgument(const wchar_t* text) : m_value(std::wstring_view(text)) {}  // NOLINT
+  FormatArgument(const wchar_t* text) : m_value(std::wstring_view(text)) {}       // NOLINT
   template <std::integral T>
   FormatArgument(T number) : m_value(static_cast<long long>(number)) {}  // NOLINT
 

@@ -330,11 +330,17 @@ TEST_P(ArchiveBackupSummary, IsTheRunningLanguagesTextInLowerCase) {
   // Written out, lower case and all, so that a wrong table entry or a wrong
   // lowering cannot pass.
   const char* titles[] = {"Backup", "Datensicherung", "Sauvegarde", "Backup"};
-  const char* summaries[] = {
-      "operation complete.\n2 of 2 processed\ndata copied successfully",
-      "vorgang abgeschlossen.\n2 von 2 bearbeitet\nkopiervorgang abgeschlossen.",
-      "sauvegarde termin\xE9" "e\n2 de 2 trait\xE9" "\nles donn\xE9" "es ont \xE9" "t\xE9" " copi\xE9" "es avec succ\xE8" "s.",
-      "compito completato\n2 di 2 elaborato\ni dati sono stati copiati."};
+  const char* summaries[] = {"operation complete.\n2 of 2 processed\ndata copied successfully",
+                             "vorgang abgeschlossen.\n2 von 2 bearbeitet\nkopiervorgang abgeschlossen.",
+                             "sauvegarde termin\xE9"
+                             "e\n2 de 2 trait\xE9"
+                             "\nles donn\xE9"
+                             "es ont \xE9"
+                             "t\xE9"
+                             " copi\xE9"
+                             "es avec succ\xE8"
+                             "s.",
+                             "compito completato\n2 di 2 elaborato\ni dati sono stati copiati."};
   RunMainWindow(
       [&](User& user, HWND main) {
         user.Click(main, IDC_BACKUP);

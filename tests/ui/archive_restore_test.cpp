@@ -407,8 +407,9 @@ TEST_F(ArchiveRestoreTest, AnArchiveThatNamesNoFolderRestoresOnlyWhereTheUserSay
   for (const char* folder : {"", "docs\\", "c:docs\\"}) {
     SCOPED_TRACE(folder);
     const std::string path = Save("nofolder.Backup", ArchiveOf(folder, {{"a.txt", "a"}}));
-    const std::string refusal = "The backup file " + path +
-                                " names no original folder:\nits items can only be restored to a folder you choose.";
+    const std::string refusal =
+        "The backup file " + path +
+        " names no original folder:\nits items can only be restored to a folder you choose.";
     Run(path, [&](User& user, HWND dialog) {
       for (int command : {IDC_RESTORE_ALL_ORIGINAL, IDC_RESTORE_FILE_ORIGINAL}) {
         user.Click(dialog, command);
@@ -497,7 +498,12 @@ TEST_P(ArchiveRestoreLanguages, TheDialogAndItsSummaryAreInTheRunningLanguage) {
   SetCurrentLanguage(language);
   const char* titles[] = {"Restore", "Finde Wiederauf", "Retrouve", "Reperisci"};
   const char* resultTitles[] = {"Result", "Resultat", "R\xE9sultat", "Risultato"};
-  const char* summaries[] = {"Items restored: 2", "Zur\xFC" "ckgeholte Nachrichten: 2", "El\xE9" "ments restaur\xE9" "s : 2",
+  const char* summaries[] = {"Items restored: 2",
+                             "Zur\xFC"
+                             "ckgeholte Nachrichten: 2",
+                             "El\xE9"
+                             "ments restaur\xE9"
+                             "s : 2",
                              "Messaggi ripristinati: 2"};
   const std::string path =
       Save("lang.Backup", ArchiveOf(m_source.WindowsPath(), {{"a.txt", "a"}, {"b.txt", "b"}}));

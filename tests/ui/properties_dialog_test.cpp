@@ -166,7 +166,8 @@ class DisplayScale {
   explicit DisplayScale(DWORD dpi) {
     DWORD value = 0;
     DWORD size = sizeof value;
-    if (RegGetValueA(HKEY_CURRENT_USER, kKey, kValue, RRF_RT_REG_DWORD, nullptr, &value, &size) == ERROR_SUCCESS)
+    if (RegGetValueA(HKEY_CURRENT_USER, kKey, kValue, RRF_RT_REG_DWORD, nullptr, &value, &size) ==
+        ERROR_SUCCESS)
       m_previous = value;
     Store(dpi);
   }
@@ -183,7 +184,9 @@ class DisplayScale {
  private:
   static constexpr char kKey[] = "Control Panel\\Desktop";
   static constexpr char kValue[] = "LogPixels";
-  static void Store(DWORD dpi) { RegSetKeyValueA(HKEY_CURRENT_USER, kKey, kValue, REG_DWORD, &dpi, sizeof dpi); }
+  static void Store(DWORD dpi) {
+    RegSetKeyValueA(HKEY_CURRENT_USER, kKey, kValue, REG_DWORD, &dpi, sizeof dpi);
+  }
   std::optional<DWORD> m_previous;
 };
 

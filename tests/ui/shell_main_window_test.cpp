@@ -160,9 +160,10 @@ TEST_F(MainWindowTest, HomeButtonsRefuseAProfileWithoutADriveLetter) {
     const std::string shown = user.Text(window, IDC_PATH_LINE);
     SetEnvironmentVariableA("USERPROFILE", "\\\\server\\share\\profile");
     user.Click(window, IDC_HOME_DESKTOP);
-    user.ExpectMessageBox("Error",
-                          "\\\\server\\share\\profile\\Desktop\\ cannot be shown: it is not a folder on a drive "
-                          "letter (such as c:\\).");
+    user.ExpectMessageBox(
+        "Error",
+        "\\\\server\\share\\profile\\Desktop\\ cannot be shown: it is not a folder on a drive "
+        "letter (such as c:\\).");
     EXPECT_EQ(user.Text(window, IDC_PATH_LINE), shown);
     SetEnvironmentVariableA("USERPROFILE", nullptr);
     user.Click(window, IDC_HOME_FAVORITES);

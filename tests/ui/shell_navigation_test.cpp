@@ -43,7 +43,9 @@ void DeleteSelected(const User& user, HWND window) {
   WaitForCommandEnd(user, window);
 }
 
-std::string NotShown(const std::string& folder, const char* reason) { return folder + " cannot be shown: " + reason; }
+std::string NotShown(const std::string& folder, const char* reason) {
+  return folder + " cannot be shown: " + reason;
+}
 constexpr char kUnavailable[] = "the folder does not exist or cannot be opened.";
 
 // --- The profile the program starts with. The program starts in a folder

@@ -26,7 +26,8 @@ class StrandedFilesTest : public RenameCommandTest {
 };
 
 std::string Lowered(std::string text) {
-  std::ranges::transform(text, text.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  std::ranges::transform(text, text.begin(),
+                         [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   return text;
 }
 
@@ -74,11 +75,14 @@ TEST_F(StrandedFilesTest, RestoreRemovesANewContentLeftBesideItsWholeOriginal) {
   WriteWholeFile(archivePath, archive_test::ArchiveOf(m_folder.WindowsPath(), {{"b.bin", "new"}}));
   RestoreDialog dialog;
   dialog.m_strArchivePath = Wide(archivePath);
-  archive_test::RunDialog(archive_test::kRestoreTitle, [&](User& user, HWND restore) {
-    user.Click(restore, IDC_RESTORE_ALL_ORIGINAL);
-    user.Answer(user.WaitForMessageBox("Result"), IDOK);
-    user.Click(restore, IDCANCEL);
-  }, [&] { dialog.DoModal(); });
+  archive_test::RunDialog(
+      archive_test::kRestoreTitle,
+      [&](User& user, HWND restore) {
+        user.Click(restore, IDC_RESTORE_ALL_ORIGINAL);
+        user.Answer(user.WaitForMessageBox("Result"), IDOK);
+        user.Click(restore, IDCANCEL);
+      },
+      [&] { dialog.DoModal(); });
   EXPECT_THAT(Names(), ElementsAre("b.bin"));
   EXPECT_EQ(Content("b.bin"), "new");
 }

@@ -47,11 +47,13 @@ fs::path UniqueFolderPath(const fs::path& parent) {
 fs::path FatDiskFolderPath() {
   const auto drive = usersim::EnvironmentValue("DORVEX_FAT_DRIVE");
   if (!drive)
-    throw std::runtime_error("this test needs the case-ignoring FAT disk that scripts/test.sh mounts as root "
-                             "(DORVEX_FAT_DRIVE is not set)");
+    throw std::runtime_error(
+        "this test needs the case-ignoring FAT disk that scripts/test.sh mounts as root "
+        "(DORVEX_FAT_DRIVE is not set)");
   const std::string root = *drive + "\\";
   if (GetDriveTypeA(root.c_str()) == DRIVE_NO_ROOT_DIR)
-    throw std::runtime_error("the case-ignoring FAT disk " + root + " named by DORVEX_FAT_DRIVE is not there");
+    throw std::runtime_error("the case-ignoring FAT disk " + root +
+                             " named by DORVEX_FAT_DRIVE is not there");
   return UniqueFolderPath(root);
 }
 

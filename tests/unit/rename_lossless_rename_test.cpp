@@ -147,9 +147,9 @@ TEST_P(EveryDisk, AChangeOfCaseTakesOneMoveOrTwoAfterTheFirstTry) {
   // The folder is listed for the first change of case only.
   EXPECT_EQ(folder.Listings(), listingsForTheFirst);
   const std::vector<std::wstring> oneMove = {L"a.txt -> A.TXT", L"b.txt -> B.TXT"};
-  const std::vector<std::wstring> twoMoves = {L"a.txt -> A.TXT", L"a.txt -> a.txt.~dvxcase0.tmp",
-                                              L"a.txt.~dvxcase0.tmp -> A.TXT", L"b.txt -> b.txt.~dvxcase0.tmp",
-                                              L"b.txt.~dvxcase0.tmp -> B.TXT"};
+  const std::vector<std::wstring> twoMoves = {
+      L"a.txt -> A.TXT", L"a.txt -> a.txt.~dvxcase0.tmp", L"a.txt.~dvxcase0.tmp -> A.TXT",
+      L"b.txt -> b.txt.~dvxcase0.tmp", L"b.txt.~dvxcase0.tmp -> B.TXT"};
   EXPECT_THAT(folder.Moves(), ElementsAreArray(GetParam() == Disk::Windows ? oneMove : twoMoves));
 }
 
@@ -270,6 +270,7 @@ TEST_P(TwoStepDisk, ANameWithoutRoomForItsTemporaryNameGoesThroughAnotherOne) {
   FakeFolder folder(GetParam());
   folder.Add(lower, L"long");
   EXPECT_EQ(Rename(folder, lower, upper), std::nullopt);
-  EXPECT_THAT(folder.Moves(), ElementsAre(lower + L" -> " + upper, lower + L" -> ~tmp0", L"~tmp0 -> " + upper));
+  EXPECT_THAT(folder.Moves(),
+              ElementsAre(lower + L" -> " + upper, lower + L" -> ~tmp0", L"~tmp0 -> " + upper));
   EXPECT_THAT(folder.Files(), ElementsAre(Pair(upper, L"long")));
 }

@@ -27,7 +27,8 @@ class FakeFolder final : public StrandedFileFolder {
 
   std::vector<std::wstring> CandidateNames() override { return {m_names.begin(), m_names.end()}; }
   bool Holds(const std::wstring& name) override {
-    return std::ranges::any_of(m_names, [&](const std::wstring& held) { return SameTextIgnoringCase(held, name); });
+    return std::ranges::any_of(m_names,
+                               [&](const std::wstring& held) { return SameTextIgnoringCase(held, name); });
   }
   std::uint32_t Move(const std::wstring& from, const std::wstring& to) override {
     if (m_refused.contains(from)) return kAccessDenied;
@@ -133,9 +134,11 @@ TEST(StrandedFiles, OneMessageSaysWhereTheOthersAreUpToTenOfThem) {
   EXPECT_EQ(StrandedFilesText(L"c:\\work", files),
             L"An earlier run of Dorvex stopped before it could put these files back in order:\n"
             L"\nc:\\work\\P.JPG.~dvxcase0.tmp is the file P.JPG, which could not get its name back: another "
-            L"file has it.\nc:\\work\\~dvx0000abcd0001.tmp is a file that was being renamed; its name is not known.");
+            L"file has it.\nc:\\work\\~dvx0000abcd0001.tmp is a file that was being renamed; its name is not "
+            L"known.");
   files.resize(1);
   EXPECT_THAT(StrandedFilesText(L"c:\\work\\", files), IsEmpty());
   files.assign(11, {L"b.~dvxnew0.tmp", L"b", MaybeIncomplete});
-  EXPECT_TRUE(StrandedFilesText(L"c:\\", files).ends_with(L"incomplete.\n... and 1 more in the same folder."));
+  EXPECT_TRUE(
+      StrandedFilesText(L"c:\\", files).ends_with(L"incomplete.\n... and 1 more in the same folder."));
 }
