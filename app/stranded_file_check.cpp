@@ -59,8 +59,3 @@ bool SettleStrandedFilesBeforeWriting(HWND owner, const std::wstring& folder) {
   ReportStrandedFiles(owner, folder, files);
   return ChangedTheFolder(files);
 }
-
-std::wstring FolderOfPath(const std::wstring& path) {
-  const std::size_t end = path.find_last_of(L"\\/");
-  return end == std::wstring::npos ? std::wstring() : path.substr(0, end + 1);
-}

@@ -13,5 +13,3 @@ std::vector<StrandedFile> SettleStrandedFilesIn(const std::wstring& folder);
 void ReportStrandedFiles(HWND owner, const std::wstring& folder, const std::vector<StrandedFile>& files);
 // Both at once. True when the folder's files changed, and a listing of it is out of date.
 bool SettleStrandedFilesBeforeWriting(HWND owner, const std::wstring& folder);
-// The folder part of a file's path, up to its last backslash.
-std::wstring FolderOfPath(const std::wstring& path);

@@ -155,7 +155,7 @@ void BackUpListedFiles(CommandWindow& window) {
   if (saveDialog.DoModal() != IDOK) return;
   const std::wstring archivePath = saveDialog.GetPathName();
   // A Backup killed earlier may have left its new archive beside the old one.
-  SettleStrandedFilesBeforeWriting(window.OwnerWindow(), FolderOfPath(archivePath));
+  SettleStrandedFilesBeforeWriting(window.OwnerWindow(), saveDialog.GetFolderPath());
   WholeFileWriter archive;
   FileException error;
   if (!archive.Open(archivePath, &error)) {

@@ -37,9 +37,8 @@ bool WholeFileWriter::Open(const std::wstring& targetPath, FileException* error)
 }
 
 bool WholeFileWriter::OpenReplacement(FileException* error) {
-  const std::size_t separator = m_targetPath.find_last_of(L"\\/");
-  const std::wstring folder = m_targetPath.substr(0, separator + 1);
-  const std::wstring name = m_targetPath.substr(separator + 1);
+  const std::wstring folder = FolderOfPath(m_targetPath);
+  const std::wstring name = m_targetPath.substr(folder.size());
   FileException failure = FileException::FromSystemError(ERROR_FILENAME_EXCED_RANGE, m_targetPath);
   for (int attempt = 0; attempt <= kMaxTemporaryAttempt; ++attempt) {
     const std::optional<std::wstring> temporary = TemporaryNameFor(name, TemporaryKind::Replacement, attempt);

@@ -25,6 +25,11 @@ std::wstring FullPathOf(const std::wstring& path) {
   return full.empty() ? path : full;
 }
 
+std::wstring FolderOfPath(std::wstring_view path) {
+  const std::size_t separator = path.find_last_of(L"\\/");
+  return separator == std::wstring_view::npos ? std::wstring() : std::wstring(path.substr(0, separator + 1));
+}
+
 bool File::Open(std::wstring_view path, Mode mode, FileException* error) {
   m_handle.reset();
   const std::wstring name(path);

@@ -20,6 +20,9 @@ struct FileStatus {
 // The full path of a possibly relative path; the path itself when the
 // platform cannot make one.
 std::wstring FullPathOf(const std::wstring& path);
+// The folder part of a path, up to and with its last backslash (or slash);
+// empty for a bare name.
+std::wstring FolderOfPath(std::wstring_view path);
 
 class File {
  public:

@@ -1,5 +1,6 @@
 #include "framework/file_dialog.h"
 
+#include "framework/file.h"
 #include "framework/system_paths.h"
 
 #include <algorithm>
@@ -76,7 +77,4 @@ INT_PTR FileDialog::DoModal() {
   return IDOK;
 }
 
-std::wstring FileDialog::GetFolderPath() const {
-  const auto separator = m_strPathName.find_last_of(L"\\/");
-  return separator == std::wstring::npos ? std::wstring() : m_strPathName.substr(0, separator + 1);
-}
+std::wstring FileDialog::GetFolderPath() const { return FolderOfPath(m_strPathName); }

@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "test_environment.h"
+#include "wide_text.h"
 
 namespace fs = std::filesystem;
 
@@ -57,30 +58,14 @@ fs::path FatDiskFolderPath() {
   return UniqueFolderPath(root);
 }
 
-std::string ReadWholeFile(const std::string& path) {
-  const UniqueFileHandle file(
-      CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
-  std::string content;
-  char buffer[65536];
-  DWORD read = 0;
-  while (file && ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr) && read > 0)
-    content.append(buffer, read);
-  return content;
-}
+// The narrow paths are the system code page's spelling of the same names.
+std::string ReadWholeFile(const std::string& path) { return ReadWholeFile(Wide(path)); }
 
 void WriteWholeFile(const std::string& path, std::string_view content) {
-  const UniqueFileHandle file(
-      CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-  DWORD written = 0;
-  if (!file ||
-      !WriteFile(file.get(), content.data(), static_cast<DWORD>(content.size()), &written, nullptr) ||
-      written != content.size())
-    throw std::runtime_error("cannot write " + path);
+  WriteWholeFile(Wide(path), content);
 }
 
-bool FileExists(const std::string& path) {
-  return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+bool FileExists(const std::string& path) { return FileExists(Wide(path)); }
 
 std::string ReadWholeFile(const std::wstring& path) {
   const UniqueFileHandle file(
@@ -165,15 +150,10 @@ std::string TempFolder::WindowsPath() const {
 }
 
 fs::path TempFolder::Write(std::string_view name, std::string_view content) const {
-  WriteWholeFile(PathOf(name), content);
-  return m_path / std::string(name);
+  return Write(Wide(name), content);
 }
 
-fs::path TempFolder::MakeFolder(std::string_view name) const {
-  const fs::path folder = m_path / std::string(name);
-  fs::create_directories(folder);
-  return folder;
-}
+fs::path TempFolder::MakeFolder(std::string_view name) const { return MakeFolder(Wide(name)); }
 
 std::vector<std::string> TempFolder::Names() const {
   std::vector<std::string> names;
