@@ -12,6 +12,7 @@
 // the user (a question or a message box), the latest name is shown.
 #pragma once
 #include "app/progress_dialog.h"
+#include "app/run_progress.h"
 
 #include <chrono>
 #include <cstdint>
@@ -22,20 +23,20 @@
 bool CancelLookDue(std::chrono::steady_clock::duration looking, std::chrono::steady_clock::duration elapsed,
                    bool lastPolls);
 
-class PacedProgress {
+class PacedProgress final : public RunProgress {
  public:
   explicit PacedProgress(ProgressDialog& progress) : m_progress(progress) {}
 
   // The item in hand.
-  void SetStatus(std::wstring text);
+  void SetStatus(std::wstring text) override;
   // After the item at `index` of `count`: (100 / count) x index, rounded
   // toward zero, so that the last item never shows 100.
-  void SetPosition(int index, int count);
+  void SetPosition(int index, int count) override;
   // Whether Cancel was pressed since the last poll; the latest name is shown
   // first, for the question that follows.
-  bool TakeCancelRequest();
+  bool TakeCancelRequest() override;
   // Shows the latest name at once.
-  void FlushStatus();
+  void FlushStatus() override;
 
  private:
   static bool MomentPassedSince(std::uint64_t tick);
