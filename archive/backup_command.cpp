@@ -47,7 +47,7 @@ struct StoreRun {
 
 // Appends an item for each listed file that can be stored, until the list
 // ends or the user confirms Cancel.
-StoreRun StoreListedFiles(CommandWindow& window, ProgressDialog& progress, WholeFileWriter& archive,
+StoreRun StoreListedFiles(CommandWindow& window, RunProgress& pace, WholeFileWriter& archive,
                           unsigned codePage) {
   using namespace archive_format;
   const LanguageId language = CurrentLanguage();
@@ -56,7 +56,6 @@ StoreRun StoreListedFiles(CommandWindow& window, ProgressDialog& progress, Whole
   FileException error;
   StoreRun run;
   std::vector<std::uint8_t> buffer(kCopyBufferSize);
-  PacedProgress pace(progress);
   for (int i = 0; i < count; ++i) {
     const std::wstring name = window.ListedFileName(i);
     const std::optional<std::string> nameBytes = BytesInCodePage(name, codePage);
@@ -167,7 +166,8 @@ void BackUpListedFiles(CommandWindow& window) {
     archive.Write(emptyHeader->data(), static_cast<std::uint32_t>(emptyHeader->size()));
     progress.m_strTitle = Text(LocalizedText::BackupTitle, language);
     progress.ShowOver(window.OwnerWindow());
-    run = StoreListedFiles(window, progress, archive, codePage);
+    PacedProgress pace(progress);
+    run = StoreListedFiles(window, pace, archive, codePage);
     if (run.cancelled && archive.ReplacesExisting()) {
       // The archive the user had stays whole rather than give way to a part of the new one.
       archive.Discard(nullptr);

@@ -7,11 +7,9 @@
 #include "app/stranded_file_check.h"
 #include "archive/archive_messages.h"
 #include "archive/file_archive_source.h"
-#include "archive/item_data_store.h"
-#include "archive/item_restore.h"
 #include "archive/restore_naming.h"
+#include "archive/restore_run.h"
 #include "framework/file_dialog.h"
-#include "framework/folder_listing.h"
 #include "framework/list_box.h"
 #include "framework/plain_file_name.h"
 #include "framework/string_format.h"
@@ -19,36 +17,28 @@
 #include "res/resource.h"
 
 #include <algorithm>
-#include <span>
-#include <vector>
 
-using archive_format::ArchiveItem;
 using archive_format::ArchiveListing;
 
 namespace {
 
-SpellingsByCase NamesOf(const DecodedNames& names) {
-  SpellingsByCase spellings;
-  for (const std::optional<std::wstring>& name : names.items)
-    if (name) spellings.Add(*name);
-  return spellings;
-}
+// The dialog's boxes, as a Restore step sees them.
+class DialogBoxes final : public RestoreWindow {
+ public:
+  explicit DialogBoxes(const Dialog& dialog) : m_dialog(dialog) {}
+  int MessageBox(std::wstring_view text, std::wstring_view caption, UINT style) const override {
+    return m_dialog.MessageBox(text, caption, style);
+  }
+
+ private:
+  const Dialog& m_dialog;
+};
 
 // Asks where an item goes, the item's name and extension offered.
 FileDialog TargetDialogFor(const std::wstring& itemName, HWND owner) {
   const std::wstring extension = DerivedExtension(itemName);
   return FileDialog(false, extension, itemName, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
                     RestoreFilterFor(extension), owner);
-}
-
-// The name with its first character made a wildcard, which finds every
-// stored spelling. A character beyond 16 bits takes two units: "*" stands for
-// both, so that no half of it is left in the pattern.
-std::wstring SpellingsPattern(const std::wstring& name) {
-  const bool pair = name.size() >= 2 && IS_HIGH_SURROGATE(name[0]) && IS_LOW_SURROGATE(name[1]);
-  std::wstring pattern = name;
-  pattern.replace(0, pair ? 2 : 1, pair ? L"*" : L"?");
-  return pattern;
 }
 
 }  // namespace
@@ -124,41 +114,6 @@ void RestoreDialog::ReportDamage(const ArchiveListing& listing) {
              Text(LocalizedText::ErrorTitle, CurrentLanguage()), MB_ICONEXCLAMATION);
 }
 
-bool RestoreDialog::HasOriginalFolder(const std::optional<std::wstring>& folder) {
-  if (!folder) {
-    MessageBox(FolderNotValidText(m_strArchivePath, SystemCodePage()),
-               Text(LocalizedText::RestoreTitle, CurrentLanguage()), MB_ICONSTOP);
-    return false;
-  }
-  // A folder in a device namespace is refused where the target is opened.
-  if (!IsRestorableFolder(*folder) || NamesAbsoluteFolder(*folder)) return true;
-  MessageBox(NoOriginalFolderText(m_strArchivePath), Text(LocalizedText::RestoreTitle, CurrentLanguage()),
-             MB_ICONSTOP);
-  return false;
-}
-
-std::optional<std::wstring> RestoreDialog::CaseTwinOnDisk(const SpellingsByCase& itemNames,
-                                                          const std::wstring& folder,
-                                                          const std::wstring& itemName) {
-  // Only an archive that holds another spelling of the name pays for a look
-  // at the folder.
-  if (!itemNames.HasOtherSpelling(itemName) || itemName.empty()) return std::nullopt;
-  return CaseTwinInTheWay(itemName, NamesMatching(PathInFolder(folder, SpellingsPattern(itemName))),
-                          itemNames);
-}
-
-bool RestoreDialog::IsRestorable(std::size_t index, const std::optional<std::wstring>& name) {
-  const LanguageId language = CurrentLanguage();
-  if (!name) {
-    MessageBox(ItemNameNotValidText(index + 1, SystemCodePage()), Text(LocalizedText::ErrorTitle, language),
-               MB_ICONSTOP);
-    return false;
-  }
-  if (IsPlainFileName(*name)) return true;
-  MessageBox(UnsafeItemNameText(*name), Text(LocalizedText::ErrorTitle, language), MB_ICONSTOP);
-  return false;
-}
-
 void RestoreDialog::RestoreItem(BOOL bAskTarget) {
   const LanguageId language = CurrentLanguage();
   HWND list = GetDlgItem(IDC_RESTORE_ITEMS);
@@ -181,11 +136,11 @@ void RestoreDialog::RestoreItem(BOOL bAskTarget) {
     ReportDamage(*listing);
     return;
   }
-  const ArchiveItem& item = listing->items[itemIndex];
   const DecodedNames names = DecodeNames(*listing, SystemCodePage());
   const std::optional<std::wstring>& name = names.items[itemIndex];
-  if (!IsRestorable(itemIndex, name)) return;
-  if (!bAskTarget && !HasOriginalFolder(names.sourceFolder)) return;
+  const DialogBoxes boxes(*this);
+  if (!IsRestorable(boxes, itemIndex, name)) return;
+  if (!bAskTarget && !HasOriginalFolder(boxes, m_strArchivePath, names.sourceFolder)) return;
 
   std::wstring targetPath;
   if (bAskTarget) {
@@ -196,19 +151,8 @@ void RestoreDialog::RestoreItem(BOOL bAskTarget) {
     targetPath = PathInFolder(*names.sourceFolder, *name);
   }
   SettleStrandedFilesBeforeWriting(GetSafeHwnd(), FolderOfPath(targetPath));
-
-  // A path chosen in the save dialog was confirmed there, over any spelling.
-  if (!bAskTarget) {
-    if (const auto twin = CaseTwinOnDisk(NamesOf(names), *names.sourceFolder, *name)) {
-      MessageBox(CaseTwinText(*name, *twin), targetPath, MB_ICONSTOP);
-      return;
-    }
-  }
   FileArchiveSource source(archive);
-  std::vector<std::uint8_t> buffer(archive_format::kCopyBufferSize);
-  if ((!bAskTarget && !IsRestorableFolder(*names.sourceFolder)) ||
-      !RestoreItemData(source, m_strArchivePath, item, targetPath, buffer))
-    MessageBox(Text(LocalizedText::ArchiveReadError, language), targetPath, MB_OK);
+  RestoreOneItem(boxes, {source, m_strArchivePath, *listing, names}, itemIndex, targetPath, !bAskTarget);
   archive.Close();
 }
 
@@ -234,11 +178,11 @@ void RestoreDialog::RestoreAllItems(BOOL bAskTarget) {
   }
   // Said before anything is written: only the intact items are restored.
   if (listing->damage) ReportDamage(*listing);
-  const std::vector<ArchiveItem>& items = listing->items;
   const DecodedNames names = DecodeNames(*listing, SystemCodePage());
 
+  const DialogBoxes boxes(*this);
   std::wstring folder = names.sourceFolder.value_or(std::wstring());
-  if (!bAskTarget && !HasOriginalFolder(names.sourceFolder)) return;
+  if (!bAskTarget && !HasOriginalFolder(boxes, m_strArchivePath, names.sourceFolder)) return;
   if (bAskTarget) {
     // The first item that can be written is offered; with none there is
     // nothing to ask about.
@@ -259,37 +203,11 @@ void RestoreDialog::RestoreAllItems(BOOL bAskTarget) {
   }
 
   SettleStrandedFilesBeforeWriting(GetSafeHwnd(), folder);
-  int restored = 0;
   progress.m_strTitle = Text(LocalizedText::RestoreTitle, language);
   progress.ShowOver(GetSafeHwnd());
   PacedProgress pace(progress);
   FileArchiveSource source(archive);
-  std::vector<std::uint8_t> buffer(archive_format::kCopyBufferSize);
-  const SpellingsByCase itemNames = NamesOf(names);
-  for (std::size_t i = 0; i < items.size(); ++i) {
-    const ArchiveItem& item = items[i];
-    const std::optional<std::wstring>& name = names.items[i];
-    if (IsRestorable(i, name)) {
-      const std::wstring targetPath = PathInFolder(folder, *name);
-      // Every target, also one that cannot be created: its message names it.
-      pace.SetStatus(targetPath);
-      if (const auto twin = CaseTwinOnDisk(itemNames, folder, *name)) {
-        pace.FlushStatus();
-        MessageBox(CaseTwinText(*name, *twin), targetPath, MB_ICONSTOP);
-      } else if (IsRestorableFolder(folder) &&
-                 RestoreItemData(source, m_strArchivePath, item, targetPath, buffer)) {
-        ++restored;
-      } else {
-        pace.FlushStatus();
-        MessageBox(Text(LocalizedText::OpenOrCreateError, language), targetPath, MB_ICONSTOP);
-      }
-    }
-    pace.SetPosition(static_cast<int>(i), static_cast<int>(items.size()));
-    if (pace.TakeCancelRequest() &&
-        MessageBox(Text(LocalizedText::CancelQuestion, language), Text(LocalizedText::RestoreTitle, language),
-                   MB_YESNO | MB_ICONQUESTION) == IDYES)
-      break;
-  }
+  const int restored = RestoreEveryItem(boxes, pace, {source, m_strArchivePath, *listing, names}, folder);
   archive.Close();
   pace.FlushStatus();  // the summary comes up over the window
   showSummary(restored);

@@ -2,9 +2,7 @@
 // item or all of them, into the folder they came from or where the user says.
 #pragma once
 #include "app/language_id.h"
-#include "app/name_case.h"
 #include "archive/archive_format.h"
-#include "archive/restore_naming.h"
 #include "framework/dialog.h"
 #include "framework/file.h"
 
@@ -41,14 +39,4 @@ class RestoreDialog : public MappedDialog<RestoreDialog> {
   // The listing of an opened archive; nothing when it is no backup archive.
   std::optional<archive_format::ArchiveListing> ListOpenedArchive(File& archive);
   void ReportDamage(const archive_format::ArchiveListing& listing);
-  // False (after saying so) when the archive's folder is no folder by itself,
-  // or no text in the system's code page.
-  bool HasOriginalFolder(const std::optional<std::wstring>& folder);
-  // The other item of the archive that the folder holds under the item's
-  // name in other case, if any: writing would replace it.
-  std::optional<std::wstring> CaseTwinOnDisk(const SpellingsByCase& itemNames, const std::wstring& folder,
-                                             const std::wstring& itemName);
-  // False (after saying so) for the item at `index` whose name is no text in
-  // the system's code page, or not a plain file name.
-  bool IsRestorable(std::size_t index, const std::optional<std::wstring>& name);
 };
