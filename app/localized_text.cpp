@@ -13,21 +13,18 @@ namespace LocalizedText {
 
 // clang-format off
 constexpr LocalizedEntry NoFilesMatchedPrint{
-    128,
     "No files were found that matched %s!",
     "Keine mit %s \xFC" "bereinstimmenden Dateien gefunden!",
     "Aucun fichier trouv\xE9" " correspondant \xE0" " %s!",
     "Non sono stati trovati file corrispondenti a %s!"};
 
 constexpr LocalizedEntry NoFilesMatchedBackup{
-    128,
     "No files were found that matched %s!",
     "Keine mit %s \xFC" "bereinstimmenden Dateien gefunden!",
     "Aucun fichier trouv\xE9" " correspondant \xE0" " %s!",
     "Non sono stati trovati file corrispondenti a %s!"};
 
 constexpr LocalizedEntry BackupComplete{
-    128,
     "Operation Complete.\n%d of %d processed\nData copied successfully",
     "Vorgang abgeschlossen.\n%d von %d bearbeitet\nKopiervorgang abgeschlossen.",
     "Sauvegarde termin\xE9" "e\n%d de %d trait\xE9"
@@ -35,56 +32,48 @@ constexpr LocalizedEntry BackupComplete{
     "Compito completato\n%d di %d elaborato\nI dati sono stati copiati."};
 
 constexpr LocalizedEntry ArchiveReadError{
-    128,
     "Unable to read archived data!",
     "Lesen der archivierten Daten nicht m\xF6" "glich",
     "---",
     "Impossibile leggere i dati archiviati"};
 
 constexpr LocalizedEntry ConfirmDelete{
-    128,
     "Do you want to delete the selected files?",
     "Markierte Dateien l\xF6" "schen?",
     "Souhaitez-vous supprimer les fichiers s\xE9" "lectionn\xE9" "s?",
     "Desideri cancellare i file selezionati?"};
 
 constexpr LocalizedEntry OpenFileError{
-    128,
     "Error opening file.",
     "Fehler beim \xD6" "ffnen der Datei",
     "Erreur lors de l'ouverture du fichier",
     "Errore nell'apertura del file"};
 
 constexpr LocalizedEntry NotABackupFile{
-    128,
     "This file is not a valid backup file.",
     "Diese Datei ist keine g\xFC" "ltige sicherungdatei.",
     "Ce fichier n'est pas un fichier de sauvegarde.",
     "Questo file non \xE8" " valido file di backup."};
 
 constexpr LocalizedEntry ItemsRestored{
-    128,
     "Items restored: %d",
     "Zur\xFC" "ckgeholte Nachrichten: %d",
     "El\xE9" "ments restaur\xE9" "s : %d",
     "Messaggi ripristinati: %d"};
 
 constexpr LocalizedEntry AboutMenuItem{
-    128,
     "About Dorvex...",
     "\xDC" "ber Dorvex...",
     "\xC1" " Propos de Dorvex...",
     "Informazioni su Dorvex..."};
 
 constexpr LocalizedEntry LanguageMenuItem{
-    128,
     "Language...",
     "Sprache...",
     "Langue...",
     "Linguaggio..."};
 
 constexpr LocalizedEntry LanguageChanged{
-    256,
     "A new environment language has been installed.\n"
     "You must exit and restart Dorvex for the change to take effect.",
     "Es wurde eine neue Anwendungssprache installiert.\n"
@@ -95,7 +84,6 @@ constexpr LocalizedEntry LanguageChanged{
     "Per renderla attiva, uscire e riavviare Dorvex."};
 
 constexpr LocalizedEntry NoIconsInFile{
-    128,
     "The file does not contain any icons.\nTry selecting another file.",
     "Die ausgew\xE4" "hlte Datei enth\xE4" "lt keine Symbole.\nAndere Datei ausw\xE4" "hlen.",
     "Le fichier s\xE9" "lectionn\xE9" " ne contient pas d'ic\xF4" "ne.\n"
@@ -103,91 +91,78 @@ constexpr LocalizedEntry NoIconsInFile{
     "Il file non contiene nessuna icona.\nselezionarne un altro."};
 
 constexpr LocalizedEntry OpenOrCreateError{
-    128,
     "Unable to open or create file!",
     "\xD6" "ffnen oder Erstellen der Datei nicht m\xF6" "glich!",
     "Ouverture ou cr\xE9" "ation du fichier impossible!",
     "Impossibile aprire o creare il file!"};
 
 constexpr LocalizedEntry EnumerateTitle{
-    128,
     "Enumerate",
     "Z\xE4" "hle",
     "Compte",
     "Conti"};
 
 constexpr LocalizedEntry PrintTitle{
-    64,
     "Print Directory List",
     "Verzeichnisliste drucken",
     "Impression de la liste des r\xE9" "pertoires",
     "Stampa lista directory"};
 
 constexpr LocalizedEntry DeleteTitle{
-    64,
     "Delete file",
     "Datei l\xF6" "schen",
     "Supprimer fichier",
     "Cancella file"};
 
 constexpr LocalizedEntry ToUpperTitle{
-    64,
     "ToUpper",
     "Gro\xDF" "buchstaben",
     "Haut de Casse",
     "Maiuscolo"};
 
 constexpr LocalizedEntry ToLowerTitle{
-    64,
     "ToLower",
     "Kleinbuchstaben",
     "Bas de Casse",
     "Minuscolo"};
 
 constexpr LocalizedEntry SubstituteTitle{
-    64,
     "Substitute",
     "Ersetze",
     "Substitue",
     "Sostituisca"};
 
 constexpr LocalizedEntry CancelQuestion{
-    64,
     "Cancel?",
     "Abbreche?",
     "Annuler?",
     "Cancella?"};
 
 constexpr LocalizedEntry ErrorTitle{
-    64,
     "Error",
     "Fehler",
     "Erreur",
     "Errore"};
 
 constexpr LocalizedEntry ResultTitle{
-    64,
     "Result",
     "Resultat",
     "R\xE9" "sultat",
     "Risultato"};
 
 constexpr LocalizedEntry BackupTitle{
-    64,
     "Backup",
     "Datensicherung",
     "Sauvegarde",
     "Backup"};
 
 constexpr LocalizedEntry RestoreTitle{
-    64,
     "Restore",
     "Wiederherstellen",
     "Restauration",
     "Ripristino del backup"};
 
 constexpr LocalizedEntry InformationTitle{
-    64,
     "Information",
     "Auskunft",
     "Information",

@@ -7,25 +7,19 @@
 
 #include "app/language_id.h"
 
-// One message or title in the four languages, in LanguageId order. Each text
-// must fit a fixed-width slot together with its terminating NUL; the consteval
-// constructor turns a text that does not fit into a compile error.
+// One message or title in the four languages, in LanguageId order. The
+// consteval constructor turns a text with a NUL inside into a compile error.
 class LocalizedEntry {
  public:
   template <std::size_t N0, std::size_t N1, std::size_t N2, std::size_t N3>
-  consteval LocalizedEntry(std::size_t slotWidth, const char (&english)[N0], const char (&german)[N1],
-                           const char (&french)[N2], const char (&italian)[N3])
-      : m_slotWidth(slotWidth),
-        m_rows{std::string_view(english, N0 - 1), std::string_view(german, N1 - 1),
+  consteval LocalizedEntry(const char (&english)[N0], const char (&german)[N1], const char (&french)[N2],
+                           const char (&italian)[N3])
+      : m_rows{std::string_view(english, N0 - 1), std::string_view(german, N1 - 1),
                std::string_view(french, N2 - 1), std::string_view(italian, N3 - 1)} {
-    if (slotWidth != 64 && slotWidth != 128 && slotWidth != 256) throw "slot width must be 64, 128 or 256";
-    for (std::string_view row : m_rows) {
-      if (row.size() + 1 > slotWidth) throw "text does not fit its slot";
+    for (std::string_view row : m_rows)
       if (row.find('\0') != std::string_view::npos) throw "text holds a NUL byte";
-    }
   }
 
-  constexpr std::size_t SlotWidth() const { return m_slotWidth; }
   constexpr std::string_view Row(LanguageId language) const {
     return m_rows[IsKnown(language) ? language : Language::English];
   }
@@ -33,7 +27,6 @@ class LocalizedEntry {
  private:
   static constexpr bool IsKnown(LanguageId language) { return language >= 0 && language < Language::Count; }
 
-  std::size_t m_slotWidth;
   std::array<std::string_view, Language::Count> m_rows;
 };
 
