@@ -160,12 +160,6 @@ std::optional<ArchiveListing> ListArchive(ArchiveSource& source) {
 }
 
 std::uint64_t CopyItemData(ArchiveSource& source, const ArchiveItem& item,
-                           const std::function<void(std::span<const std::uint8_t>)>& writeChunk) {
-  std::array<std::uint8_t, kChunkSize> buffer;
-  return CopyItemData(source, item, writeChunk, buffer);
-}
-
-std::uint64_t CopyItemData(ArchiveSource& source, const ArchiveItem& item,
                            const std::function<void(std::span<const std::uint8_t>)>& writeChunk,
                            std::span<std::uint8_t> buffer) {
   if (buffer.empty()) {

@@ -102,12 +102,10 @@ struct ArchiveListing {
 // Exceptions of the source pass through.
 std::optional<ArchiveListing> ListArchive(ArchiveSource& source);
 
-// Copies one listed item's data in chunks of at most kChunkSize bytes.
-// Returns the number of bytes delivered: less than item.dataSize only when
-// the source ended early (the file changed since it was listed).
-std::uint64_t CopyItemData(ArchiveSource& source, const ArchiveItem& item,
-                           const std::function<void(std::span<const std::uint8_t>)>& writeChunk);
-// The same through the caller's buffer: chunks of at most buffer.size() bytes.
+// Copies one listed item's data through the caller's buffer, in chunks of at
+// most buffer.size() bytes. Returns the number of bytes delivered: less than
+// item.dataSize only when the source ended early (the file changed since it
+// was listed).
 std::uint64_t CopyItemData(ArchiveSource& source, const ArchiveItem& item,
                            const std::function<void(std::span<const std::uint8_t>)>& writeChunk,
                            std::span<std::uint8_t> buffer);

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "archive_bytes.h"
 
@@ -46,12 +47,12 @@ TEST_F(ArchiveFileSource, ListsAndCopiesItemsOfARealFile) {
   EXPECT_EQ(listing->items[1].dataOffset, 1036u + 516 + 5 + 516);
 
   std::string copied;
-  CopyItemData(source, listing->items[2],
-               [&](std::span<const std::uint8_t> chunk) { copied.append(chunk.begin(), chunk.end()); });
+  std::vector<std::uint8_t> buffer(kChunkSize);
+  const auto append = [&](std::span<const std::uint8_t> chunk) { copied.append(chunk.begin(), chunk.end()); };
+  CopyItemData(source, listing->items[2], append, buffer);
   EXPECT_EQ(copied, big);
   copied.clear();
-  CopyItemData(source, listing->items[0],
-               [&](std::span<const std::uint8_t> chunk) { copied.append(chunk.begin(), chunk.end()); });
+  CopyItemData(source, listing->items[0], append, buffer);
   EXPECT_EQ(copied, "alpha");
 }
 

@@ -27,8 +27,10 @@ std::optional<ArchiveListing> List(const Bytes& bytes) {
 
 std::string Data(ArchiveSource& source, const ArchiveItem& item) {
   std::string out;
-  CopyItemData(source, item,
-               [&](std::span<const std::uint8_t> chunk) { out.append(chunk.begin(), chunk.end()); });
+  std::vector<std::uint8_t> buffer(kChunkSize);
+  CopyItemData(
+      source, item, [&](std::span<const std::uint8_t> chunk) { out.append(chunk.begin(), chunk.end()); },
+      buffer);
   return out;
 }
 
@@ -318,19 +320,23 @@ TEST(ArchiveSourceUse, ShortReadsFromTheSourceAreCompleted) {
   EXPECT_EQ(Data(source, listing->items[1]), std::string(3000, 'b'));
 }
 
-TEST(ArchiveSourceUse, CopyGoesInChunksOfAtMost2048AndStopsAtAnEarlyEnd) {
+TEST(ArchiveSourceUse, CopyGoesInChunksOfAtMostTheBufferAndStopsAtAnEarlyEnd) {
   ArchiveBytes builder("c:\\", 1);
   builder.Item("a", std::string(5000, 'a'));
   const Bytes bytes = builder.ByteVector();
   MemoryArchiveSource source(bytes);
   const ArchiveItem item = ListArchive(source)->items.at(0);
+  std::vector<std::uint8_t> buffer(2048);
   std::vector<std::size_t> chunks;
-  EXPECT_EQ(CopyItemData(source, item, [&](std::span<const std::uint8_t> c) { chunks.push_back(c.size()); }),
+  EXPECT_EQ(CopyItemData(
+                source, item, [&](std::span<const std::uint8_t> c) { chunks.push_back(c.size()); }, buffer),
             5000u);
   EXPECT_EQ(chunks, (std::vector<std::size_t>{2048, 2048, 904}));
 
   Bytes shrunk = builder.ByteVector();
   shrunk.resize(shrunk.size() - 100);
   MemoryArchiveSource shrunkSource(shrunk);
-  EXPECT_EQ(CopyItemData(shrunkSource, item, [](std::span<const std::uint8_t>) {}), 4900u);
+  EXPECT_EQ(CopyItemData(
+                shrunkSource, item, [](std::span<const std::uint8_t>) {}, buffer),
+            4900u);
 }
