@@ -555,27 +555,4 @@ TEST(PropertiesChangeButtons, OfferTheirFileTypesFromTheWindowsFolder) {
   EXPECT_EQ(dialog.m_nIconIndex, 0);
 }
 
-TEST(PropertiesTemplates, EachLanguageHasItsCaption) {
-  const struct {
-    LanguageId language;
-    const char* caption;
-  } cases[] = {{Language::English, "Properties"},
-               {Language::German, "Eigenschaften"},
-               {Language::French, "Caract\xE9ristiques"},
-               {Language::Italian, "Propriet\xE0"}};
-  const std::string program = usersim::DorvexExePath();
-  for (const auto& c : cases) {
-    SetCurrentLanguage(c.language);
-    PropertiesDialog dialog;
-    dialog.m_strIconFile = Wide(program);
-    RunUserScenario(
-        [&](User& user) {
-          HWND window = user.WaitForDialog(c.caption);
-          EXPECT_EQ(DrawnIconCaption(user, window), "1 of " + std::to_string(PlatformIconCount(program)));
-          user.Click(window, IDCANCEL);
-        },
-        [&] { EXPECT_EQ(dialog.DoModal(), IDCANCEL) << c.caption; });
-  }
-}
-
 }  // namespace

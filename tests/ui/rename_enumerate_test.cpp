@@ -240,16 +240,3 @@ TEST_F(EnumerateTest, ExtensionAndStemEditsAreLimitedWhileTyping) {
   EXPECT_EQ(run.dialog.m_strExtension, L"jpe");
   EXPECT_EQ(run.dialog.m_strNewName, std::wstring(100, L's'));
 }
-
-TEST_F(EnumerateTest, EachLanguageHasItsOwnTemplate) {
-  const std::pair<LanguageId, const char*> languages[] = {{Language::English, "Enumerate"},
-                                                          {Language::German, "Z\xE4hle"},
-                                                          {Language::French, "Compte"},
-                                                          {Language::Italian, "Conti"}};
-  for (const auto& [language, caption] : languages) {
-    SetCurrentLanguage(language);
-    EnumerateDialog dialog;
-    RunUserScenario([&](User& user) { user.ClickCancel(user.WaitForDialog(caption)); },
-                    [&] { EXPECT_EQ(dialog.DoModal(), IDCANCEL); });
-  }
-}

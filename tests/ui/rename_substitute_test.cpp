@@ -223,17 +223,3 @@ TEST_F(SubstituteTest, OkWithBothEditsEmptyGivesTwoEmptyTexts) {
   EXPECT_EQ(dialog.m_strOriginal, L"");
   EXPECT_EQ(dialog.m_strNew, L"");
 }
-
-TEST_F(SubstituteTest, EachLanguageHasItsOwnTemplate) {
-  const std::pair<LanguageId, const char*> languages[] = {{Language::English, "Substitute"},
-                                                          {Language::German, "Ersetze"},
-                                                          {Language::French, "Substitue"},
-                                                          {Language::Italian, "Sostituisca"},
-                                                          {7, "Substitute"}};
-  for (const auto& [language, caption] : languages) {
-    SetCurrentLanguage(language);
-    SubstituteDialog dialog;
-    RunUserScenario([&](User& user) { user.ClickCancel(user.WaitForDialog(caption)); },
-                    [&] { EXPECT_EQ(dialog.DoModal(), IDCANCEL); });
-  }
-}
