@@ -104,10 +104,10 @@ const MessageMap<MainDialog>& MainDialog::GetMessageMap() {
 
 // The commands live in their features' folders. Those that act on the
 // listed files first settle what an earlier run left half-done there.
-void MainDialog::OnLowerCase() { RunSelectionCommand(SettledWindow(), IDC_LOWER_CASE); }
-void MainDialog::OnUpperCase() { RunSelectionCommand(SettledWindow(), IDC_UPPER_CASE); }
-void MainDialog::OnSubstitute() { RunSelectionCommand(SettledWindow(), IDC_SUBSTITUTE); }
-void MainDialog::OnDelete() { RunSelectionCommand(SettledWindow(), IDC_DELETE); }
+void MainDialog::OnLowerCase() { RunSelectionCommand(SettledWindow(), RenameOperation::LowerCase); }
+void MainDialog::OnUpperCase() { RunSelectionCommand(SettledWindow(), RenameOperation::UpperCase); }
+void MainDialog::OnSubstitute() { RunSelectionCommand(SettledWindow(), RenameOperation::Substitute); }
+void MainDialog::OnDelete() { RunSelectionCommand(SettledWindow(), RenameOperation::Delete); }
 void MainDialog::OnEnumerate() { EnumerateListedFiles(SettledWindow()); }
 void MainDialog::OnPrint() { PrintListing(*this); }
 void MainDialog::OnBackup() { BackUpListedFiles(SettledWindow()); }
