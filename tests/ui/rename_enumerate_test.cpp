@@ -93,16 +93,6 @@ TEST_F(EnumerateTest, AStemLetterTheCodePageLacksIsTakenAsTyped) {
                                                 L"0000.jpg"));
 }
 
-TEST_F(EnumerateTest, AFileThatCannotBeOpenedKeepsItsNameAndLeavesAGap) {
-  for (const char* name : {"a.txt", "b.txt", "c.txt"}) Add(name);
-  HeldOpen held(PathOf("b.txt"));
-  Enumerate(std::nullopt, std::nullopt, std::nullopt, [&](User& user) {
-    const auto box = user.ExpectMessageBox("Error", FileErrorMessage("b.txt", kLockedReason));
-    EXPECT_EQ(box.icon, MessageBoxIcon::Stop);
-  });
-  EXPECT_THAT(Names(), ElementsAre("NewFile0000.jpg", "NewFile0002.jpg", "b.txt"));
-}
-
 TEST_F(EnumerateTest, ANameTakenByAFileOutsideTheListFailsUnderSequence) {
   Add("a.txt", "a");
   Add("b.txt", "b");
