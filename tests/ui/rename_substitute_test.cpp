@@ -62,30 +62,6 @@ TEST_P(SubstituteTestOnEveryDisk, ATakenNameFailsUnderTheSubstituteTitleAndTheRu
   EXPECT_EQ(Content("IMG9.JPG"), "taken in capitals");
 }
 
-TEST_F(SubstituteTest, NamesWindowsWouldRefuseOrAlterFailAndNothingIsCreated) {
-  // A colon would name a stream, "nul.txt" the null device, a trailing dot
-  // would vanish from the name.
-  Add("a.b.txt", "colon");
-  Add("nul_x.txt", "device");
-  Add("end.txt", "dot");
-  SubstituteInAll(".", ":", [&](User& user, HWND) {
-    for (const char* name : {"a.b.txt", "end.txt", "nul_x.txt"}) {
-      const auto box = user.ExpectMessageBox("Substitute", FileErrorMessage(name, kBadNameReason));
-      EXPECT_EQ(box.icon, MessageBoxIcon::Stop);
-    }
-  });
-  SubstituteInAll("_x", "", [&](User& user, HWND) {
-    user.ExpectMessageBox("Substitute", FileErrorMessage("nul_x.txt", kBadNameReason));
-  });
-  SubstituteInAll("txt", "", [&](User& user, HWND) {
-    for (const char* name : {"a.b.txt", "end.txt", "nul_x.txt"})
-      user.ExpectMessageBox("Substitute", FileErrorMessage(name, kBadNameReason));
-  });
-  EXPECT_THAT(Names(), ElementsAre("a.b.txt", "end.txt", "nul_x.txt"));
-  EXPECT_EQ(Content("a.b.txt"), "colon");
-  EXPECT_EQ(Content("end.txt"), "dot");
-}
-
 TEST_F(SubstituteTest, CancelInTheDialogRenamesNothing) {
   Add("image7.jpg");
   RunMainWindow([&](User& user, HWND window) {
