@@ -46,7 +46,7 @@ void EditPropertiesOfFocusedFile(CommandWindow& window) {
   if (name.empty()) return;
 
   FileStatus status;
-  if (!File::GetStatus(name, status)) {
+  if (!File::GetStatus(window.ListedFolder() + name, status)) {
     // Removed or renamed since the list was filled.
     const DWORD error = GetLastError();
     window.ShowFileError(name, FileException::FromSystemError(error ? error : ERROR_FILE_NOT_FOUND, name),

@@ -1,7 +1,6 @@
 #include "ui/browsing_state.h"
 
 #include "framework/file.h"
-#include "framework/system_paths.h"
 #include "framework/text_case.h"
 
 std::wstring CurrentDrive;
@@ -23,12 +22,11 @@ bool IsDriveLetter(wchar_t c) { return (c >= L'a' && c <= L'z') || (c >= L'A' &&
 
 }  // namespace
 
-std::wstring ListedFolder() {
-  const std::wstring shown = ShownFolder();
-  const std::wstring current = WithTrailingBackslash(CurrentDirectory());
-  if (current.empty()) return shown;
-  const std::wstring shownFull = WithTrailingBackslash(FullPathOf(shown));
-  return SameTextIgnoringCase(shownFull, current) ? shown : current;
+std::wstring FolderEnteredByListing(const std::wstring& folder, const std::wstring& currentDirectory) {
+  const std::wstring entered = WithTrailingBackslash(currentDirectory);
+  if (entered.empty()) return folder;
+  const std::wstring folderFull = WithTrailingBackslash(FullPathOf(folder));
+  return SameTextIgnoringCase(folderFull, entered) ? WithTrailingBackslash(folder) : entered;
 }
 
 std::optional<DriveAndFolder> SplitFolderPath(std::wstring_view folderPath) {

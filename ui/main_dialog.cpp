@@ -104,10 +104,10 @@ const MessageMap<MainDialog>& MainDialog::GetMessageMap() {
 
 // The commands live in their features' folders. Those that act on the
 // listed files first settle what an earlier run left half-done there.
-void MainDialog::OnLowerCase() { RunSelectionCommand(SettledWindow(), IDC_LOWER_CASE); }
-void MainDialog::OnUpperCase() { RunSelectionCommand(SettledWindow(), IDC_UPPER_CASE); }
-void MainDialog::OnSubstitute() { RunSelectionCommand(SettledWindow(), IDC_SUBSTITUTE); }
-void MainDialog::OnDelete() { RunSelectionCommand(SettledWindow(), IDC_DELETE); }
+void MainDialog::OnLowerCase() { RunSelectionCommand(SettledWindow(), RenameOperation::LowerCase); }
+void MainDialog::OnUpperCase() { RunSelectionCommand(SettledWindow(), RenameOperation::UpperCase); }
+void MainDialog::OnSubstitute() { RunSelectionCommand(SettledWindow(), RenameOperation::Substitute); }
+void MainDialog::OnDelete() { RunSelectionCommand(SettledWindow(), RenameOperation::Delete); }
 void MainDialog::OnEnumerate() { EnumerateListedFiles(SettledWindow()); }
 void MainDialog::OnPrint() { PrintListing(*this); }
 void MainDialog::OnBackup() { BackUpListedFiles(SettledWindow()); }
@@ -195,7 +195,7 @@ std::optional<int> MainDialog::FocusedFilePosition() const {
   return static_cast<int>(caret);
 }
 
-std::wstring MainDialog::ListedFolder() const { return ::ListedFolder(); }
+std::wstring MainDialog::ListedFolder() const { return m_strListedFolder; }
 std::wstring MainDialog::TypedPattern() const { return FileSpec; }
 std::wstring MainDialog::ListedPattern() const { return PathSpec; }
 
@@ -232,6 +232,7 @@ bool MainDialog::ListFolder(const std::wstring& folder, const std::wstring& patt
   // The listing leaves the pattern alone in the path, to be applied in the
   // folder it entered, which a refill lists again.
   m_strListedPattern = listingPath;
+  m_strListedFolder = FolderEnteredByListing(folder, CurrentDirectory());
   static constexpr std::pair<int, UINT> folderListings[] = {
       {IDC_DIRECTORY_LIST, DDL_DIRECTORY | DDL_EXCLUSIVE},
       {IDC_DRIVE_LIST, DDL_DRIVES | DDL_EXCLUSIVE},
