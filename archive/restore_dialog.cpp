@@ -13,7 +13,7 @@
 #include "framework/file_dialog.h"
 #include "framework/folder_listing.h"
 #include "framework/list_box.h"
-#include "framework/plain_file_name.h"
+#include "framework/path_checks.h"
 #include "framework/string_format.h"
 #include "framework/text.h"
 #include "res/resource.h"

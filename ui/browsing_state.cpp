@@ -1,6 +1,7 @@
 #include "ui/browsing_state.h"
 
 #include "framework/file.h"
+#include "framework/path_checks.h"
 #include "framework/text_case.h"
 
 std::wstring CurrentDrive;
@@ -17,9 +18,6 @@ std::wstring WithTrailingBackslash(std::wstring folder) {
   return folder;
 }
 
-// Drive letters are the 26 of the Latin alphabet, whatever the locale.
-bool IsDriveLetter(wchar_t c) { return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z'); }
-
 }  // namespace
 
 std::wstring FolderEnteredByListing(const std::wstring& folder, const std::wstring& currentDirectory) {
@@ -30,9 +28,8 @@ std::wstring FolderEnteredByListing(const std::wstring& folder, const std::wstri
 }
 
 std::optional<DriveAndFolder> SplitFolderPath(std::wstring_view folderPath) {
-  const bool onDrive = folderPath.size() >= 3 && IsDriveLetter(folderPath[0]) && folderPath[1] == L':' &&
-                       folderPath[2] == L'\\';
-  if (!onDrive) return std::nullopt;
+  // The browsing strings hold backslashes alone.
+  if (!StartsWithDriveRoot(folderPath) || folderPath[2] != L'\\') return std::nullopt;
   return DriveAndFolder{std::wstring(folderPath.substr(0, 2)),
                         WithTrailingBackslash(std::wstring(folderPath.substr(2)))};
 }

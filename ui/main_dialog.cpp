@@ -4,7 +4,6 @@
 #include "app/localized_text.h"
 #include "app/stranded_file_check.h"
 #include "archive/backup_command.h"
-#include "archive/file_error_text.h"
 #include "archive/restore_command.h"
 #include "filetypes/properties_command.h"
 #include "framework/display_scale.h"
