@@ -27,7 +27,9 @@ class CommandWindow {
   // The entry with the focus: after a double-click, the clicked one.
   virtual std::optional<int> FocusedFilePosition() const = 0;
 
-  // The folder whose files the list holds, ending in a backslash.
+  // The folder whose files the list holds, ending in a backslash: a command
+  // reaches each listed file by this folder and its name, never through the
+  // process's current directory.
   virtual std::wstring ListedFolder() const = 0;
   // The pattern field as typed, and the pattern the last listing applied.
   virtual std::wstring TypedPattern() const = 0;

@@ -12,6 +12,7 @@
 #include "archive/whole_file_writer.h"
 #include "framework/file.h"
 #include "framework/file_dialog.h"
+#include "framework/local_time.h"
 #include "framework/string_format.h"
 #include "framework/text.h"
 #include "framework/text_case.h"
@@ -24,12 +25,6 @@ namespace {
 // Fixed English captions, whatever the language.
 constexpr const wchar_t* kBackupErrorCaption = L"Backup Error";
 constexpr const wchar_t* kErrorCaption = L"Error";
-
-LocalTime CurrentLocalTime() {
-  SYSTEMTIME now{};
-  GetLocalTime(&now);
-  return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond, now.wDayOfWeek};
-}
 
 // The size of an open file; nothing when the system cannot say.
 std::optional<std::uint64_t> LengthOf(const File& file) {

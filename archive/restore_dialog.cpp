@@ -11,7 +11,7 @@
 #include "archive/restore_run.h"
 #include "framework/file_dialog.h"
 #include "framework/list_box.h"
-#include "framework/plain_file_name.h"
+#include "framework/path_checks.h"
 #include "framework/string_format.h"
 #include "framework/text.h"
 #include "res/resource.h"

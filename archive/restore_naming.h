@@ -30,14 +30,9 @@ std::wstring PathInFolder(std::wstring_view folder, std::wstring_view name);
 
 // Whether an archive's folder may take restored files: a folder in the
 // device namespace ("\\.\", "\\?\") would make an item name such as
-// "PhysicalDrive0" a raw device, which no backup ever stores.
+// "PhysicalDrive0" a raw device, which no backup ever stores. Whether it
+// names a folder by itself is NamesAbsoluteFolder's (framework/path_checks.h).
 bool IsRestorableFolder(std::wstring_view folder);
-
-// Whether an archive's folder names a folder by itself: a drive letter, ":"
-// and a backslash, or a \\server\share. Anything else (empty, "docs\",
-// "c:docs\") would be resolved against whatever folder happens to be current.
-// Says nothing about the device namespaces: see IsRestorableFolder.
-bool NamesAbsoluteFolder(std::wstring_view folder);
 
 // The other spelling that keeps an item from being written: on a disk that
 // does not tell names apart by case, writing "a.txt" over a stored "A.txt"

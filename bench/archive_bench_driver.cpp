@@ -5,7 +5,9 @@
 //   archive_bench_driver <profile folder> <archive path> <empty restore folder> <result file>
 //                        <floor archive path> <empty floor restore folder> [floor-first]
 // The main window shows <profile folder>\Desktop, the folder that is stored.
+// First: the other system headers build on what it declares.
 #include <windows.h>
+
 #include <psapi.h>
 
 #include <atomic>
@@ -14,8 +16,8 @@
 #include <string>
 
 #include "app/current_language.h"
-#include "floor_run.h"
 #include "archive/restore_dialog.h"
+#include "floor_run.h"
 #include "framework/application.h"
 #include "framework/text.h"
 #include "res/resource.h"
@@ -195,8 +197,7 @@ int main(int argc, char** argv) {
                "restore_floor_seconds=%.3f\nbackup_run_seconds=%.3f\nrestore_run_seconds=%.3f\n"
                "peak_working_set_kib=%llu\n",
                backupSeconds, restoreSeconds, backupFloorSeconds, restoreFloorSeconds, backupRunSeconds,
-               restoreRunSeconds,
-               static_cast<unsigned long long>(memory.PeakWorkingSetSize / 1024));
+               restoreRunSeconds, static_cast<unsigned long long>(memory.PeakWorkingSetSize / 1024));
   std::fclose(result);
   return 0;
 }

@@ -115,8 +115,8 @@ void Backup(const std::vector<std::string>& names, const std::string& archivePat
 
 void Restore(const std::string& archivePath) {
   std::vector<char> buffer(kCopyBufferSize);
-  HANDLE archive =
-      CreateFileA(archivePath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE archive = CreateFileA(archivePath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
   if (archive == INVALID_HANDLE_VALUE) Die("CreateFileA (archive)");
   std::vector<char> header(kHeaderSize);
   if (ReadAll(archive, header.data(), kHeaderSize) != kHeaderSize) Die("ReadFile (header)");
@@ -153,8 +153,10 @@ void Move(const std::string& from, const std::string& to) {
 // spelling here, so the file goes through a temporary name.
 void ChangeCase(const std::string& name, bool upper) {
   std::string changed = name;
-  if (upper) CharUpperA(changed.data());
-  else CharLowerA(changed.data());
+  if (upper)
+    CharUpperA(changed.data());
+  else
+    CharLowerA(changed.data());
   Probe(name);
   Move(name, "~floor.tmp");
   Move("~floor.tmp", changed);
@@ -227,6 +229,7 @@ int main(int argc, char** argv) {
     RenameAll(names, operation);
   }
   QueryPerformanceCounter(&end);
-  std::printf("%.3f\n", static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart));
+  std::printf("%.3f\n",
+              static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart));
   return 0;
 }

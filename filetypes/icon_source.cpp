@@ -2,26 +2,10 @@
 
 #include "filetypes/file_type_registry.h"
 #include "framework/file.h"
+#include "framework/path_checks.h"
 #include "framework/system_paths.h"
 
 namespace {
-
-bool IsSeparator(wchar_t ch) { return ch == L'\\' || ch == L'/'; }
-
-bool IsDriveLetter(wchar_t ch) { return (ch >= L'a' && ch <= L'z') || (ch >= L'A' && ch <= L'Z'); }
-
-bool HasDrive(std::wstring_view path) {
-  return path.size() >= 3 && IsDriveLetter(path[0]) && path[1] == L':' && IsSeparator(path[2]);
-}
-
-bool IsUncPath(std::wstring_view path) {
-  return path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1]);
-}
-
-// "\\.\" and "\\?\" reach devices and raw paths, not files of a folder.
-bool IsDeviceNamespace(std::wstring_view path) {
-  return IsUncPath(path) && path.size() >= 4 && (path[2] == L'.' || path[2] == L'?') && IsSeparator(path[3]);
-}
 
 bool IsExistingFile(const std::wstring& path) {
   const std::optional<DWORD> attributes = File::GetAttributes(path);
@@ -41,15 +25,16 @@ std::optional<std::wstring> ResolveIconFile(std::wstring_view expandedIconFile,
                                             const std::vector<std::wstring>& folders,
                                             const std::function<bool(const std::wstring&)>& isFile) {
   const std::wstring_view name = expandedIconFile;
-  if (name.empty() || name == FileTypeRegistry::kNoIconFile || IsDeviceNamespace(name)) return std::nullopt;
-  const bool hasDrive = HasDrive(name);
+  if (name.empty() || name == FileTypeRegistry::kNoIconFile || IsDeviceNamespacePath(name))
+    return std::nullopt;
+  const bool hasDrive = StartsWithDriveRoot(name);
   if (name.find(L':', hasDrive ? 2 : 0) != std::wstring_view::npos) return std::nullopt;
-  if (hasDrive || IsUncPath(name)) return std::wstring(name);
-  if (IsSeparator(name[0])) return std::nullopt;
+  if (hasDrive || StartsWithTwoSeparators(name)) return std::wstring(name);
+  if (IsPathSeparator(name[0])) return std::nullopt;
   for (const std::wstring& folder : folders) {
     if (folder.empty()) continue;
     std::wstring candidate = folder;
-    if (!IsSeparator(candidate.back())) candidate += L'\\';
+    if (!IsPathSeparator(candidate.back())) candidate += L'\\';
     candidate += name;
     if (isFile(candidate)) return candidate;
   }

@@ -8,8 +8,8 @@
 #include "filetypes/icon_value.h"
 #include "filetypes/properties_dialog.h"
 #include "framework/file.h"
+#include "framework/string_format.h"
 
-#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -35,7 +35,7 @@ void ShowStatus(PropertiesDialog& dialog, const std::wstring& name, const FileSt
   dialog.m_strLastRead = FileTimeText(lastAccess);
   dialog.m_strLastAccessed = FileTimeText(status.lastWrite);
 
-  dialog.m_strSize = std::to_wstring(static_cast<std::int32_t>(static_cast<std::uint32_t>(status.size)));
+  dialog.m_strSize = SignedSizeText(status.size);
   dialog.m_strFileName = name;
 }
 
@@ -46,7 +46,7 @@ void EditPropertiesOfFocusedFile(CommandWindow& window) {
   if (name.empty()) return;
 
   FileStatus status;
-  if (!File::GetStatus(name, status)) {
+  if (!File::GetStatus(window.ListedFolder() + name, status)) {
     // Removed or renamed since the list was filled.
     const DWORD error = GetLastError();
     window.ShowFileError(name, FileException::FromSystemError(error ? error : ERROR_FILE_NOT_FOUND, name),

@@ -41,8 +41,6 @@ class Dialog {
   // (its message has been shown and the focus put back into the control).
   bool UpdateData(bool saveAndValidate = true);
 
-  int TemplateId() const { return m_templateId; }
-
  protected:
   virtual BOOL OnInitDialog();
   virtual void OnOK();

@@ -6,14 +6,12 @@
 
 namespace {
 
-// The handle's information and a search's find data name these fields alike.
-template <typename Info>
-void CopyStatus(const Info& info, FileStatus& status) {
-  status.created = info.ftCreationTime;
-  status.lastWrite = info.ftLastWriteTime;
-  status.lastAccess = info.ftLastAccessTime;
-  status.size = (static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
-  status.attributes = info.dwFileAttributes;
+void CopyStatus(const WIN32_FIND_DATAW& found, FileStatus& status) {
+  status.created = found.ftCreationTime;
+  status.lastWrite = found.ftLastWriteTime;
+  status.lastAccess = found.ftLastAccessTime;
+  status.size = (static_cast<std::uint64_t>(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
+  status.attributes = found.dwFileAttributes;
 }
 
 }  // namespace
@@ -90,13 +88,6 @@ void File::Close() {
 std::wstring File::GetFileName() const {
   const auto separator = m_strFilePath.find_last_of(L"\\/:");
   return separator == std::wstring::npos ? m_strFilePath : m_strFilePath.substr(separator + 1);
-}
-
-bool File::GetStatus(FileStatus& status) const {
-  BY_HANDLE_FILE_INFORMATION info{};
-  if (!GetFileInformationByHandle(m_handle.get(), &info)) return false;
-  CopyStatus(info, status);
-  return true;
 }
 
 bool File::GetStatus(std::wstring_view name, FileStatus& status) {

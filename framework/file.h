@@ -51,14 +51,11 @@ class File {
   // What was written reaches the disk before this returns.
   void Flush();
   void Close();
-  bool IsOpen() const { return static_cast<bool>(m_handle); }
 
-  // The full path the file was opened by, and its last component (the text
+  // The last component of the full path the file was opened by (the text
   // after the last "\", "/" or ":").
-  const std::wstring& GetFilePath() const { return m_strFilePath; }
   std::wstring GetFileName() const;
 
-  bool GetStatus(FileStatus& status) const;
   // Looks the name up in its folder (no need to open it).
   static bool GetStatus(std::wstring_view name, FileStatus& status);
   // GetFileAttributesExW: the attributes, or nullopt with the system error.

@@ -95,3 +95,11 @@ std::wstring_view FileCauseSentence(int cause) {
       return L"an unspecified error occurred";
   }
 }
+
+std::wstring FileErrorText(std::wstring_view name, int cause, FileErrorVerb verb) {
+  std::wstring text(name);
+  text +=
+      verb == FileErrorVerb::Opened ? L" could not be opened because\n" : L" could not be accessed because\n";
+  text += FileCauseSentence(cause);
+  return text;
+}

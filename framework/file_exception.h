@@ -29,6 +29,12 @@ int FileCauseFromSystemError(std::uint32_t systemError);
 // The sentence that completes "<name> could not be opened because".
 std::wstring_view FileCauseSentence(int cause);
 
+// The file-error text: the name, " could not be opened because" (or
+// "accessed", for a failure that no command caught and that may have come
+// from any call on the file), a line break and the sentence for the cause.
+enum class FileErrorVerb { Opened, Accessed };
+std::wstring FileErrorText(std::wstring_view name, int cause, FileErrorVerb verb = FileErrorVerb::Opened);
+
 class FileException {
  public:
   FileException() = default;

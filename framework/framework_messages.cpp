@@ -26,9 +26,9 @@ UncaughtExceptionReport ReportOfUncaughtException(std::exception_ptr error) {
   try {
     std::rethrow_exception(error);
   } catch (const FileException& failure) {
-    std::wstring text = failure.m_strFileName.empty() ? std::wstring(L"A file") : failure.m_strFileName;
-    text += L" could not be accessed because\n";
-    text += FileCauseSentence(failure.m_cause);
+    const std::wstring_view name =
+        failure.m_strFileName.empty() ? std::wstring_view(L"A file") : failure.m_strFileName;
+    std::wstring text = FileErrorText(name, failure.m_cause, FileErrorVerb::Accessed);
     if (!failure.m_strAftermath.empty()) text += L"\n" + failure.m_strAftermath;
     return {std::move(text), MB_ICONEXCLAMATION};
   } catch (const std::exception& failure) {

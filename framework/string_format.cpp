@@ -37,3 +37,7 @@ std::wstring FormatText(std::wstring_view format, std::initializer_list<FormatAr
   }
   return out;
 }
+
+std::wstring SignedSizeText(std::uint64_t size) {
+  return std::to_wstring(static_cast<std::int32_t>(static_cast<std::uint32_t>(size)));
+}

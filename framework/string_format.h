@@ -4,6 +4,7 @@
 #pragma once
 
 #include <concepts>
+#include <cstdint>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -28,3 +29,7 @@ class FormatArgument {
 // any other conversion stay as they stand. Each placeholder uses up the next
 // argument, even one of the other kind, so that the later ones still pair up.
 std::wstring FormatText(std::wstring_view format, std::initializer_list<FormatArgument> arguments);
+
+// A file's size as the listing and the Properties dialog show it: the low 32
+// bits read as a signed decimal number, so that 2 GiB shows as -2147483648.
+std::wstring SignedSizeText(std::uint64_t size);

@@ -3,7 +3,9 @@
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
+// First: the other system headers build on what it declares.
 #include <windows.h>
+
 #include <commctrl.h>
 #include <commdlg.h>
 #include <shellapi.h>

@@ -1,6 +1,7 @@
 #include "print/listing_pages.h"
 
 #include "framework/file.h"
+#include "framework/local_time.h"
 #include "framework/print_text.h"
 
 #include <optional>
@@ -19,23 +20,13 @@ UniqueFont ListingFont(HDC printer) {
   return CreateFontNamed(height, L"");
 }
 
-std::optional<LocalTime> ToLocalTime(const FILETIME& time) {
-  SYSTEMTIME universal{};
-  SYSTEMTIME local{};
-  if (!FileTimeToSystemTime(&time, &universal)) return std::nullopt;
-  // The zone's rules for that date, so a summer time stamp reads as summer time.
-  if (!SystemTimeToTzSpecificLocalTime(nullptr, &universal, &local)) local = universal;
-  return LocalTime{local.wYear,   local.wMonth,  local.wDay,      local.wHour,
-                   local.wMinute, local.wSecond, local.wDayOfWeek};
-}
-
 // The listed file as it is now, looked up in the listed folder itself so that
 // a file of the same name elsewhere can never stand in for it.
 std::optional<ListedFile> ReadListedFile(const std::wstring& folder, const std::wstring& name) {
   FileStatus status;
   if (!File::GetStatus(folder + name, status)) return std::nullopt;
   const FILETIME& created = IsZeroFileTime(status.created) ? status.lastWrite : status.created;
-  const std::optional<LocalTime> createdLocal = ToLocalTime(created);
+  const std::optional<LocalTime> createdLocal = LocalTimeOf(created, WhenZoneFails::GiveUniversalTime);
   if (!createdLocal) return std::nullopt;
   return ListedFile{status.size, status.attributes, *createdLocal};
 }

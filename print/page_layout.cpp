@@ -1,5 +1,6 @@
 #include "print/page_layout.h"
 
+#include "framework/string_format.h"
 #include "framework/text_case.h"
 
 #include <algorithm>
@@ -60,10 +61,6 @@ std::wstring AttributeLetters(std::uint32_t attributes) {
   return letters;
 }
 
-std::wstring SizeText(std::uint64_t size) {
-  return std::to_wstring(static_cast<std::int32_t>(static_cast<std::uint32_t>(size)));
-}
-
 std::wstring CreationTimeText(const LocalTime& time) {
   return ToLowerCase(FormatTime(time, kCreationTimePattern));
 }
@@ -75,7 +72,7 @@ ListingRow MakeListingRow(std::wstring_view name, const std::optional<ListedFile
     row.size = kMissingFileMark;
     return row;
   }
-  row.size = SizeText(file->size);
+  row.size = SignedSizeText(file->size);
   row.attributes = AttributeLetters(file->attributes);
   row.created = CreationTimeText(file->created);
   return row;

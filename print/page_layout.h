@@ -70,9 +70,6 @@ std::wstring PageHeaderText(int pageNumber, std::wstring_view pathText);
 // "a---", "-rh-": archive 0x20, read-only 0x01, hidden 0x02, system 0x04.
 std::wstring AttributeLetters(std::uint32_t attributes);
 
-// The low 32 bits of the size as a signed decimal number.
-std::wstring SizeText(std::uint64_t size);
-
 // "mar 05,1997 02:15:33"
 std::wstring CreationTimeText(const LocalTime& time);
 

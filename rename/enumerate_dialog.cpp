@@ -31,11 +31,6 @@ const MessageMap<EnumerateDialog>& EnumerateDialog::GetMessageMap() {
   return map;
 }
 
-BOOL EnumerateDialog::OnInitDialog() {
-  Dialog::OnInitDialog();
-  return TRUE;
-}
-
 void EnumerateDialog::DoDataExchange(DataExchange& exchange) {
   DDX_Text(exchange, IDC_ENUMERATE_EXTENSION, m_strExtension);
   DDV_MaxChars(exchange, m_strExtension, kMaxExtensionLength);

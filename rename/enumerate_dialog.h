@@ -17,7 +17,6 @@ class EnumerateDialog : public MappedDialog<EnumerateDialog> {
   std::wstring m_strNewName;
 
  protected:
-  BOOL OnInitDialog() override;
   void DoDataExchange(DataExchange& exchange) override;
 
  private:

@@ -1,25 +1,15 @@
 #include "rename/numbered_name_rules.h"
 
-namespace {
-
-bool HoldsForbiddenCharacter(std::wstring_view text) {
-  for (const wchar_t character : text) {
-    if (character < 0x20) return true;
-    if (std::wstring_view(L"\\/:*?\"<>|").find(character) != std::wstring_view::npos) return true;
-  }
-  return false;
-}
-
-}  // namespace
+#include "framework/path_checks.h"
 
 NamePartFault StemFault(std::wstring_view stem) {
   // The number follows the stem, so a stem may end in anything a name may hold.
-  return HoldsForbiddenCharacter(stem) ? NamePartFault::ForbiddenCharacter : NamePartFault::None;
+  return HoldsForbiddenNameCharacter(stem) ? NamePartFault::ForbiddenCharacter : NamePartFault::None;
 }
 
 NamePartFault ExtensionFault(std::wstring_view extension) {
   if (extension.empty()) return NamePartFault::EmptyExtension;
-  if (HoldsForbiddenCharacter(extension)) return NamePartFault::ForbiddenCharacter;
+  if (HoldsForbiddenNameCharacter(extension)) return NamePartFault::ForbiddenCharacter;
   if (extension.back() == L'.' || extension.back() == L' ') return NamePartFault::ExtensionEndsBadly;
   return NamePartFault::None;
 }

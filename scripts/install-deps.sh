@@ -9,7 +9,7 @@ packages=(
   xvfb x11-utils imagemagick fonts-wine
   googletest
   cups cups-bsd printer-driver-cups-pdf poppler-utils
-  rename locales
+  rename locales clang-format
   fusefat fuse3 dosfstools
 )
 # Further packages for other tools of the repository (fuzzing, benchmarks...).

@@ -1,7 +1,7 @@
 #include "ui/browsing_state.h"
 
 #include "framework/file.h"
-#include "framework/system_paths.h"
+#include "framework/path_checks.h"
 #include "framework/text_case.h"
 
 std::wstring CurrentDrive;
@@ -18,23 +18,18 @@ std::wstring WithTrailingBackslash(std::wstring folder) {
   return folder;
 }
 
-// Drive letters are the 26 of the Latin alphabet, whatever the locale.
-bool IsDriveLetter(wchar_t c) { return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z'); }
-
 }  // namespace
 
-std::wstring ListedFolder() {
-  const std::wstring shown = ShownFolder();
-  const std::wstring current = WithTrailingBackslash(CurrentDirectory());
-  if (current.empty()) return shown;
-  const std::wstring shownFull = WithTrailingBackslash(FullPathOf(shown));
-  return SameTextIgnoringCase(shownFull, current) ? shown : current;
+std::wstring FolderEnteredByListing(const std::wstring& folder, const std::wstring& currentDirectory) {
+  const std::wstring entered = WithTrailingBackslash(currentDirectory);
+  if (entered.empty()) return folder;
+  const std::wstring folderFull = WithTrailingBackslash(FullPathOf(folder));
+  return SameTextIgnoringCase(folderFull, entered) ? WithTrailingBackslash(folder) : entered;
 }
 
 std::optional<DriveAndFolder> SplitFolderPath(std::wstring_view folderPath) {
-  const bool onDrive = folderPath.size() >= 3 && IsDriveLetter(folderPath[0]) && folderPath[1] == L':' &&
-                       folderPath[2] == L'\\';
-  if (!onDrive) return std::nullopt;
+  // The browsing strings hold backslashes alone.
+  if (!StartsWithDriveRoot(folderPath) || folderPath[2] != L'\\') return std::nullopt;
   return DriveAndFolder{std::wstring(folderPath.substr(0, 2)),
                         WithTrailingBackslash(std::wstring(folderPath.substr(2)))};
 }

@@ -1,6 +1,6 @@
-// Which folder the main window shows. Commands build full paths from
-// CurrentDrive + CurrentFolder; every refill of the lists also makes that
-// folder the process's current directory, so bare listed names resolve there.
+// Which folder the main window shows. Every refill of the lists also makes
+// the listed folder the process's current directory, where the file dialogs
+// start; the commands act by full paths in the listed folder instead.
 #pragma once
 #include <cstddef>
 #include <optional>
@@ -15,13 +15,12 @@ extern std::wstring PathSpec;       // CurrentDrive + CurrentFolder + FileSpec; 
 // CurrentDrive + CurrentFolder.
 std::wstring ShownFolder();
 
-// The folder whose files the file list holds, ending in a backslash. Usually
-// the one ShownFolder() names, spelled as it spells it. But a file pattern
-// that names a folder of its own ("sub\*.txt") makes the listing enter that
-// folder, and a folder that cannot be entered leaves the lists where they
-// were; then the current directory, which every listing leaves at the listed
-// folder, is the one that knows.
-std::wstring ListedFolder();
+// The folder a listing of `folder` entered, ending in a backslash, given
+// the current directory the listing left. Usually `folder` itself, spelled
+// as it spells it. But a file pattern that names a folder of its own
+// ("sub\*.txt") makes the listing enter that folder, which only the current
+// directory knows.
+std::wstring FolderEnteredByListing(const std::wstring& folder, const std::wstring& currentDirectory);
 
 // The longest folder-and-pattern path the listing may be given, in UTF-16
 // units: the listing service, and the path line it writes, hold MAX_PATH

@@ -14,11 +14,6 @@ void LanguageDialog::DoDataExchange(DataExchange& exchange) {
   DDX_Radio(exchange, IDC_LANGUAGE_ENGLISH, m_nLanguage);
 }
 
-BOOL LanguageDialog::OnInitDialog() {
-  Dialog::OnInitDialog();
-  return TRUE;
-}
-
 void ChangeStoredLanguage(const Dialog& owner) {
   LanguageDialog dialog;
   const UniqueRegKey key = OpenLanguageSettingKey();

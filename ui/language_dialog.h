@@ -13,7 +13,6 @@ class LanguageDialog : public Dialog {
 
  protected:
   void DoDataExchange(DataExchange& exchange) override;
-  BOOL OnInitDialog() override;
 };
 
 // The system-menu command: asks for a language, stores it for the next start

@@ -4,7 +4,6 @@
 #include "app/localized_text.h"
 #include "app/stranded_file_check.h"
 #include "archive/backup_command.h"
-#include "archive/file_error_text.h"
 #include "archive/restore_command.h"
 #include "filetypes/properties_command.h"
 #include "framework/display_scale.h"
@@ -104,10 +103,10 @@ const MessageMap<MainDialog>& MainDialog::GetMessageMap() {
 
 // The commands live in their features' folders. Those that act on the
 // listed files first settle what an earlier run left half-done there.
-void MainDialog::OnLowerCase() { RunSelectionCommand(SettledWindow(), IDC_LOWER_CASE); }
-void MainDialog::OnUpperCase() { RunSelectionCommand(SettledWindow(), IDC_UPPER_CASE); }
-void MainDialog::OnSubstitute() { RunSelectionCommand(SettledWindow(), IDC_SUBSTITUTE); }
-void MainDialog::OnDelete() { RunSelectionCommand(SettledWindow(), IDC_DELETE); }
+void MainDialog::OnLowerCase() { RunSelectionCommand(SettledWindow(), RenameOperation::LowerCase); }
+void MainDialog::OnUpperCase() { RunSelectionCommand(SettledWindow(), RenameOperation::UpperCase); }
+void MainDialog::OnSubstitute() { RunSelectionCommand(SettledWindow(), RenameOperation::Substitute); }
+void MainDialog::OnDelete() { RunSelectionCommand(SettledWindow(), RenameOperation::Delete); }
 void MainDialog::OnEnumerate() { EnumerateListedFiles(SettledWindow()); }
 void MainDialog::OnPrint() { PrintListing(*this); }
 void MainDialog::OnBackup() { BackUpListedFiles(SettledWindow()); }
@@ -195,7 +194,7 @@ std::optional<int> MainDialog::FocusedFilePosition() const {
   return static_cast<int>(caret);
 }
 
-std::wstring MainDialog::ListedFolder() const { return ::ListedFolder(); }
+std::wstring MainDialog::ListedFolder() const { return m_strListedFolder; }
 std::wstring MainDialog::TypedPattern() const { return FileSpec; }
 std::wstring MainDialog::ListedPattern() const { return PathSpec; }
 
@@ -232,6 +231,7 @@ bool MainDialog::ListFolder(const std::wstring& folder, const std::wstring& patt
   // The listing leaves the pattern alone in the path, to be applied in the
   // folder it entered, which a refill lists again.
   m_strListedPattern = listingPath;
+  m_strListedFolder = FolderEnteredByListing(folder, CurrentDirectory());
   static constexpr std::pair<int, UINT> folderListings[] = {
       {IDC_DIRECTORY_LIST, DDL_DIRECTORY | DDL_EXCLUSIVE},
       {IDC_DRIVE_LIST, DDL_DRIVES | DDL_EXCLUSIVE},

@@ -49,6 +49,9 @@ class MainDialog : public MappedDialog<MainDialog>, public CommandWindow {
   // What the lists were last filled with: the pattern as the listing applied
   // it in the listed folder.
   std::wstring m_strListedPattern;
+  // The folder that listing entered, ending in a backslash: what the
+  // commands act on, whatever the current directory is meanwhile.
+  std::wstring m_strListedFolder;
   // Looked up once: under Wine every GetDlgItem asks the server for the
   // window's children, which a command reading each listed name would pay
   // for every file.

@@ -1,5 +1,6 @@
 // A stand-in for the main window, as a command sees it: a list of names in
-// a folder, and a record of what the command asked of the window.
+// a folder, and a record of what the command asked of the window (each
+// message box's text, each file error's name).
 #pragma once
 #include "app/command_window.h"
 
@@ -15,7 +16,7 @@ class FakeCommandWindow : public CommandWindow {
   HWND OwnerWindow() const override { return nullptr; }
   int MessageBox(std::wstring_view text, std::wstring_view, UINT) const override {
     m_messages.emplace_back(text);
-    return IDOK;
+    return m_answer;
   }
   void ShowFileError(std::wstring_view name, const FileException&, const wchar_t*) const override {
     m_messages.emplace_back(name);
@@ -34,9 +35,12 @@ class FakeCommandWindow : public CommandWindow {
   void EnableSelectionCommands(bool) override {}
 
   const std::vector<std::wstring>& Messages() const { return m_messages; }
+  // What every message box answers from now on.
+  void AnswerWith(int answer) { m_answer = answer; }
 
  private:
   std::wstring m_folder;
   std::vector<std::wstring> m_names;
   mutable std::vector<std::wstring> m_messages;
+  int m_answer = IDOK;
 };

@@ -1,6 +1,8 @@
 // Entry point of the UI tests: the common controls are registered once per
 // process, as the program does at start-up.
+// First: the other system headers build on what it declares.
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include <gmock/gmock.h>

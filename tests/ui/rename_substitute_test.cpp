@@ -42,31 +42,6 @@ INSTANTIATE_TEST_SUITE_P(Disks, SubstituteTestOnEveryDisk, kEveryDisk, DiskName)
 
 }  // namespace
 
-TEST_F(SubstituteTest, ReplacesTheFirstOccurrenceFoundRegardlessOfCase) {
-  for (const char* name : {"image7.jpg", "Image34.JPG", "car_image9.jpg", "image_image.jpg", "photo.jpg"})
-    Add(name, name);
-  SubstituteInAll("image", "img");
-  EXPECT_THAT(Names(), ElementsAre("car_img9.jpg", "img34.JPG", "img7.jpg", "img_image.jpg", "photo.jpg"));
-  EXPECT_EQ(Content("img34.JPG"), "Image34.JPG");
-}
-
-TEST_F(SubstituteTest, EmptyNewRemovesAndEmptyOriginalPutsNewInFront) {
-  Add("image7.jpg");
-  SubstituteInAll("image", "");
-  EXPECT_THAT(Names(), ElementsAre("7.jpg"));
-  SubstituteInAll("", "img");
-  EXPECT_THAT(Names(), ElementsAre("img7.jpg"));
-}
-
-TEST_F(SubstituteTest, MatchesInTheExtensionAndReplacesOnlyTheFirstDot) {
-  Add("a.jpg");
-  Add("x.y.z");
-  SubstituteInAll("jpg", "jpeg");
-  EXPECT_THAT(Names(), ElementsAre("a.jpeg", "x.y.z"));
-  SubstituteInAll(".", "_");
-  EXPECT_THAT(Names(), ElementsAre("a_jpeg", "x_y.z"));
-}
-
 TEST_P(SubstituteTestOnEveryDisk, ATakenNameFailsUnderTheSubstituteTitleAndTheRunGoesOn) {
   // Taken as it is, and in another case.
   Add("image7.jpg", "mine");
@@ -85,30 +60,6 @@ TEST_P(SubstituteTestOnEveryDisk, ATakenNameFailsUnderTheSubstituteTitleAndTheRu
   EXPECT_EQ(Content("img7.jpg"), "already there");
   EXPECT_EQ(Content("image9.jpg"), "nine");
   EXPECT_EQ(Content("IMG9.JPG"), "taken in capitals");
-}
-
-TEST_F(SubstituteTest, NamesWindowsWouldRefuseOrAlterFailAndNothingIsCreated) {
-  // A colon would name a stream, "nul.txt" the null device, a trailing dot
-  // would vanish from the name.
-  Add("a.b.txt", "colon");
-  Add("nul_x.txt", "device");
-  Add("end.txt", "dot");
-  SubstituteInAll(".", ":", [&](User& user, HWND) {
-    for (const char* name : {"a.b.txt", "end.txt", "nul_x.txt"}) {
-      const auto box = user.ExpectMessageBox("Substitute", FileErrorMessage(name, kBadNameReason));
-      EXPECT_EQ(box.icon, MessageBoxIcon::Stop);
-    }
-  });
-  SubstituteInAll("_x", "", [&](User& user, HWND) {
-    user.ExpectMessageBox("Substitute", FileErrorMessage("nul_x.txt", kBadNameReason));
-  });
-  SubstituteInAll("txt", "", [&](User& user, HWND) {
-    for (const char* name : {"a.b.txt", "end.txt", "nul_x.txt"})
-      user.ExpectMessageBox("Substitute", FileErrorMessage(name, kBadNameReason));
-  });
-  EXPECT_THAT(Names(), ElementsAre("a.b.txt", "end.txt", "nul_x.txt"));
-  EXPECT_EQ(Content("a.b.txt"), "colon");
-  EXPECT_EQ(Content("end.txt"), "dot");
 }
 
 TEST_F(SubstituteTest, CancelInTheDialogRenamesNothing) {
@@ -139,29 +90,6 @@ TEST_F(SubstituteTest, ALetterTheCodePageLacksIsTakenAsTyped) {
     user.Click(window, IDCANCEL);
   });
   EXPECT_THAT(m_folder.WideNames(), ElementsAre(L"\u0101.txt"));
-}
-
-TEST_F(SubstituteTest, FilesThatCannotBeOpenedAreReportedBeforeTheDialogAppears) {
-  for (const char* name : {"image1.jpg", "image2.jpg", "image3.jpg"}) Add(name);
-  HeldOpen first(PathOf("image1.jpg"));
-  HeldOpen second(PathOf("image2.jpg"));
-  RunMainWindow([&](User& user, HWND window) {
-    user.Click(window, IDC_SELECT_ALL);
-    user.Click(window, IDC_SUBSTITUTE);
-    for (const char* name : {"image1.jpg", "image2.jpg"}) {
-      const auto box = user.WaitForMessageBox("Error");
-      EXPECT_EQ(box.text, FileErrorMessage(name, kLockedReason));
-      EXPECT_FALSE(user.FindWindowTitled("Substitute"));
-      user.Answer(box, IDOK);
-    }
-    HWND dialog = user.WaitForDialog("Substitute");
-    user.Type(dialog, IDC_SUBSTITUTE_ORIGINAL, "image");
-    user.Type(dialog, IDC_SUBSTITUTE_NEW, "img");
-    user.ClickOk(dialog);
-    WaitForCommandEnd(user, window);
-    user.Click(window, IDCANCEL);
-  });
-  EXPECT_THAT(Names(), ElementsAre("image1.jpg", "image2.jpg", "img3.jpg"));
 }
 
 TEST_F(SubstituteTest, DialogStartsEmptyWithTheFocusInOriginalAndChecksLengthsAtOk) {

@@ -20,3 +20,11 @@ TEST(FormatText, WhatNoArgumentFitsStaysAsItStands) {
   EXPECT_EQ(FormatText(L"%d files in %s", {L"x", L"c:\\"}), L"%d files in c:\\");  // x was used up
   EXPECT_EQ(FormatText(L"%x %", {}), L"%x %");
 }
+
+TEST(SignedSizeText, IsTheLow32BitsSigned) {
+  EXPECT_EQ(SignedSizeText(0), L"0");
+  EXPECT_EQ(SignedSizeText(12345), L"12345");
+  EXPECT_EQ(SignedSizeText(0x7FFFFFFFu), L"2147483647");
+  EXPECT_EQ(SignedSizeText(0x80000000u), L"-2147483648");
+  EXPECT_EQ(SignedSizeText(0x100000005ull), L"5");
+}

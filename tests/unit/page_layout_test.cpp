@@ -86,14 +86,6 @@ TEST(ListingTexts, AttributeLetters) {
   EXPECT_EQ(AttributeLetters(0x10 | 0x80), L"----");  // directory, normal
 }
 
-TEST(ListingTexts, SizeIsTheLow32BitsSigned) {
-  EXPECT_EQ(SizeText(0), L"0");
-  EXPECT_EQ(SizeText(12345), L"12345");
-  EXPECT_EQ(SizeText(0x7FFFFFFFu), L"2147483647");
-  EXPECT_EQ(SizeText(0x80000000u), L"-2147483648");
-  EXPECT_EQ(SizeText(0x100000005ull), L"5");
-}
-
 TEST(ListingTexts, CreationTimeIsLowerCased) {
   EXPECT_EQ(CreationTimeText(LocalTime{1997, 3, 5, 14, 15, 33, 3}), L"mar 05,1997 02:15:33");
   EXPECT_EQ(CreationTimeText(LocalTime{2024, 12, 31, 0, 0, 0, 2}), L"dec 31,2024 12:00:00");

@@ -1,4 +1,4 @@
-#include "framework/plain_file_name.h"
+#include "framework/path_checks.h"
 
 #include <algorithm>
 #include <array>
@@ -9,13 +9,7 @@ namespace {
 // In UTF-16 units, as the file systems count a name's length.
 constexpr std::size_t kMaxComponentLength = 255;
 
-bool IsForbiddenCharacter(wchar_t c) {
-  if (c < 0x20) {
-    return true;
-  }
-  constexpr std::wstring_view kForbidden = L"\\/:*?\"<>|";
-  return kForbidden.find(c) != std::wstring_view::npos;
-}
+bool IsDriveLetter(wchar_t c) { return (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z'); }
 
 // Only ASCII letters: Windows matches device names by them alone.
 wchar_t AsciiUpper(wchar_t c) { return (c >= L'a' && c <= L'z') ? static_cast<wchar_t>(c - L'a' + L'A') : c; }
@@ -55,11 +49,44 @@ bool IsDeviceName(std::wstring_view name) {
 
 }  // namespace
 
+bool IsPathSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
+
+bool StartsWithDriveRoot(std::wstring_view path) {
+  return path.size() >= 3 && IsDriveLetter(path[0]) && path[1] == L':' && IsPathSeparator(path[2]);
+}
+
+bool StartsWithTwoSeparators(std::wstring_view path) {
+  return path.size() >= 2 && IsPathSeparator(path[0]) && IsPathSeparator(path[1]);
+}
+
+bool IsDeviceNamespacePath(std::wstring_view path) {
+  if (path.size() < 4 || !IsPathSeparator(path[0]) || !IsPathSeparator(path[3])) return false;
+  const bool win32Devices = IsPathSeparator(path[1]) && (path[2] == L'.' || path[2] == L'?');
+  const bool objectManager = path[1] == L'?' && path[2] == L'?';
+  return win32Devices || objectManager;
+}
+
+bool NamesAbsoluteFolder(std::wstring_view folder) {
+  if (StartsWithDriveRoot(folder)) return true;
+  // \\server\share: both parts present.
+  if (folder.size() < 5 || !StartsWithTwoSeparators(folder) || IsPathSeparator(folder[2])) return false;
+  const std::wstring_view rest = folder.substr(2);
+  const auto separator = rest.find_first_of(L"\\/");
+  return separator != std::wstring_view::npos && separator + 1 < rest.size() &&
+         !IsPathSeparator(rest[separator + 1]);
+}
+
+bool HoldsForbiddenNameCharacter(std::wstring_view text) {
+  constexpr std::wstring_view kForbidden = L"\\/:*?\"<>|";
+  return std::ranges::any_of(
+      text, [&](wchar_t c) { return c < 0x20 || kForbidden.find(c) != std::wstring_view::npos; });
+}
+
 bool IsPlainFileName(std::wstring_view name) {
   if (name.empty() || name.size() > kMaxComponentLength) {
     return false;
   }
-  if (std::ranges::any_of(name, IsForbiddenCharacter)) {
+  if (HoldsForbiddenNameCharacter(name)) {
     return false;
   }
   // Covers "." and "..": Windows drops trailing dots and blanks.
