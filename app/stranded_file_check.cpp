@@ -4,15 +4,14 @@
 #include "app/localized_text.h"
 #include "framework/file.h"
 #include "framework/folder_listing.h"
+#include "framework/path_checks.h"
 #include "framework/window_text.h"
 
 namespace {
 
 class FolderOnDisk final : public StrandedFileFolder {
  public:
-  explicit FolderOnDisk(std::wstring folder) : m_folder(std::move(folder)) {
-    if (!m_folder.ends_with(L'\\') && !m_folder.ends_with(L'/')) m_folder += L'\\';
-  }
+  explicit FolderOnDisk(std::wstring folder) : m_folder(FolderWithSeparator(std::move(folder))) {}
 
   // Every temporary name ends so; the wildcard spares reading out the rest.
   std::vector<std::wstring> CandidateNames() override { return FileNamesMatching(PathOf(L"*.tmp")); }

@@ -1,6 +1,7 @@
 #include "app/stranded_files.h"
 
 #include "app/temporary_name.h"
+#include "framework/path_checks.h"
 
 #include <algorithm>
 #include <optional>
@@ -29,15 +30,8 @@ bool NeedsTelling(StrandedFate fate) {
   return fate != StrandedFate::BroughtBack && fate != StrandedFate::Removed;
 }
 
-std::wstring PathOf(std::wstring_view folder, std::wstring_view name) {
-  std::wstring path(folder);
-  if (!path.empty() && path.back() != L'\\' && path.back() != L'/') path += L'\\';
-  path += name;
-  return path;
-}
-
 std::wstring LineFor(std::wstring_view folder, const StrandedFile& file) {
-  std::wstring line = PathOf(folder, file.temporaryName);
+  std::wstring line = PathInFolder(folder, file.temporaryName);
   const std::wstring& original = file.originalName;
   switch (file.fate) {
     case StrandedFate::NameTaken:

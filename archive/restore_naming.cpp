@@ -23,13 +23,6 @@ std::wstring RestoreFilterFor(std::wstring_view extension) {
   return ToLowerCase(FormatText(L"%s file (*.%s)|*.%s||", {extension, extension, extension}));
 }
 
-std::wstring PathInFolder(std::wstring_view folder, std::wstring_view name) {
-  std::wstring path(folder);
-  if (!path.empty() && path.back() != L'\\' && path.back() != L'/' && path.back() != L':') path += L'\\';
-  path += name;
-  return path;
-}
-
 bool IsRestorableFolder(std::wstring_view folder) { return !IsDeviceNamespacePath(folder); }
 
 std::optional<std::wstring> CaseTwinInTheWay(std::wstring_view itemName,

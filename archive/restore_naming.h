@@ -24,10 +24,6 @@ std::wstring DerivedExtension(std::wstring_view itemName);
 // The save dialog's filter for an extension: "%s file (*.%s)|*.%s||", lowered.
 std::wstring RestoreFilterFor(std::wstring_view extension);
 
-// The folder followed by the name, with a backslash put between them when
-// the folder ends in none (an archive made elsewhere may lack it).
-std::wstring PathInFolder(std::wstring_view folder, std::wstring_view name);
-
 // Whether an archive's folder may take restored files: a folder in the
 // device namespace ("\\.\", "\\?\") would make an item name such as
 // "PhysicalDrive0" a raw device, which no backup ever stores. Whether it

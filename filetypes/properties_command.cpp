@@ -29,10 +29,8 @@ void ShowStatus(PropertiesDialog& dialog, const std::wstring& name, const FileSt
   dialog.m_bHidden = (status.attributes & FILE_ATTRIBUTE_HIDDEN) != 0;
   dialog.m_bSystem = (status.attributes & FILE_ATTRIBUTE_SYSTEM) != 0;
 
-  const FILETIME& created = IsZeroFileTime(status.created) ? status.lastWrite : status.created;
-  const FILETIME& lastAccess = IsZeroFileTime(status.lastAccess) ? status.lastWrite : status.lastAccess;
-  dialog.m_strCreated = FileTimeText(created);
-  dialog.m_strLastRead = FileTimeText(lastAccess);
+  dialog.m_strCreated = FileTimeText(status.CreatedOrLastWrite());
+  dialog.m_strLastRead = FileTimeText(status.LastAccessOrLastWrite());
   dialog.m_strLastAccessed = FileTimeText(status.lastWrite);
 
   dialog.m_strSize = SignedSizeText(status.size);

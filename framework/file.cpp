@@ -138,5 +138,3 @@ std::uint32_t File::TryRemove(std::wstring_view name) {
 }
 
 void File::ThrowLastError(DWORD error) const { throw FileException::FromSystemError(error, m_strFilePath); }
-
-bool IsZeroFileTime(const FILETIME& time) { return time.dwLowDateTime == 0 && time.dwHighDateTime == 0; }

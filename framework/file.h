@@ -9,12 +9,24 @@
 #include <string>
 #include <string_view>
 
+// Windows' "no time stamp": a zero FILETIME.
+inline bool IsZeroFileTime(const FILETIME& time) {
+  return time.dwLowDateTime == 0 && time.dwHighDateTime == 0;
+}
+
 struct FileStatus {
   FILETIME created{};
   FILETIME lastWrite{};
   FILETIME lastAccess{};
   std::uint64_t size = 0;
   DWORD attributes = 0;
+
+  // A disk that keeps no creation or access time reports zero for it; the
+  // last write is the best that is known then.
+  const FILETIME& CreatedOrLastWrite() const { return IsZeroFileTime(created) ? lastWrite : created; }
+  const FILETIME& LastAccessOrLastWrite() const {
+    return IsZeroFileTime(lastAccess) ? lastWrite : lastAccess;
+  }
 };
 
 // The full path of a possibly relative path; the path itself when the
@@ -78,6 +90,3 @@ class File {
   UniqueFileHandle m_handle;
   std::wstring m_strFilePath;
 };
-
-// Windows' "no time stamp": a zero FILETIME.
-bool IsZeroFileTime(const FILETIME& time);

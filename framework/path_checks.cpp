@@ -95,3 +95,15 @@ bool IsPlainFileName(std::wstring_view name) {
   }
   return !IsDeviceName(name);
 }
+
+std::wstring FolderWithSeparator(std::wstring folder) {
+  if (!folder.empty() && !IsPathSeparator(folder.back())) folder += L'\\';
+  return folder;
+}
+
+std::wstring PathInFolder(std::wstring_view folder, std::wstring_view name) {
+  std::wstring path =
+      folder.ends_with(L':') ? std::wstring(folder) : FolderWithSeparator(std::wstring(folder));
+  path += name;
+  return path;
+}

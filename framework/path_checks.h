@@ -3,6 +3,7 @@
 // locale calls a letter, and "\" and "/" both separate.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 bool IsPathSeparator(wchar_t c);
@@ -33,3 +34,12 @@ bool HoldsForbiddenNameCharacter(std::wstring_view text);
 // under exactly that name as an ordinary file in the folder it is joined to:
 // no path parts, no stream or device, nothing the file system would trim.
 bool IsPlainFileName(std::wstring_view name);
+
+// The folder ready for a name to follow: a backslash added unless it ends in
+// a separator already. An empty folder stays empty.
+std::wstring FolderWithSeparator(std::wstring folder);
+
+// The folder followed by the name, with a backslash put between them when
+// the folder ends in none (an archive made elsewhere may lack it). A bare
+// "c:" is left as it is: a backslash would make it the drive's root.
+std::wstring PathInFolder(std::wstring_view folder, std::wstring_view name);

@@ -25,8 +25,8 @@ UniqueFont ListingFont(HDC printer) {
 std::optional<ListedFile> ReadListedFile(const std::wstring& folder, const std::wstring& name) {
   FileStatus status;
   if (!File::GetStatus(folder + name, status)) return std::nullopt;
-  const FILETIME& created = IsZeroFileTime(status.created) ? status.lastWrite : status.created;
-  const std::optional<LocalTime> createdLocal = LocalTimeOf(created, WhenZoneFails::GiveUniversalTime);
+  const std::optional<LocalTime> createdLocal =
+      LocalTimeOf(status.CreatedOrLastWrite(), WhenZoneFails::GiveUniversalTime);
   if (!createdLocal) return std::nullopt;
   return ListedFile{status.size, status.attributes, *createdLocal};
 }

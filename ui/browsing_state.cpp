@@ -11,31 +11,22 @@ std::wstring PathSpec;
 
 std::wstring ShownFolder() { return CurrentDrive + CurrentFolder; }
 
-namespace {
-
-std::wstring WithTrailingBackslash(std::wstring folder) {
-  if (!folder.empty() && folder.back() != L'\\') folder += L'\\';
-  return folder;
-}
-
-}  // namespace
-
 std::wstring FolderEnteredByListing(const std::wstring& folder, const std::wstring& currentDirectory) {
-  const std::wstring entered = WithTrailingBackslash(currentDirectory);
+  const std::wstring entered = FolderWithSeparator(currentDirectory);
   if (entered.empty()) return folder;
-  const std::wstring folderFull = WithTrailingBackslash(FullPathOf(folder));
-  return SameTextIgnoringCase(folderFull, entered) ? WithTrailingBackslash(folder) : entered;
+  const std::wstring folderFull = FolderWithSeparator(FullPathOf(folder));
+  return SameTextIgnoringCase(folderFull, entered) ? FolderWithSeparator(folder) : entered;
 }
 
 std::optional<DriveAndFolder> SplitFolderPath(std::wstring_view folderPath) {
   // The browsing strings hold backslashes alone.
   if (!StartsWithDriveRoot(folderPath) || folderPath[2] != L'\\') return std::nullopt;
   return DriveAndFolder{std::wstring(folderPath.substr(0, 2)),
-                        WithTrailingBackslash(std::wstring(folderPath.substr(2)))};
+                        FolderWithSeparator(std::wstring(folderPath.substr(2)))};
 }
 
 std::wstring ParentFolderPath(std::wstring_view folderPath) {
-  std::wstring parent = WithTrailingBackslash(std::wstring(folderPath));
+  std::wstring parent = FolderWithSeparator(std::wstring(folderPath));
   const std::size_t root = parent.find(L'\\');
   if (root == std::wstring::npos) return parent;
   const std::size_t cut = parent.rfind(L'\\', parent.size() - 2);

@@ -9,6 +9,7 @@
 #include "framework/display_scale.h"
 #include "framework/file.h"
 #include "framework/list_box.h"
+#include "framework/path_checks.h"
 #include "framework/system_paths.h"
 #include "framework/unique_handles.h"
 #include "framework/window_text.h"
@@ -46,13 +47,6 @@ std::wstring SelectedListText(HWND list) {
   const LRESULT selected = SendMessageW(list, LB_GETCURSEL, 0, 0);
   if (selected == LB_ERR) return {};
   return ListBoxText(list, static_cast<int>(selected));
-}
-
-// A folder the system names (without a final backslash) as a path the window
-// moves to; empty, and so refused, when the system could not name it.
-std::wstring AsFolderPath(std::wstring folder) {
-  if (!folder.empty()) folder += L'\\';
-  return folder;
 }
 
 }  // namespace
@@ -290,8 +284,9 @@ void MainDialog::OnSelectNone() {
 void MainDialog::OnHomeDesktop() { ShowProfileFolder(L"Desktop"); }
 void MainDialog::OnHomePersonal() { ShowProfileFolder(L"Personal"); }
 void MainDialog::OnHomeFavorites() { ShowProfileFolder(L"Favorites"); }
-void MainDialog::OnHomeWindows() { ShowFolder(AsFolderPath(WindowsFolderPath())); }
-void MainDialog::OnHomeSystem() { ShowFolder(AsFolderPath(SystemFolderPath())); }
+// A folder the system could not name stays empty, and is refused as no folder.
+void MainDialog::OnHomeWindows() { ShowFolder(FolderWithSeparator(WindowsFolderPath())); }
+void MainDialog::OnHomeSystem() { ShowFolder(FolderWithSeparator(SystemFolderPath())); }
 
 void MainDialog::ShowProfileFolder(const wchar_t* subfolder) {
   const std::wstring profile = EnvironmentVariable(L"USERPROFILE");

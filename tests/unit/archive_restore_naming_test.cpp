@@ -17,13 +17,6 @@ TEST(ArchiveRestoreNaming, TheFilterIsLoweredAndEndsTheList) {
   EXPECT_EQ(RestoreFilterFor(L"ÉTÉ"), L"été file (*.été)|*.été||");
 }
 
-TEST(ArchiveRestoreNaming, TargetsJoinFolderAndNameWithOneBackslash) {
-  EXPECT_EQ(PathInFolder(L"c:\\data\\", L"a.txt"), L"c:\\data\\a.txt");
-  EXPECT_EQ(PathInFolder(L"c:\\data", L"a.txt"), L"c:\\data\\a.txt");
-  EXPECT_EQ(PathInFolder(L"c:", L"a.txt"), L"c:a.txt");
-  EXPECT_EQ(PathInFolder(L"", L"a.txt"), L"a.txt");
-}
-
 TEST(ArchiveRestoreNaming, FoldersInTheDeviceNamespacesTakeNoFiles) {
   EXPECT_TRUE(IsRestorableFolder(L"c:\\data\\"));
   EXPECT_FALSE(IsRestorableFolder(L"\\\\.\\"));

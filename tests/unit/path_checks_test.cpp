@@ -46,3 +46,11 @@ TEST(PathChecks, DeviceNamespacesAndFoldersNamedByThemselves) {
                                 L"\\\\server\\", L"\\\\\\share\\", L"1:\\", L"//./"})
     EXPECT_FALSE(NamesAbsoluteFolder(folder)) << folder;
 }
+
+TEST(PathChecks, FolderAndNameJoinWithOneBackslash) {
+  EXPECT_EQ(PathInFolder(L"c:\\data\\", L"a.txt"), L"c:\\data\\a.txt");
+  EXPECT_EQ(PathInFolder(L"c:\\data", L"a.txt"), L"c:\\data\\a.txt");
+  EXPECT_EQ(PathInFolder(L"c:/data/", L"a.txt"), L"c:/data/a.txt");
+  EXPECT_EQ(PathInFolder(L"c:", L"a.txt"), L"c:a.txt");
+  EXPECT_EQ(PathInFolder(L"", L"a.txt"), L"a.txt");
+}
