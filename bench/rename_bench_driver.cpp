@@ -45,12 +45,15 @@ std::atomic<Clock::rep> g_progressGone{0};
 HANDLE g_progressGoneEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
 
 LRESULT CALLBACK WatchProgressWindow(int code, WPARAM wParam, LPARAM lParam) {
-  if ((code == HCBT_ACTIVATE || code == HCBT_DESTROYWND) && GetDlgItem(reinterpret_cast<HWND>(wParam), IDC_PROGRESS_BAR)) {
+  if ((code == HCBT_ACTIVATE || code == HCBT_DESTROYWND) &&
+      GetDlgItem(reinterpret_cast<HWND>(wParam), IDC_PROGRESS_BAR)) {
     const Clock::rep now = Clock::now().time_since_epoch().count();
     if (code == HCBT_DESTROYWND) {
       g_progressGone = now;
       SetEvent(g_progressGoneEvent);
-    } else if (g_progressUp == 0) g_progressUp = now;
+    } else if (g_progressUp == 0) {
+      g_progressUp = now;
+    }
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -135,7 +138,8 @@ int main(int argc, char** argv) {
           WaitForSingleObject(g_progressGoneEvent, INFINITE);
           figure.seconds = SecondsUntilCommandEnd(user, main, started);
           figure.runSeconds =
-              std::chrono::duration<double>(Clock::duration(g_progressGone.load() - g_progressUp.load())).count();
+              std::chrono::duration<double>(Clock::duration(g_progressGone.load() - g_progressUp.load()))
+                  .count();
           if (!floorFirst) runFloor();
           if (mismatch.empty() && NamesIn(shown) != NamesIn(floorFolder)) mismatch = name;
           figures.push_back(figure);

@@ -28,7 +28,8 @@ std::string DiskName(const testing::TestParamInfo<Disk>& disk) {
 }
 
 RenameCommandTest::RenameCommandTest(Disk disk)
-    : m_profile(disk == Disk::Fat ? FatDiskFolderPath() : UniqueFolderPath(std::filesystem::temp_directory_path())) {}
+    : m_profile(disk == Disk::Fat ? FatDiskFolderPath()
+                                  : UniqueFolderPath(std::filesystem::temp_directory_path())) {}
 
 void RenameCommandTest::SetUp() { SetCurrentLanguage(Language::English); }
 

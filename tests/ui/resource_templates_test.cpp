@@ -172,8 +172,10 @@ TEST(ResourceTemplates, TranslatedPropertiesAndRestoreKeepTheEnglishPlaces) {
   // Italian widens the buttons and the group box of the icon column; the
   // other families keep every place.
   const std::vector<std::pair<int, Place>> italianProperties = {
-      {IDC_PROPERTIES_CHANGE_APPLICATION, {225, 120, 55, 15}}, {IDC_PROPERTIES_PREVIOUS_ICON, {230, 65, 45, 15}},
-      {IDC_PROPERTIES_NEXT_ICON, {230, 15, 45, 15}},           {IDC_PROPERTIES_ICON_GROUP, {225, 5, 55, 80}},
+      {IDC_PROPERTIES_CHANGE_APPLICATION, {225, 120, 55, 15}},
+      {IDC_PROPERTIES_PREVIOUS_ICON, {230, 65, 45, 15}},
+      {IDC_PROPERTIES_NEXT_ICON, {230, 15, 45, 15}},
+      {IDC_PROPERTIES_ICON_GROUP, {225, 5, 55, 80}},
       {IDC_PROPERTIES_CHANGE_ICON_FILE, {225, 95, 55, 14}}};
   const auto english = LoadDialogTemplate(IDD_PROPERTIES_EN);
   for (int id : kTemplateFamilies[5]) {
