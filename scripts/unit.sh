@@ -9,7 +9,7 @@ set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 source "$root/scripts/lib.sh"
-build_dir=${BUILD_DIR:-$root/build}
+build_dir=$(realpath -m "${BUILD_DIR:-$root/build}")
 
 "$root/scripts/install-deps.sh"
 cmake -S "$root" -B "$build_dir" \
@@ -30,4 +30,6 @@ trap 'exit 130' INT TERM
 export LANG=C.UTF-8
 unset LC_ALL
 make_throwaway_prefix "$work"
+# The tests make their scratch folders in the current directory.
+cd "$work"
 wine "$build_dir/tests/dorvex_unit_tests.exe" --gtest_brief=1 ${1:+"--gtest_filter=$1"}
