@@ -5,6 +5,8 @@
 #
 #   scripts/test.sh [extra ctest arguments, e.g. -R '^ui\.']
 #
+# With arguments only those tests run: no other code pages, no fuzzing.
+#
 # BUILD_DIR (default: build/) chooses the build folder.
 set -euo pipefail
 
@@ -192,7 +194,8 @@ if (($# == 0)); then
   done
 fi
 
-if [[ -f $root/scripts/fuzz.sh ]]; then
+# The whole run only: a run of some tests is for the edit-test loop.
+if (($# == 0)) && [[ -f $root/scripts/fuzz.sh ]]; then
   bash "$root/scripts/fuzz.sh" || failed=1
 fi
 
