@@ -10,6 +10,7 @@
 #include "framework/file.h"
 #include "framework/string_format.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -44,10 +45,9 @@ void EditPropertiesOfFocusedFile(CommandWindow& window) {
   if (name.empty()) return;
 
   FileStatus status;
-  if (!File::GetStatus(window.ListedFolder() + name, status)) {
+  if (const std::uint32_t error = File::GetStatus(window.ListedFolder() + name, status)) {
     // Removed or renamed since the list was filled.
-    const DWORD error = GetLastError();
-    window.ShowFileError(name, FileException::FromSystemError(error ? error : ERROR_FILE_NOT_FOUND, name),
+    window.ShowFileError(name, FileException::FromSystemError(error, name),
                          Text(LocalizedText::ErrorTitle, CurrentLanguage()).c_str());
     return;
   }

@@ -90,15 +90,18 @@ std::wstring File::GetFileName() const {
   return separator == std::wstring::npos ? m_strFilePath : m_strFilePath.substr(separator + 1);
 }
 
-bool File::GetStatus(std::wstring_view name, FileStatus& status) {
-  const std::wstring path(name);
+std::uint32_t File::GetStatus(std::wstring_view path, FileStatus& status) {
+  const std::wstring pattern(path);
   // A wildcard would make the search report some other file.
-  if (path.empty() || path.find_first_of(L"*?") != std::wstring::npos) return false;
+  if (pattern.empty() || pattern.find_first_of(L"*?") != std::wstring::npos) return ERROR_INVALID_NAME;
   WIN32_FIND_DATAW found{};
-  UniqueFindHandle search(FindFirstFileW(path.c_str(), &found));
-  if (!search) return false;
+  UniqueFindHandle search(FindFirstFileW(pattern.c_str(), &found));
+  if (!search) {
+    const DWORD error = GetLastError();
+    return error != 0 ? error : ERROR_FILE_NOT_FOUND;
+  }
   CopyStatus(found, status);
-  return true;
+  return 0;
 }
 
 std::optional<DWORD> File::GetAttributes(std::wstring_view path, DWORD* systemError) {

@@ -68,8 +68,9 @@ class File {
   // after the last "\", "/" or ":").
   std::wstring GetFileName() const;
 
-  // Looks the name up in its folder (no need to open it).
-  static bool GetStatus(std::wstring_view name, FileStatus& status);
+  // Looks the file up in its folder (no need to open it); 0 or the system's
+  // error code, taken where the lookup failed.
+  static std::uint32_t GetStatus(std::wstring_view path, FileStatus& status);
   // GetFileAttributesExW: the attributes, or nullopt with the system error.
   static std::optional<DWORD> GetAttributes(std::wstring_view path, DWORD* systemError = nullptr);
 

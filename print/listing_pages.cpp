@@ -24,7 +24,7 @@ UniqueFont ListingFont(HDC printer) {
 // a file of the same name elsewhere can never stand in for it.
 std::optional<ListedFile> ReadListedFile(const std::wstring& folder, const std::wstring& name) {
   FileStatus status;
-  if (!File::GetStatus(folder + name, status)) return std::nullopt;
+  if (File::GetStatus(folder + name, status) != 0) return std::nullopt;
   const std::optional<LocalTime> createdLocal =
       LocalTimeOf(status.CreatedOrLastWrite(), WhenZoneFails::GiveUniversalTime);
   if (!createdLocal) return std::nullopt;
