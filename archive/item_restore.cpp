@@ -2,19 +2,9 @@
 
 #include "archive/whole_file_writer.h"
 
-namespace {
-
-bool IsReadOnly(const std::wstring& path) {
-  const std::optional<DWORD> attributes = File::GetAttributes(path);
-  return attributes && (*attributes & FILE_ATTRIBUTE_READONLY);
-}
-
-}  // namespace
-
 bool RestoreItemData(archive_format::ArchiveSource& source, const std::wstring& archivePath,
                      const archive_format::ArchiveItem& item, const std::wstring& targetPath,
                      std::span<std::uint8_t> buffer) {
-  if (IsReadOnly(targetPath)) return false;
   WholeFileWriter target;
   if (!target.Open(targetPath, nullptr)) return false;
   try {

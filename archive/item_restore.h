@@ -8,9 +8,8 @@
 #include <span>
 #include <string>
 
-// False when the target cannot be created, which leaves it as it was: also
-// a file with the read-only attribute, which Windows would not let anyone
-// replace and which Wine, for a user allowed to write it, would.
+// False when the target cannot be created (WholeFileWriter::Open), which
+// leaves it as it was.
 // A failure midway (a full disk, an archive that cannot be read or ends
 // early) throws FileException once what was written is removed; an
 // existing target is then as it was.

@@ -14,8 +14,9 @@ bool WholeFileWriter::Open(const std::wstring& targetPath, FileException* error)
   Discard(nullptr);
   m_targetPath = FullPathOf(targetPath);
   if (const std::optional<DWORD> attributes = File::GetAttributes(m_targetPath)) {
-    // A folder cannot be replaced by a file.
-    if (*attributes & FILE_ATTRIBUTE_DIRECTORY) {
+    // A folder cannot be replaced by a file, nor, on Windows, a read-only
+    // file by anyone: refused here rather than once the new content is whole.
+    if (*attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) {
       if (error) *error = FileException::FromSystemError(ERROR_ACCESS_DENIED, m_targetPath);
       return false;
     }

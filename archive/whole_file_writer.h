@@ -16,7 +16,8 @@ class WholeFileWriter {
   ~WholeFileWriter() { Discard(nullptr); }
 
   // False, with *error naming the target, when nothing could be created
-  // (the target, if any, is left as it was).
+  // (the target, if any, is left as it was): also for a folder, and for a
+  // read-only file, which Windows would let nobody replace and Wine would.
   bool Open(const std::wstring& targetPath, FileException* error);
   bool ReplacesExisting() const { return m_replacesExisting; }
 

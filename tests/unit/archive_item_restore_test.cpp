@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "archive/memory_archive_source.h"
+#include "archive/whole_file_writer.h"
 #include "framework/win32.h"
 
 using namespace archive_format;
@@ -111,6 +112,27 @@ TEST(ItemRestore, TheTargetIsWhollyOldOrWhollyNewAndNothingElseIsLeft) {
     }
     EXPECT_EQ(NamesIn(folder), expectedNames);
   }
+  std::filesystem::remove_all(folder);
+}
+
+// Windows lets nobody replace a read-only file (Wine lets its owner), and no
+// file replaces a folder: both are refused before anything is written, for
+// Restore and Backup alike.
+TEST(WholeFileWriter, RefusesAReadOnlyFileAndAFolderBeforeWriting) {
+  const std::filesystem::path folder = std::filesystem::absolute("whole_file_writer_folder");
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder / "sub");
+  std::ofstream(folder / "kept.txt") << "old";
+  SetFileAttributesW((folder / "kept.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+  for (const char* name : {"kept.txt", "sub"}) {
+    WholeFileWriter writer;
+    FileException error;
+    EXPECT_FALSE(writer.Open((folder / name).wstring(), &error)) << name;
+    EXPECT_EQ(error.m_cause, FileCause::accessDenied) << name;
+  }
+  EXPECT_EQ(Content(folder / "kept.txt"), "old");
+  EXPECT_EQ(NamesIn(folder), (std::vector<std::string>{"kept.txt", "sub"}));
+  SetFileAttributesW((folder / "kept.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
   std::filesystem::remove_all(folder);
 }
 
