@@ -9,11 +9,7 @@ constexpr std::size_t kCharactersRead = 31;
 
 bool IsBlank(char ch) { return ch == ' ' || ch == '\t'; }
 
-}  // namespace
-
-std::optional<std::uint32_t> ParseUnsignedField(std::string_view text) {
-  text = text.substr(0, kCharactersRead);
-
+std::optional<std::uint32_t> ParseAsciiField(std::string_view text) {
   std::size_t begin = 0;
   while (begin < text.size() && IsBlank(text[begin])) ++begin;
   std::size_t end = text.size();
@@ -34,6 +30,8 @@ std::optional<std::uint32_t> ParseUnsignedField(std::string_view text) {
   return negative ? static_cast<std::uint32_t>(0u - value) : value;
 }
 
+}  // namespace
+
 std::optional<std::uint32_t> ParseUnsignedField(std::wstring_view text) {
   text = text.substr(0, kCharactersRead);
   std::string ascii;
@@ -42,5 +40,5 @@ std::optional<std::uint32_t> ParseUnsignedField(std::wstring_view text) {
     if (ch > 0x7F) return std::nullopt;
     ascii += static_cast<char>(ch);
   }
-  return ParseUnsignedField(std::string_view(ascii));
+  return ParseAsciiField(ascii);
 }
