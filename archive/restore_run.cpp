@@ -27,7 +27,7 @@ SpellingsByCase NamesOf(const DecodedNames& names) {
 // stored spelling. A character beyond 16 bits takes two units: "*" stands for
 // both, so that no half of it is left in the pattern.
 std::wstring SpellingsPattern(const std::wstring& name) {
-  const bool pair = name.size() >= 2 && IS_HIGH_SURROGATE(name[0]) && IS_LOW_SURROGATE(name[1]);
+  const bool pair = CharacterLengthAt(name, 0) == 2;
   std::wstring pattern = name;
   pattern.replace(0, pair ? 2 : 1, pair ? L"*" : L"?");
   return pattern;

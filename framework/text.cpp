@@ -18,12 +18,9 @@ bool TakesNoFlags(unsigned codePage) {
 bool FitsInInt(std::size_t size) { return size <= static_cast<std::size_t>(INT_MAX); }
 
 bool HasLoneSurrogate(std::wstring_view text) {
-  for (std::size_t at = 0; at < text.size(); ++at) {
-    if (IS_HIGH_SURROGATE(text[at]) && at + 1 < text.size() && IS_LOW_SURROGATE(text[at + 1])) {
-      ++at;
-    } else if (IS_HIGH_SURROGATE(text[at]) || IS_LOW_SURROGATE(text[at])) {
+  for (std::size_t at = 0; at < text.size(); at += CharacterLengthAt(text, at)) {
+    if (CharacterLengthAt(text, at) == 1 && (IS_HIGH_SURROGATE(text[at]) || IS_LOW_SURROGATE(text[at])))
       return true;
-    }
   }
   return false;
 }
@@ -60,6 +57,10 @@ std::optional<std::string> Encode(std::wstring_view text, unsigned codePage, DWO
 
 unsigned SystemCodePage() { return GetACP(); }
 
+std::size_t CharacterLengthAt(std::wstring_view text, std::size_t at) {
+  return IS_HIGH_SURROGATE(text[at]) && at + 1 < text.size() && IS_LOW_SURROGATE(text[at + 1]) ? 2 : 1;
+}
+
 std::wstring WideFromWestern(std::string_view bytes) {
   return Decode(bytes, kWesternCodePage, 0).value_or(std::wstring());
 }
@@ -84,8 +85,7 @@ std::optional<std::string> BytesInCodePage(std::wstring_view text, unsigned code
 
 std::wstring FirstCharacterMissingFrom(std::wstring_view text, unsigned codePage) {
   for (std::size_t at = 0; at < text.size();) {
-    const bool pair = IS_HIGH_SURROGATE(text[at]) && at + 1 < text.size() && IS_LOW_SURROGATE(text[at + 1]);
-    const std::wstring_view character = text.substr(at, pair ? 2 : 1);
+    const std::wstring_view character = text.substr(at, CharacterLengthAt(text, at));
     if (!BytesInCodePage(character, codePage)) return std::wstring(character);
     at += character.size();
   }

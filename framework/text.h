@@ -4,6 +4,7 @@
 // Every conversion here is exact: no best-fit look-alikes, no dropped bytes.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,6 +23,10 @@ std::optional<std::wstring> WideFromCodePage(std::string_view bytes, unsigned co
 // its characters (no best-fit spelling is ever taken for it).
 // A lone surrogate is no character, and is refused in every code page.
 std::optional<std::string> BytesInCodePage(std::wstring_view text, unsigned codePage);
+
+// The UTF-16 units of the character that begins at `at`: 2 for a surrogate
+// pair, else 1.
+std::size_t CharacterLengthAt(std::wstring_view text, std::size_t at);
 
 // The first character of `text` (a surrogate pair counts as one) that the
 // code page lacks; empty when it has all of them.
