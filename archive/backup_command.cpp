@@ -51,19 +51,22 @@ StoreRun StoreListedFiles(CommandWindow& window, RunProgress& pace, WholeFileWri
   FileException error;
   StoreRun run;
   std::vector<std::uint8_t> buffer(kCopyBufferSize);
+  // A file that cannot be stored is told, over the latest name, and skipped.
+  const auto refuse = [&](const std::wstring& text, std::wstring_view caption) {
+    pace.FlushStatus();
+    window.MessageBox(text, caption, MB_ICONSTOP);
+  };
   for (int i = 0; i < count; ++i) {
     const std::wstring name = window.ListedFileName(i);
     const std::optional<std::string> nameBytes = BytesInCodePage(name, codePage);
     if (!nameBytes) {
-      pace.FlushStatus();
-      window.MessageBox(NameNotInCodePageText(name, FirstCharacterMissingFrom(name, codePage), codePage),
-                        Text(LocalizedText::ErrorTitle, language), MB_ICONSTOP);
+      refuse(NameNotInCodePageText(name, FirstCharacterMissingFrom(name, codePage), codePage),
+             Text(LocalizedText::ErrorTitle, language));
       continue;
     }
     const auto itemHeader = EncodeItemHeader(*nameBytes, 0);
     if (!itemHeader) {
-      pace.FlushStatus();
-      window.MessageBox(NameTooLongText(name), kErrorCaption, MB_ICONSTOP);
+      refuse(NameTooLongText(name), kErrorCaption);
       continue;
     }
     File source;
@@ -74,14 +77,12 @@ StoreRun StoreListedFiles(CommandWindow& window, RunProgress& pace, WholeFileWri
     }
     const std::optional<std::uint64_t> size = LengthOf(source);
     if (!size) {
-      pace.FlushStatus();
-      window.MessageBox(FileSizeUnknownText(name), kErrorCaption, MB_ICONSTOP);
+      refuse(FileSizeUnknownText(name), kErrorCaption);
       continue;
     }
     const auto dataSize = StorableDataSize(*size);
     if (!dataSize) {
-      pace.FlushStatus();
-      window.MessageBox(FileTooLargeText(name), kErrorCaption, MB_ICONSTOP);
+      refuse(FileTooLargeText(name), kErrorCaption);
       continue;
     }
     pace.SetStatus(name);
