@@ -19,10 +19,11 @@ bool PacedProgress::MomentPassedSince(std::uint64_t tick) {
 void PacedProgress::SetStatus(std::wstring text) {
   m_strPendingStatus = std::move(text);
   m_bStatusPending = true;
-  if (!m_bStatusShown || MomentPassedSince(m_nStatusShownAt)) FlushStatus();
+  if (!m_bStatusShown || MomentPassedSince(m_nStatusShownAt)) ShowLatest();
 }
 
-void PacedProgress::FlushStatus() {
+void PacedProgress::ShowLatest() {
+  if (m_nLatestPosition >= 0 && m_nLatestPosition != m_nPosition) ShowPosition(m_nLatestPosition);
   if (!m_bStatusPending) return;
   m_progress.SetStatusText(m_strPendingStatus);
   m_bStatusPending = false;
@@ -33,10 +34,14 @@ void PacedProgress::FlushStatus() {
 void PacedProgress::SetPosition(int index, int count) {
   m_nIndex = index;
   m_nCount = count;
-  const int position = static_cast<int>(100.0 / static_cast<double>(count) * static_cast<double>(index));
+  m_nLatestPosition = static_cast<int>(100.0 / static_cast<double>(count) * static_cast<double>(index));
   // The first position at once; after that at most one move a moment, which
   // also handles the window's waiting messages (repaints) now and then.
   if (m_nPosition >= 0 && !MomentPassedSince(m_nPositionSetAt)) return;
+  ShowPosition(m_nLatestPosition);
+}
+
+void PacedProgress::ShowPosition(int position) {
   m_progress.SetPercent(position);
   m_nPosition = position;
   m_nPositionSetAt = GetTickCount64();
@@ -54,6 +59,6 @@ bool PacedProgress::TakeCancelRequest() {
   const bool requested = m_progress.TakeCancelRequest();
   m_looking += Clock::now() - now;
   if (!requested) return false;
-  FlushStatus();
+  ShowLatest();
   return true;
 }

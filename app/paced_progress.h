@@ -9,7 +9,8 @@
 // that is every poll, so a press is noticed at the next file; where each
 // look is a round trip to a server that costs as much as a small file (Wine),
 // a press is noticed within a few milliseconds. Before the run stops for
-// the user (a question or a message box), the latest name is shown.
+// the user (a question or a message box), the latest name and position are
+// shown.
 #pragma once
 #include "app/progress_dialog.h"
 #include "app/run_progress.h"
@@ -35,11 +36,12 @@ class PacedProgress final : public RunProgress {
   // Whether Cancel was pressed since the last poll; the latest name is shown
   // first, for the question that follows.
   bool TakeCancelRequest() override;
-  // Shows the latest name at once.
-  void FlushStatus() override;
+  // Shows the latest name and position at once.
+  void ShowLatest() override;
 
  private:
   static bool MomentPassedSince(std::uint64_t tick);
+  void ShowPosition(int position);
   bool InLastPolls() const;
 
   ProgressDialog& m_progress;
@@ -47,7 +49,8 @@ class PacedProgress final : public RunProgress {
   bool m_bStatusPending = false;
   bool m_bStatusShown = false;
   std::uint64_t m_nStatusShownAt = 0;
-  int m_nPosition = -1;
+  int m_nPosition = -1;  // shown
+  int m_nLatestPosition = -1;
   std::uint64_t m_nPositionSetAt = 0;
   int m_nIndex = -1;
   int m_nCount = 0;

@@ -6,6 +6,10 @@
 
 namespace {
 
+// The bar's range: positions are percentages.
+constexpr int kRangeLow = 0;
+constexpr int kRangeHigh = 100;
+
 HWND TopLevelOwnerOf(HWND window) {
   while (window && (GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD)) window = GetParent(window);
   return window;
@@ -48,9 +52,8 @@ BOOL ProgressDialog::OnInitDialog() {
   m_hBar = GetDlgItem(IDC_PROGRESS_BAR);
   m_hPercentText = GetDlgItem(IDC_PROGRESS_PERCENT);
   m_hStatusText = GetDlgItem(IDC_PROGRESS_STATUS);
-  SendMessageW(m_hBar, PBM_SETRANGE, 0, MAKELPARAM(m_nRangeLow, m_nRangeHigh));
-  SendMessageW(m_hBar, PBM_SETSTEP, m_nStepSize, 0);
-  SendMessageW(m_hBar, PBM_SETPOS, m_nRangeLow, 0);
+  SendMessageW(m_hBar, PBM_SETRANGE, 0, MAKELPARAM(kRangeLow, kRangeHigh));
+  SendMessageW(m_hBar, PBM_SETPOS, kRangeLow, 0);
   WriteWindowText(GetSafeHwnd(), m_strTitle);
   return TRUE;
 }
@@ -104,8 +107,7 @@ void ProgressDialog::DispatchPending() {
 }
 
 void ProgressDialog::ShowPercentText(int position) {
-  const int span = m_nRangeHigh - m_nRangeLow;
-  int percent = span != 0 ? (position - m_nRangeLow) * 100 / span : 0;
+  int percent = (position - kRangeLow) * 100 / (kRangeHigh - kRangeLow);
   if (percent != 100) percent %= 100;
   const std::wstring text = std::to_wstring(percent) + L'%';
   if (text != ReadWindowText(m_hPercentText)) WriteWindowText(m_hPercentText, text);

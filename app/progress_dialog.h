@@ -15,9 +15,6 @@ class ProgressDialog : public Dialog {
   static int TemplateIdFor(LanguageId language);
 
   std::wstring m_strTitle;  // set before ShowOver
-  int m_nRangeLow = 0;
-  int m_nRangeHigh = 100;
-  int m_nStepSize = 10;
   BOOL m_bCancelPressed = FALSE;
   BOOL m_bOwnerDisabled = FALSE;
 

@@ -11,8 +11,9 @@ class RunProgress {
   virtual void SetPosition(int index, int count) = 0;
   // Whether Cancel was pressed since the last poll.
   virtual bool TakeCancelRequest() = 0;
-  // Shows the latest item at once, before the run stops for the user.
-  virtual void FlushStatus() = 0;
+  // Shows the latest item and position at once, before the run stops for the
+  // user: the bar and the status line then agree with the box.
+  virtual void ShowLatest() = 0;
 
  protected:
   ~RunProgress() = default;

@@ -34,6 +34,10 @@ std::wstring NameTooLongText(std::wstring_view name) {
   return NotStored(name, L"its name is longer than 511 characters.");
 }
 
+std::wstring ArchiveItselfText(std::wstring_view name) {
+  return NotStored(name, L"it is the backup file being written.");
+}
+
 std::wstring NameNotInCodePageText(std::wstring_view name, std::wstring_view missingCharacter,
                                    unsigned codePage) {
   return NotStored(name, L"its name has" + LackedBy(missingCharacter, codePage));

@@ -10,6 +10,8 @@
 std::wstring FileTooLargeText(std::wstring_view name);
 std::wstring FileSizeUnknownText(std::wstring_view name);
 std::wstring NameTooLongText(std::wstring_view name);
+// Backup: the listed file is the archive being written.
+std::wstring ArchiveItselfText(std::wstring_view name);
 // Backup: the archive keeps names in the system's code page, which lacks
 // `missingCharacter` of this one.
 std::wstring NameNotInCodePageText(std::wstring_view name, std::wstring_view missingCharacter,

@@ -12,6 +12,7 @@
 #include "archive/whole_file_writer.h"
 #include "framework/file.h"
 #include "framework/file_dialog.h"
+#include "framework/file_identity.h"
 #include "framework/local_time.h"
 #include "framework/string_format.h"
 #include "framework/text.h"
@@ -43,7 +44,7 @@ struct StoreRun {
 // Appends an item for each listed file that can be stored, until the list
 // ends or the user confirms Cancel.
 StoreRun StoreListedFiles(CommandWindow& window, RunProgress& pace, WholeFileWriter& archive,
-                          unsigned codePage) {
+                          const ExcludedFile& archiveFile, unsigned codePage) {
   using namespace archive_format;
   const LanguageId language = CurrentLanguage();
   const int count = window.ListedFileCount();
@@ -53,7 +54,7 @@ StoreRun StoreListedFiles(CommandWindow& window, RunProgress& pace, WholeFileWri
   std::vector<std::uint8_t> buffer(kCopyBufferSize);
   // A file that cannot be stored is told, over the latest name, and skipped.
   const auto refuse = [&](const std::wstring& text, std::wstring_view caption) {
-    pace.FlushStatus();
+    pace.ShowLatest();
     window.MessageBox(text, caption, MB_ICONSTOP);
   };
   for (int i = 0; i < count; ++i) {
@@ -71,8 +72,14 @@ StoreRun StoreListedFiles(CommandWindow& window, RunProgress& pace, WholeFileWri
     }
     File source;
     if (!source.Open(folder + name, File::Mode::ReadExisting, &error)) {
-      pace.FlushStatus();
+      pace.ShowLatest();
       window.ShowFileError(name, error, kErrorCaption);
+      continue;
+    }
+    // The archive that this Backup replaces: storing it would nest every
+    // earlier Backup in the new one.
+    if (archiveFile.Is(source, folder + name)) {
+      refuse(ArchiveItselfText(name), kErrorCaption);
       continue;
     }
     const std::optional<std::uint64_t> size = LengthOf(source);
@@ -157,13 +164,14 @@ void BackUpListedFiles(CommandWindow& window) {
     window.ShowFileError(archivePath, error, kBackupErrorCaption);
     return;
   }
+  const ExcludedFile archiveFile(archivePath, window.ListedFolder());
   StoreRun run;
   try {
     archive.Write(emptyHeader->data(), static_cast<std::uint32_t>(emptyHeader->size()));
     progress.m_strTitle = Text(LocalizedText::BackupTitle, language);
     progress.ShowOver(window.OwnerWindow());
     PacedProgress pace(progress);
-    run = StoreListedFiles(window, pace, archive, codePage);
+    run = StoreListedFiles(window, pace, archive, archiveFile, codePage);
     if (run.cancelled && archive.ReplacesExisting()) {
       // The archive the user had stays whole rather than give way to a part of the new one.
       archive.Discard(nullptr);
@@ -172,7 +180,13 @@ void BackUpListedFiles(CommandWindow& window) {
       const auto finalHeader = EncodeHeader(*folderBytes, run.stored);
       archive.SeekToStart();
       archive.Write(finalHeader->data(), static_cast<std::uint32_t>(finalHeader->size()));
-      archive.Commit();
+      if (!archive.Commit(&error)) {
+        // Held open elsewhere, or made read-only meanwhile: the archive the
+        // user had stays, and nothing was backed up.
+        progress.DestroyWindow();
+        window.ShowFileError(archivePath, error, kBackupErrorCaption);
+        return;
+      }
     }
   } catch (FileException& failure) {
     archive.Discard(&failure);

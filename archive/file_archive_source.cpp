@@ -12,7 +12,7 @@ std::size_t FileArchiveSource::Read(void* buffer, std::size_t count) {
 void FileArchiveSource::SeekTo(std::uint64_t offset) {
   // Offsets past what a signed seek can reach cannot lie within any file.
   const auto reachable = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max());
-  m_file.Seek(static_cast<std::int64_t>(std::min(offset, reachable)), File::SeekFrom::Begin);
+  m_file.Seek(std::min(offset, reachable));
 }
 
 std::uint64_t FileArchiveSource::Length() { return m_file.GetLength(); }

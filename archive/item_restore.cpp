@@ -16,7 +16,8 @@ bool RestoreItemData(archive_format::ArchiveSource& source, const std::wstring& 
         buffer);
     // The archive was cut short since it was listed.
     if (copied < item.dataSize) throw FileException(FileCause::endOfFile, ERROR_HANDLE_EOF, archivePath);
-    target.Commit();
+    // A target that cannot be replaced is as one that cannot be created.
+    if (!target.Commit(nullptr)) return false;
   } catch (FileException& failure) {
     target.Discard(&failure);
     throw;

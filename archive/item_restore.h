@@ -8,8 +8,8 @@
 #include <span>
 #include <string>
 
-// False when the target cannot be created (WholeFileWriter::Open), which
-// leaves it as it was.
+// False when the target cannot be created or replaced (WholeFileWriter's
+// Open and Commit), which leaves it as it was.
 // A failure midway (a full disk, an archive that cannot be read or ends
 // early) throws FileException once what was written is removed; an
 // existing target is then as it was.

@@ -114,6 +114,12 @@ void RestoreDialog::ReportDamage(const ArchiveListing& listing) {
              Text(LocalizedText::ErrorTitle, CurrentLanguage()), MB_ICONEXCLAMATION);
 }
 
+bool RestoreDialog::RefusedOriginalFolder(const DecodedNames& names) {
+  const std::optional<std::wstring> refusal = OriginalFolderRefusal(m_strArchivePath, names.sourceFolder);
+  if (refusal) MessageBox(*refusal, Text(LocalizedText::RestoreTitle, CurrentLanguage()), MB_ICONSTOP);
+  return refusal.has_value();
+}
+
 void RestoreDialog::RestoreItem(BOOL bAskTarget) {
   const LanguageId language = CurrentLanguage();
   HWND list = GetDlgItem(IDC_RESTORE_ITEMS);
@@ -138,9 +144,11 @@ void RestoreDialog::RestoreItem(BOOL bAskTarget) {
   }
   const DecodedNames names = DecodeNames(*listing, SystemCodePage());
   const std::optional<std::wstring>& name = names.items[itemIndex];
-  const DialogBoxes boxes(*this);
-  if (!IsRestorable(boxes, itemIndex, name)) return;
-  if (!bAskTarget && !HasOriginalFolder(boxes, m_strArchivePath, names.sourceFolder)) return;
+  if (const std::optional<std::wstring> refusal = ItemRefusal(itemIndex, name)) {
+    MessageBox(*refusal, Text(LocalizedText::ErrorTitle, language), MB_ICONSTOP);
+    return;
+  }
+  if (!bAskTarget && RefusedOriginalFolder(names)) return;
 
   std::wstring targetPath;
   if (bAskTarget) {
@@ -152,7 +160,9 @@ void RestoreDialog::RestoreItem(BOOL bAskTarget) {
   }
   SettleStrandedFilesBeforeWriting(GetSafeHwnd(), FolderOfPath(targetPath));
   FileArchiveSource source(archive);
-  RestoreOneItem(boxes, {source, m_strArchivePath, *listing, names}, itemIndex, targetPath, !bAskTarget);
+  const ExcludedFile archiveFile(archive, m_strArchivePath, FolderOfPath(targetPath));
+  RestoreOneItem(DialogBoxes(*this), {source, m_strArchivePath, *listing, names, &archiveFile}, itemIndex,
+                 targetPath, !bAskTarget);
   archive.Close();
 }
 
@@ -180,9 +190,8 @@ void RestoreDialog::RestoreAllItems(BOOL bAskTarget) {
   if (listing->damage) ReportDamage(*listing);
   const DecodedNames names = DecodeNames(*listing, SystemCodePage());
 
-  const DialogBoxes boxes(*this);
   std::wstring folder = names.sourceFolder.value_or(std::wstring());
-  if (!bAskTarget && !HasOriginalFolder(boxes, m_strArchivePath, names.sourceFolder)) return;
+  if (!bAskTarget && RefusedOriginalFolder(names)) return;
   if (bAskTarget) {
     // The first item that can be written is offered; with none there is
     // nothing to ask about.
@@ -207,8 +216,10 @@ void RestoreDialog::RestoreAllItems(BOOL bAskTarget) {
   progress.ShowOver(GetSafeHwnd());
   PacedProgress pace(progress);
   FileArchiveSource source(archive);
-  const int restored = RestoreEveryItem(boxes, pace, {source, m_strArchivePath, *listing, names}, folder);
+  const ExcludedFile archiveFile(archive, m_strArchivePath, folder);
+  const int restored = RestoreEveryItem(DialogBoxes(*this), pace,
+                                        {source, m_strArchivePath, *listing, names, &archiveFile}, folder);
   archive.Close();
-  pace.FlushStatus();  // the summary comes up over the window
+  pace.ShowLatest();  // the summary comes up over the window
   showSummary(restored);
 }

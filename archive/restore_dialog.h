@@ -3,6 +3,7 @@
 #pragma once
 #include "app/language_id.h"
 #include "archive/archive_format.h"
+#include "archive/restore_naming.h"
 #include "framework/dialog.h"
 #include "framework/file.h"
 
@@ -39,4 +40,6 @@ class RestoreDialog : public MappedDialog<RestoreDialog> {
   // The listing of an opened archive; nothing when it is no backup archive.
   std::optional<archive_format::ArchiveListing> ListOpenedArchive(File& archive);
   void ReportDamage(const archive_format::ArchiveListing& listing);
+  // True, once said, when the items cannot go into the archive's own folder.
+  bool RefusedOriginalFolder(const DecodedNames& names);
 };

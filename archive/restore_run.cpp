@@ -44,32 +44,24 @@ std::optional<std::wstring> CaseTwinOnDisk(const SpellingsByCase& itemNames, con
                           itemNames);
 }
 
-}  // namespace
-
-bool HasOriginalFolder(const RestoreWindow& window, const std::wstring& archivePath,
-                       const std::optional<std::wstring>& folder) {
-  if (!folder) {
-    window.MessageBox(FolderNotValidText(archivePath, SystemCodePage()),
-                      Text(LocalizedText::RestoreTitle, CurrentLanguage()), MB_ICONSTOP);
-    return false;
-  }
-  // A folder in a device namespace is refused where the target is opened.
-  if (!IsRestorableFolder(*folder) || NamesAbsoluteFolder(*folder)) return true;
-  window.MessageBox(NoOriginalFolderText(archivePath), Text(LocalizedText::RestoreTitle, CurrentLanguage()),
-                    MB_ICONSTOP);
-  return false;
+bool IsTheArchive(const OpenedArchive& archive, const std::wstring& targetPath) {
+  return archive.file && archive.file->Is(targetPath);
 }
 
-bool IsRestorable(const RestoreWindow& window, std::size_t index, const std::optional<std::wstring>& name) {
-  const LanguageId language = CurrentLanguage();
-  if (!name) {
-    window.MessageBox(ItemNameNotValidText(index + 1, SystemCodePage()),
-                      Text(LocalizedText::ErrorTitle, language), MB_ICONSTOP);
-    return false;
-  }
-  if (IsPlainFileName(*name)) return true;
-  window.MessageBox(UnsafeItemNameText(*name), Text(LocalizedText::ErrorTitle, language), MB_ICONSTOP);
-  return false;
+}  // namespace
+
+std::optional<std::wstring> OriginalFolderRefusal(const std::wstring& archivePath,
+                                                  const std::optional<std::wstring>& folder) {
+  if (!folder) return FolderNotValidText(archivePath, SystemCodePage());
+  // A folder in a device namespace is refused where the target is opened.
+  if (!IsRestorableFolder(*folder) || NamesAbsoluteFolder(*folder)) return std::nullopt;
+  return NoOriginalFolderText(archivePath);
+}
+
+std::optional<std::wstring> ItemRefusal(std::size_t index, const std::optional<std::wstring>& name) {
+  if (!name) return ItemNameNotValidText(index + 1, SystemCodePage());
+  if (IsPlainFileName(*name)) return std::nullopt;
+  return UnsafeItemNameText(*name);
 }
 
 void RestoreOneItem(const RestoreWindow& window, const OpenedArchive& archive, std::size_t index,
@@ -85,7 +77,7 @@ void RestoreOneItem(const RestoreWindow& window, const OpenedArchive& archive, s
   // An archive's folder in a device namespace takes no file.
   const bool folderTakesFiles = !intoOriginalFolder || IsRestorableFolder(*archive.names.sourceFolder);
   std::vector<std::uint8_t> buffer(archive_format::kCopyBufferSize);
-  if (!folderTakesFiles ||
+  if (!folderTakesFiles || IsTheArchive(archive, targetPath) ||
       !RestoreItemData(archive.source, archive.path, archive.listing.items[index], targetPath, buffer))
     window.MessageBox(Text(LocalizedText::ArchiveReadError, CurrentLanguage()), targetPath, MB_OK);
 }
@@ -99,18 +91,21 @@ int RestoreEveryItem(const RestoreWindow& window, RunProgress& progress, const O
   int restored = 0;
   for (std::size_t i = 0; i < items.size(); ++i) {
     const std::optional<std::wstring>& name = archive.names.items[i];
-    if (IsRestorable(window, i, name)) {
+    if (const std::optional<std::wstring> refusal = ItemRefusal(i, name)) {
+      progress.ShowLatest();
+      window.MessageBox(*refusal, Text(LocalizedText::ErrorTitle, language), MB_ICONSTOP);
+    } else {
       const std::wstring targetPath = PathInFolder(folder, *name);
       // Every target, also one that cannot be created: its message names it.
       progress.SetStatus(targetPath);
       if (const auto twin = CaseTwinOnDisk(itemNames, folder, *name)) {
-        progress.FlushStatus();
+        progress.ShowLatest();
         window.MessageBox(CaseTwinText(*name, *twin), targetPath, MB_ICONSTOP);
-      } else if (IsRestorableFolder(folder) &&
+      } else if (IsRestorableFolder(folder) && !IsTheArchive(archive, targetPath) &&
                  RestoreItemData(archive.source, archive.path, items[i], targetPath, buffer)) {
         ++restored;
       } else {
-        progress.FlushStatus();
+        progress.ShowLatest();
         window.MessageBox(Text(LocalizedText::OpenOrCreateError, language), targetPath, MB_ICONSTOP);
       }
     }

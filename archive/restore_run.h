@@ -5,6 +5,7 @@
 #include "app/run_progress.h"
 #include "archive/archive_format.h"
 #include "archive/restore_naming.h"
+#include "framework/file_identity.h"
 #include "framework/win32.h"
 
 #include <cstddef>
@@ -27,26 +28,32 @@ struct OpenedArchive {
   const std::wstring& path;
   const archive_format::ArchiveListing& listing;
   const DecodedNames& names;
+  // The archive's file on disk, which no item may be written over while it
+  // is read; none for an archive that is no file.
+  const ExcludedFile* file = nullptr;
 };
 
-// False (after saying so) when the archive's folder is no folder by itself,
-// or no text in the system's code page.
-bool HasOriginalFolder(const RestoreWindow& window, const std::wstring& archivePath,
-                       const std::optional<std::wstring>& folder);
+// Why the items cannot go into the archive's own folder (it names none that
+// is a folder by itself, or none in the system's code page), shown under
+// the Restore title; nothing when they can.
+std::optional<std::wstring> OriginalFolderRefusal(const std::wstring& archivePath,
+                                                  const std::optional<std::wstring>& folder);
 
-// False (after saying so) for the item at `index` whose name is no text in
-// the system's code page, or not a plain file name.
-bool IsRestorable(const RestoreWindow& window, std::size_t index, const std::optional<std::wstring>& name);
+// Why the item at `index` cannot be restored (its name is no text in the
+// system's code page, or not a plain file name), shown under the error
+// title; nothing when it can.
+std::optional<std::wstring> ItemRefusal(std::size_t index, const std::optional<std::wstring>& name);
 
 // Writes the item at `index`, a restorable one, to `targetPath`; says so when
-// it cannot. Into the original folder, an item is refused where the folder
-// holds another item of the archive under its name in other case (a path
-// chosen in the save dialog was confirmed there, over any spelling).
+// it cannot, also when the target is the archive itself. Into the original folder, an item is refused where
+// the folder holds another item of the archive under its name in other case (a path chosen in the save dialog
+// was confirmed there, over any spelling).
 void RestoreOneItem(const RestoreWindow& window, const OpenedArchive& archive, std::size_t index,
                     const std::wstring& targetPath, bool intoOriginalFolder);
 
 // Writes every restorable item into `folder`, saying why for each one it
-// cannot, until the items end or the user confirms Cancel. Returns how many
-// were written.
+// cannot (the archive itself is no target) and going on with the next,
+// until the items end or the user confirms Cancel. Returns how many were
+// written.
 int RestoreEveryItem(const RestoreWindow& window, RunProgress& progress, const OpenedArchive& archive,
                      const std::wstring& folder);

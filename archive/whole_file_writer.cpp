@@ -72,16 +72,23 @@ void WholeFileWriter::Write(const void* buffer, std::uint32_t count) {
 }
 
 void WholeFileWriter::SeekToStart() {
-  OnTarget([&] { m_file.Seek(0, File::SeekFrom::Begin); });
+  OnTarget([&] { m_file.Seek(0); });
 }
 
-void WholeFileWriter::Commit() {
+bool WholeFileWriter::Commit(FileException* error) {
   OnTarget([&] {
     m_file.Flush();
     m_file.Close();
-    if (m_replacesExisting) File::Replace(m_writtenPath, m_targetPath);
   });
+  if (m_replacesExisting) {
+    if (const std::uint32_t failure = File::TryReplace(m_writtenPath, m_targetPath); failure != 0) {
+      if (error) *error = FileException::FromSystemError(failure, m_targetPath);
+      Discard(nullptr);
+      return false;
+    }
+  }
   m_pending = false;
+  return true;
 }
 
 void WholeFileWriter::Discard(FileException* failure) {

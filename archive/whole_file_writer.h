@@ -24,8 +24,12 @@ class WholeFileWriter {
   // Failures throw FileException naming the target, not a temporary name.
   void Write(const void* buffer, std::uint32_t count);
   void SeekToStart();
-  // Flushes, closes and puts the content in place.
-  void Commit();
+  // Flushes and closes (a failure throws, as a write's does), then puts the
+  // content in place. False, with *error naming the target, when the target
+  // cannot be replaced (held open elsewhere, made read-only meanwhile, access
+  // denied): that is the one file's failure, so the new content is removed
+  // and the target stays as it was.
+  bool Commit(FileException* error);
 
   // Removes what was written; an existing target stays as it was. Adds to
   // `failure` (when given) that a new file's partial content is gone.

@@ -32,9 +32,7 @@ bool File::Open(std::wstring_view path, Mode mode, FileException* error) {
   m_handle.reset();
   const std::wstring name(path);
   const DWORD access = mode == Mode::ReadExisting ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
-  const DWORD disposition = mode == Mode::ReadExisting      ? OPEN_EXISTING
-                            : mode == Mode::CreateReadWrite ? CREATE_ALWAYS
-                                                            : CREATE_NEW;
+  const DWORD disposition = mode == Mode::ReadExisting ? OPEN_EXISTING : CREATE_NEW;
   UniqueFileHandle handle(
       CreateFileW(name.c_str(), access, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!handle) {
@@ -60,12 +58,11 @@ void File::Write(const void* buffer, std::uint32_t count) {
   if (written != count) throw FileException(FileCause::diskFull, ERROR_DISK_FULL, m_strFilePath);
 }
 
-std::uint64_t File::Seek(std::int64_t offset, SeekFrom from) {
+std::uint64_t File::Seek(std::uint64_t offset) {
   LARGE_INTEGER distance;
-  distance.QuadPart = offset;
+  distance.QuadPart = static_cast<LONGLONG>(offset);
   LARGE_INTEGER position{};
-  if (!SetFilePointerEx(m_handle.get(), distance, &position, static_cast<DWORD>(from)))
-    ThrowLastError(GetLastError());
+  if (!SetFilePointerEx(m_handle.get(), distance, &position, FILE_BEGIN)) ThrowLastError(GetLastError());
   return static_cast<std::uint64_t>(position.QuadPart);
 }
 
@@ -83,11 +80,6 @@ void File::Close() {
   if (!m_handle) return;
   const HANDLE handle = m_handle.release();
   if (!CloseHandle(handle)) ThrowLastError(GetLastError());
-}
-
-std::wstring File::GetFileName() const {
-  const auto separator = m_strFilePath.find_last_of(L"\\/:");
-  return separator == std::wstring::npos ? m_strFilePath : m_strFilePath.substr(separator + 1);
 }
 
 std::uint32_t File::GetStatus(std::wstring_view path, FileStatus& status) {
@@ -123,11 +115,12 @@ std::uint32_t File::TryRename(std::wstring_view oldName, std::wstring_view newNa
   return MoveFileW(from.c_str(), to.c_str()) ? 0 : GetLastError();
 }
 
-void File::Replace(std::wstring_view newName, std::wstring_view existingName) {
+std::uint32_t File::TryReplace(std::wstring_view newName, std::wstring_view existingName) {
   const std::wstring from(newName);
   const std::wstring to(existingName);
-  if (!MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-    throw FileException::FromSystemError(GetLastError(), to);
+  return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+             ? 0
+             : GetLastError();
 }
 
 void File::Remove(std::wstring_view name) {

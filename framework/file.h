@@ -39,11 +39,9 @@ std::wstring FolderOfPath(std::wstring_view path);
 class File {
  public:
   enum class Mode {
-    ReadExisting,     // read access, the file must exist
-    CreateReadWrite,  // read and write access, an existing file is truncated
-    CreateNew,        // read and write access, fails when the name is taken
+    ReadExisting,  // read access, the file must exist
+    CreateNew,     // read and write access, fails when the name is taken
   };
-  enum class SeekFrom { Begin = FILE_BEGIN, Current = FILE_CURRENT, End = FILE_END };
 
   File() = default;
   File(File&&) = default;
@@ -58,15 +56,15 @@ class File {
   // Returns the bytes read, fewer than asked only at the end of the file.
   std::uint32_t Read(void* buffer, std::uint32_t count);
   void Write(const void* buffer, std::uint32_t count);
-  std::uint64_t Seek(std::int64_t offset, SeekFrom from);
+  // To `offset` bytes from the start.
+  std::uint64_t Seek(std::uint64_t offset);
   std::uint64_t GetLength() const;
   // What was written reaches the disk before this returns.
   void Flush();
   void Close();
 
-  // The last component of the full path the file was opened by (the text
-  // after the last "\", "/" or ":").
-  std::wstring GetFileName() const;
+  // For the framework's own queries of an open file (its identity).
+  HANDLE Handle() const { return m_handle.get(); }
 
   // Looks the file up in its folder (no need to open it); 0 or the system's
   // error code, taken where the lookup failed.
@@ -80,7 +78,8 @@ class File {
   static std::uint32_t TryRename(std::wstring_view oldName, std::wstring_view newName);
   // Puts `newName`'s file in place of `existingName`'s in one move, the
   // move itself on the disk before this returns.
-  static void Replace(std::wstring_view newName, std::wstring_view existingName);
+  // 0, or the system error (nothing thrown).
+  static std::uint32_t TryReplace(std::wstring_view newName, std::wstring_view existingName);
   static void Remove(std::wstring_view name);
   // DeleteFileW: 0, or the system error (nothing thrown).
   static std::uint32_t TryRemove(std::wstring_view name);

@@ -90,7 +90,7 @@ void RunRename(CommandWindow& window, RenameOperation operation, const std::vect
     const std::wstring name = window.ListedFileName(positions[static_cast<std::size_t>(i)]);
     FileException openError;
     if (!Opens(folder, name, openError)) {
-      progress.FlushStatus();
+      progress.ShowLatest();
       window.ShowFileError(name, openError, kOpenErrorCaption);
       progress.SetPosition(i, count);
       continue;
@@ -116,12 +116,12 @@ void RunRename(CommandWindow& window, RenameOperation operation, const std::vect
           File::Remove(folder + name);
         }
       } catch (const RenameLeftUnderTemporaryName& stranded) {
-        progress.FlushStatus();
+        progress.ShowLatest();
         window.MessageBox(
             LeftUnderTemporaryNameText(name, stranded.m_strNewName, stranded.m_strTemporaryName),
             failureCaption, MB_OK | MB_ICONSTOP);
       } catch (const FileException& error) {
-        progress.FlushStatus();
+        progress.ShowLatest();
         window.ShowFileError(name, error, failureCaption.c_str());
       }
       if (traits.showsNameWhenDone) progress.SetStatus(shownName);

@@ -123,7 +123,8 @@ BOOL MainDialog::OnInitDialog() {
   FileSpec = L"*.*";
   SetDlgItemText(IDC_FILE_SPEC, FileSpec);  // its change notification already refreshes once
   ShowStartFolder();
-  SettleStrandedFilesAtStart();
+  m_bSettlesShownFolders = true;
+  SettleNewlyShownFolder();
 
   // Only the Exit button ends the program here; a Restore dialog that never
   // showed has been reported and is no answer.
@@ -131,17 +132,22 @@ BOOL MainDialog::OnInitDialog() {
   return TRUE;
 }
 
-void MainDialog::SettleStrandedFilesAtStart() {
-  m_strStrandedFolder = ListedFolder();
-  m_strandedAtStart = SettleStrandedFilesIn(m_strStrandedFolder);
-  if (ChangedTheFolder(m_strandedAtStart)) FillLists();
-  if (!StrandedFilesText(m_strStrandedFolder, m_strandedAtStart).empty())
-    PostMessageW(GetSafeHwnd(), kReportStrandedFilesMessage, 0, 0);
+void MainDialog::SettleNewlyShownFolder() {
+  if (!m_bSettlesShownFolders || m_strListedFolder == m_strSettledFolder) return;
+  m_strSettledFolder = m_strListedFolder;
+  std::vector<StrandedFile> files = SettleStrandedFilesIn(m_strSettledFolder);
+  // Lists the same folder again, which settles nothing more.
+  if (ChangedTheFolder(files)) FillLists();
+  if (StrandedFilesText(m_strSettledFolder, files).empty()) return;
+  // Told once the window shows the folder, not from inside the browsing.
+  m_strandedToTell.emplace_back(m_strSettledFolder, std::move(files));
+  PostMessageW(GetSafeHwnd(), kReportStrandedFilesMessage, 0, 0);
 }
 
 std::optional<LRESULT> MainDialog::OnReportStrandedFiles() {
-  ReportStrandedFiles(GetSafeHwnd(), m_strStrandedFolder, m_strandedAtStart);
-  m_strandedAtStart.clear();
+  std::vector<std::pair<std::wstring, std::vector<StrandedFile>>> reports;
+  reports.swap(m_strandedToTell);
+  for (const auto& [folder, files] : reports) ReportStrandedFiles(GetSafeHwnd(), folder, files);
   return 0;
 }
 
@@ -235,6 +241,7 @@ bool MainDialog::ListFolder(const std::wstring& folder, const std::wstring& patt
     DirectoryList(GetSafeHwnd(), listingPath, listId, 0, mask);
   }
   PathSpec = listingPath;
+  SettleNewlyShownFolder();
   return true;
 }
 

@@ -56,9 +56,12 @@ class MainDialog : public MappedDialog<MainDialog>, public CommandWindow {
   // window's children, which a command reading each listed name would pay
   // for every file.
   HWND m_hFileList = nullptr;
-  // What the start found left behind, until it has been told.
-  std::wstring m_strStrandedFolder;
-  std::vector<StrandedFile> m_strandedAtStart;
+  // The folder whose leftovers were last settled: each folder once a visit.
+  // Empty until the start has shown its folder.
+  std::wstring m_strSettledFolder;
+  bool m_bSettlesShownFolders = false;
+  // What was found left behind and not yet told, by folder.
+  std::vector<std::pair<std::wstring, std::vector<StrandedFile>>> m_strandedToTell;
 
   static const MessageMap<MainDialog>& GetMessageMap();
 
@@ -92,9 +95,11 @@ class MainDialog : public MappedDialog<MainDialog>, public CommandWindow {
   std::optional<LRESULT> OnQueryDragIcon();
   std::optional<LRESULT> OnDestroy();
 
-  // What an earlier run left under temporary names in the listed folder:
-  // brought back or removed where that is safe, the rest told.
-  void SettleStrandedFilesAtStart();
+  // What an earlier run left under temporary names in a folder just shown
+  // (at start and on every browse, not on a refill of the same folder):
+  // brought back or removed where that is safe, the rest told over the
+  // shown window.
+  void SettleNewlyShownFolder();
   std::optional<LRESULT> OnReportStrandedFiles();
   // The window, once the listed folder is settled for a command that acts on its files.
   CommandWindow& SettledWindow();

@@ -176,6 +176,28 @@ TEST_F(ArchiveBackupTest, AFileLockedElsewhereIsReportedAndSkipped) {
   EXPECT_FALSE(listing.damage.has_value());
 }
 
+TEST_F(ArchiveBackupTest, ABackupOverTheListedArchiveLeavesThatArchiveOutInsteadOfNestingIt) {
+  for (const char* name : {"a.txt", "b.txt", "c.txt"}) m_desktop.Write(name, name);
+  const std::string archivePath = m_desktop.PathOf("lay.Backup");
+  std::size_t firstSize = 0;
+  RunMainWindow([&](User& user, HWND main) {
+    EXPECT_EQ(BackUpAs(user, main, archivePath).text,
+              "operation complete.\n3 of 3 processed\ndata copied successfully");
+    firstSize = ReadWholeFile(archivePath).size();
+    // The archive is one of the listed files now.
+    user.Click(main, IDC_BACKUP);
+    user.ChooseFile(kSaveTitle, archivePath);
+    user.Answer(user.WaitForMessageBox(), IDYES);  // replace it
+    const auto refused = user.ExpectMessageBox(
+        "Error", "lay.Backup could not be stored because\nit is the backup file being written.");
+    EXPECT_EQ(refused.icon, MessageBoxIcon::Stop);
+    user.ExpectMessageBox("Backup", "operation complete.\n3 of 4 processed\ndata copied successfully");
+    user.Click(main, IDCANCEL);
+  });
+  EXPECT_THAT(ItemNames(ListingOf(ReadWholeFile(archivePath))), ElementsAre("a.txt", "b.txt", "c.txt"));
+  EXPECT_EQ(ReadWholeFile(archivePath).size(), firstSize);
+}
+
 TEST_F(ArchiveBackupTest, CancelConfirmedAfterTheFirstStoredFileKeepsThatOneItem) {
   // The locked file holds the run at its error message, so that the user's
   // click on Cancel is waiting when the first stored file is polled.

@@ -229,6 +229,47 @@ TEST_F(ArchiveRestoreTest, ArchivesAndTargetsThatCannotBeOpenedAreReportedWithTh
   EXPECT_EQ(m_source.Read("b.txt"), "b");
 }
 
+TEST_F(ArchiveRestoreTest, TheArchiveItselfIsNeverATargetAndAHeldTargetCostsOnlyItsItem) {
+  // An item named as the archive, in other case, restored into the archive's folder.
+  const std::string path =
+      Save("SELF.Backup", ArchiveOf(m_archives.WindowsPath(), {{"SELF.BACKUP", "inner"}, {"z.txt", "z"}}));
+  const std::string archive = ReadWholeFile(path);
+  Run(path, [&](User& user, HWND dialog) {
+    user.Click(dialog, IDC_RESTORE_ALL_ORIGINAL);
+    user.ExpectMessageBox(m_archives.PathOf("SELF.BACKUP"), "Unable to open or create file!");
+    user.ExpectMessageBox("Result", "Items restored: 1");
+    // Restore File... onto the archive, replacing it.
+    user.Click(dialog, IDC_RESTORE_FILE_NEW);
+    user.ChooseFile(kSaveTitle, path);
+    user.Answer(user.WaitForMessageBox(), IDYES);
+    user.ExpectMessageBox(path, "Unable to read archived data!");
+    user.Click(dialog, IDCANCEL);
+  });
+  EXPECT_TRUE(ReadWholeFile(path) == archive);
+  EXPECT_EQ(m_archives.Read("z.txt"), "z");
+
+  // A target another program holds open, and a read-only one after it.
+  m_source.Write("held.txt", "kept");
+  m_source.Write("ro.txt", "read-only");
+  SetFileAttributesA(m_source.PathOf("ro.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+  std::optional<HeldOpen> held(std::in_place, m_source.PathOf("held.txt"));
+  const std::string three =
+      Save("three.Backup",
+           ArchiveOf(m_source.WindowsPath(), {{"held.txt", "new"}, {"ro.txt", "new"}, {"z.txt", "z"}}));
+  Run(three, [&](User& user, HWND dialog) {
+    user.Click(dialog, IDC_RESTORE_ALL_ORIGINAL);
+    user.ExpectMessageBox(m_source.PathOf("held.txt"), "Unable to open or create file!");
+    user.ExpectMessageBox(m_source.PathOf("ro.txt"), "Unable to open or create file!");
+    user.ExpectMessageBox("Result", "Items restored: 1");
+    user.Click(dialog, IDCANCEL);
+  });
+  held.reset();
+  EXPECT_EQ(m_source.Read("held.txt"), "kept");
+  EXPECT_EQ(m_source.Read("ro.txt"), "read-only");
+  EXPECT_THAT(FolderContents(m_source), ElementsAre("held.txt", "ro.txt", "z.txt"));
+  SetFileAttributesA(m_source.PathOf("ro.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
 std::string RefusalText(const std::string& name) {
   return "The item \"" + name +
          "\" was not restored because\nits name is not a plain file name: it could name another folder, a "

@@ -85,6 +85,26 @@ TEST_F(SelectionOperationsTest, ANameTakenByAnotherSpellingFailsUnderTheOperatio
   EXPECT_EQ(Content("photo.jpg"), "another");
 }
 
+TEST_F(SelectionOperationsTest, AHeldFileCostsOnlyItselfAndTheBarShowsTheFilesDoneAtItsBox) {
+  for (const char* name : {"f1.txt", "f2.txt", "f3.txt", "f4.txt", "f5.txt"}) Add(name, name);
+  SetFileAttributesA(PathOf("f5.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+  const HeldOpen held(PathOf("f4.txt"));
+  RunMainWindow([&](User& user, HWND window) {
+    user.Click(window, IDC_SELECT_ALL);
+    user.Click(window, IDC_UPPER_CASE);
+    const auto box = user.WaitForMessageBox("Error");
+    EXPECT_EQ(box.text, FileErrorMessage("f4.txt", kLockedReason));
+    const HWND progress = user.WaitForDialog("ToUpper");
+    EXPECT_EQ(user.Text(progress, IDC_PROGRESS_STATUS), "f3.txt");
+    EXPECT_EQ(user.Text(progress, IDC_PROGRESS_PERCENT), "40%");
+    user.Answer(box, IDOK);
+    WaitForCommandEnd(user, window);
+    user.Click(window, IDCANCEL);
+  });
+  SetFileAttributesA(PathOf("f5.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_THAT(Names(), ElementsAre("F1.TXT", "F2.TXT", "F3.TXT", "F5.TXT", "f4.txt"));
+}
+
 TEST_F(SelectionOperationsTest, CancelAnsweredNoGoesOnAndYesStopsBeforeTheCurrentFile) {
   // Files held open stop the run at known points with a message box; the
   // user presses Cancel on the progress window meanwhile.

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 
 #include "archive/restore_dialog.h"
 #include "archive_test_support.h"
@@ -47,6 +48,17 @@ TEST_F(StrandedFilesTest, AFileMovedAsideGetsItsNameBackAtStartAndBeforeACommand
   });
   EXPECT_EQ(Content("PHOTO.JPG"), "photo");
   EXPECT_EQ(Content("Notes.txt"), "notes");
+}
+
+TEST_F(StrandedFilesTest, AFolderEnteredByDoubleClickIsSettledAsItShows) {
+  std::filesystem::create_directory(m_folder.Path() / "damaged");
+  WriteWholeFile(PathOf("damaged\\file009.txt.~dvxcase0.tmp"), "nine");
+  RunMainWindow([&](User& user, HWND window) {
+    user.DoubleClickListItem(window, IDC_DIRECTORY_LIST, "[damaged]");
+    EXPECT_THAT(user.ListItems(window, IDC_FILE_LIST), ElementsAre("file009.txt"));
+    user.Click(window, IDCANCEL);
+  });
+  EXPECT_EQ(ReadWholeFile(PathOf("damaged\\file009.txt")), "nine");
 }
 
 TEST_F(StrandedFilesTest, AFileWhoseNameIsTakenIsToldAndLeftWhereItIs) {

@@ -44,7 +44,7 @@ class QuietProgress final : public RunProgress {
   void SetStatus(std::wstring) override {}
   void SetPosition(int, int) override {}
   bool TakeCancelRequest() override { return false; }
-  void FlushStatus() override {}
+  void ShowLatest() override {}
 };
 
 // An archive of the given items, listed and its names read as Restore does.
@@ -93,7 +93,9 @@ class RestoreRun : public testing::Test {
     return RestoreEveryItem(m_window, progress, archive.Opened(), Folder());
   }
 
-  const std::filesystem::path m_parent = "restore_run";
+  // Of its own test: the cases may run side by side in one folder.
+  const std::filesystem::path m_parent =
+      std::string("restore_run_") + testing::UnitTest::GetInstance()->current_test_info()->name();
   const std::filesystem::path m_folder = m_parent / "target";
   RecordingWindow m_window;
 };

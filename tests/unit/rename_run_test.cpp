@@ -26,7 +26,7 @@ struct FakeProgress final : RunProgress {
   void SetStatus(std::wstring text) override { statuses.push_back(std::move(text)); }
   void SetPosition(int, int) override {}
   bool TakeCancelRequest() override { return ++polls == cancelAtPoll; }
-  void FlushStatus() override {}
+  void ShowLatest() override {}
 
   int cancelAtPoll;
   int polls = 0;
@@ -45,7 +45,9 @@ struct Outcome {
 // and confirmed.
 Outcome RunOn(RenameOperation operation, const NameChoice& choice, const std::vector<std::wstring>& files,
               std::size_t heldOpen, int cancelAtPoll) {
-  const std::filesystem::path folder = std::filesystem::absolute("rename_run_folder");
+  // Of its own test: the cases may run side by side in one folder.
+  const std::filesystem::path folder = std::filesystem::absolute(
+      std::string("rename_run_") + testing::UnitTest::GetInstance()->current_test_info()->name());
   std::filesystem::remove_all(folder);
   std::filesystem::create_directory(folder);
   std::vector<File> held(heldOpen);
