@@ -3,6 +3,7 @@
 #include "app/current_language.h"
 #include "app/language_setting.h"
 #include "filetypes/file_type_registry.h"
+#include "framework/registry.h"
 #include "framework/window_text.h"
 #include "ui/language_dialog.h"
 #include "ui/main_dialog.h"
@@ -22,7 +23,21 @@ LanguageId SettleLanguage() {
   return ReadStoredLanguage(key).value_or(Language::English);
 }
 
-DorvexApp::DorvexApp() { SetCurrentLanguage(SettleLanguage()); }
+std::optional<InstallerStep> InstallerStepOf(std::wstring_view commandLine) {
+  if (commandLine == L"/register") return InstallerStep::Register;
+  if (commandLine == L"/unregister") return InstallerStep::Unregister;
+  return std::nullopt;
+}
+
+void UnregisterProgram() {
+  UnregisterBackupFileType();
+  DeleteRegistryTree(HKEY_CURRENT_USER, L"Software\\Dorvex");
+}
+
+DorvexApp::DorvexApp() {
+  // The installer's step asks nothing, not even the first start's language.
+  if (!InstallerStepOf(CommandLineText())) SetCurrentLanguage(SettleLanguage());
+}
 
 OSVERSIONINFOW DorvexApp::QueryPlatformVersion() {
   OSVERSIONINFOW version{};
@@ -39,6 +54,14 @@ bool DorvexApp::IsSupportedPlatform(const OSVERSIONINFOW& version) {
 }
 
 BOOL DorvexApp::InitInstance() {
+  if (const std::optional<InstallerStep> step = InstallerStepOf(m_strCmdLine)) {
+    if (*step == InstallerStep::Register) {
+      RegisterBackupFileType(BackupTypeScope::UserClasses);
+    } else {
+      UnregisterProgram();
+    }
+    return FALSE;
+  }
   EnableControlStyles();
 
   MainDialog dialog;

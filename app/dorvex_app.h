@@ -4,6 +4,9 @@
 #include "app/language_id.h"
 #include "framework/application.h"
 
+#include <optional>
+#include <string_view>
+
 class DorvexApp : public WinApp {
  public:
   DorvexApp();
@@ -15,6 +18,14 @@ class DorvexApp : public WinApp {
   static OSVERSIONINFOW QueryPlatformVersion();
   static bool IsSupportedPlatform(const OSVERSIONINFOW& version);
 };
+
+// The installer's steps, "Dorvex.exe /register" and "Dorvex.exe /unregister"
+// (the whole command line; no file name begins with a slash): the program
+// registers the archive type for the user, or takes back its registry
+// entries, and ends, showing nothing.
+enum class InstallerStep { Register, Unregister };
+std::optional<InstallerStep> InstallerStepOf(std::wstring_view commandLine);
+void UnregisterProgram();
 
 // Reads the stored language, asking for it (and storing it) at the first start.
 LanguageId SettleLanguage();

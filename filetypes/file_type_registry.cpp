@@ -102,7 +102,13 @@ void NotifyShellOfChange() { SHChangeNotify(SHCNE_ASSOCCHANGED, SHCNF_IDLIST, nu
 
 }  // namespace FileTypeRegistry
 
-void RegisterBackupFileType() {
+// The user's own classes, where the installer's step registers.
+LONG CreateUserClassKey(std::wstring_view path, UniqueRegKey& key) {
+  return CreateRegistryKey(HKEY_CURRENT_USER, kUserClassesPath + std::wstring(path), key);
+}
+
+void RegisterBackupFileType(BackupTypeScope scope) {
+  const auto createClassKey = scope == BackupTypeScope::UserClasses ? &CreateUserClassKey : &CreateClassKey;
   const std::wstring program = ProgramPath();
   // Without its own path the program has nothing to point the entries at.
   if (program.empty()) return;
@@ -110,11 +116,11 @@ void RegisterBackupFileType() {
   const std::wstring icon = IconValueFor(program, 1);
 
   bool changed = false;
-  if (UniqueRegKey extension; CreateClassKey(L".Backup", extension) == ERROR_SUCCESS)
+  if (UniqueRegKey extension; createClassKey(L".Backup", extension) == ERROR_SUCCESS)
     changed |= RewriteDefaultValue(extension.get(), L"Dorvex");
 
   UniqueRegKey type;
-  if (CreateClassKey(L"Dorvex", type) == ERROR_SUCCESS) {
+  if (createClassKey(L"Dorvex", type) == ERROR_SUCCESS) {
     if (UniqueRegKey open; CreateRegistryKey(type.get(), kOpenCommandPath, open) == ERROR_SUCCESS)
       changed |= RewriteDefaultValue(open.get(), command);
     if (UniqueRegKey defaultIcon;
@@ -123,4 +129,15 @@ void RegisterBackupFileType() {
     changed |= RewriteDefaultValue(type.get(), L"Archive Folder");
   }
   if (changed) FileTypeRegistry::NotifyShellOfChange();
+}
+
+void UnregisterBackupFileType() {
+  for (const auto& [root, prefix] : {std::pair{HKEY_CLASSES_ROOT, std::wstring()},
+                                     std::pair{HKEY_CURRENT_USER, std::wstring(kUserClassesPath)}}) {
+    DeleteRegistryTree(root, prefix + L"Dorvex");
+    const UniqueRegKey extension = OpenRegistryKeyForReading(root, prefix + L".Backup");
+    const bool namesUs = extension && ReadDefaultValue(extension.get()) == std::wstring(L"Dorvex");
+    if (namesUs) DeleteDefaultValueAndEmptyKey(root, prefix + L".Backup");
+  }
+  FileTypeRegistry::NotifyShellOfChange();
 }

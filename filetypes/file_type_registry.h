@@ -41,5 +41,13 @@ void NotifyShellOfChange();
 }  // namespace FileTypeRegistry
 
 // Points ".Backup" at this program (open command and archive icon); run at
-// every start, so the entries follow the program file when it moves.
-void RegisterBackupFileType();
+// every start, so the entries follow the program file when it moves. The
+// installer's step writes the same entries in the user's own classes.
+enum class BackupTypeScope { ClassesRoot, UserClasses };
+void RegisterBackupFileType(BackupTypeScope scope = BackupTypeScope::ClassesRoot);
+
+// Takes back what RegisterBackupFileType and the installer wrote, in the
+// classes root and in the user's own classes: the "Dorvex" type whole, and
+// ".Backup" only while it still names that type (a user who gave it to
+// another program keeps that).
+void UnregisterBackupFileType();

@@ -101,3 +101,25 @@ LONG WriteRegistryNumber(HKEY key, std::wstring_view name, DWORD number) {
   return RegSetValueExW(key, ValueName(valueName), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number),
                         sizeof number);
 }
+
+LONG DeleteRegistryTree(HKEY parent, std::wstring_view path) {
+  const LONG result = RegDeleteTreeW(parent, std::wstring(path).c_str());
+  return result == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : result;
+}
+
+LONG DeleteDefaultValueAndEmptyKey(HKEY parent, std::wstring_view path) {
+  const std::wstring name(path);
+  HKEY opened = nullptr;
+  LONG result = RegOpenKeyExW(parent, name.c_str(), 0, KEY_ALL_ACCESS, &opened);
+  if (result == ERROR_FILE_NOT_FOUND) return ERROR_SUCCESS;
+  if (result != ERROR_SUCCESS) return result;
+  const UniqueRegKey key(opened);
+  result = RegDeleteValueW(key.get(), nullptr);
+  if (result != ERROR_SUCCESS && result != ERROR_FILE_NOT_FOUND) return result;
+  DWORD subkeys = 0;
+  DWORD values = 0;
+  result = RegQueryInfoKeyW(key.get(), nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values,
+                            nullptr, nullptr, nullptr, nullptr);
+  if (result != ERROR_SUCCESS || subkeys != 0 || values != 0) return result;
+  return RegDeleteKeyW(parent, name.c_str());
+}

@@ -38,3 +38,10 @@ std::optional<RegistryValue> ReadRegistryValue(HKEY key, std::wstring_view name)
 std::optional<std::wstring> ReadRegistryString(HKEY key, std::wstring_view name);
 LONG WriteRegistryString(HKEY key, std::wstring_view name, std::wstring_view text);
 LONG WriteRegistryNumber(HKEY key, std::wstring_view name, DWORD number);
+
+// Removes the key at `path` under `parent` with all it holds; ERROR_SUCCESS
+// also when there was none.
+LONG DeleteRegistryTree(HKEY parent, std::wstring_view path);
+// Removes the key's default value, then the key itself if it holds nothing
+// else (no value, no subkey); ERROR_SUCCESS also when there was none.
+LONG DeleteDefaultValueAndEmptyKey(HKEY parent, std::wstring_view path);

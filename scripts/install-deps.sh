@@ -11,6 +11,7 @@ packages=(
   cups cups-bsd printer-driver-cups-pdf poppler-utils
   rename locales clang-format
   fusefat fuse3 dosfstools
+  wixl msitools zip git
 )
 # Further packages for other tools of the repository (fuzzing, benchmarks...).
 extra_packages=(clang libclang-rt-14-dev)
