@@ -69,8 +69,10 @@ rm -rf "$dist"
 mkdir -p "$dist"
 cp "$work/first/out/Dorvex.exe" "$work/first/out/Dorvex.exe.debug" "$dist/"
 
-wixl -a x64 -D Version="$version" -D ProgramFile="$dist/Dorvex.exe" \
-  -o "$dist/Dorvex-$version-x64.msi" "$root/res/installer/dorvex.wxs" 2> >(grep -v -e GLib-GObject -e '^$' >&2 || true)
+# wixl takes the program by a path relative to where it runs.
+(cd "$dist" && wixl -a x64 -D Version="$version" -D ProgramFile=Dorvex.exe \
+  -o "Dorvex-$version-x64.msi" "$root/res/installer/dorvex.wxs" 2>"$work/wixl.log") ||
+  { cat "$work/wixl.log" >&2; exit 1; }
 
 # The zip: fixed dates and order, no owners or extra time fields.
 stage="$work/zip"

@@ -199,4 +199,16 @@ if (($# == 0)) && [[ -f $root/scripts/fuzz.sh ]]; then
   bash "$root/scripts/fuzz.sh" || failed=1
 fi
 
+# The whole run only: the release of the commit (built twice, compared byte
+# for byte) and its installer as a Windows user meets it, in a prefix of its
+# own.
+if (($# == 0)); then
+  stop_throwaway_prefix
+  if DIST_DIR=$work/dist bash "$root/scripts/release.sh"; then
+    bash "$root/tests/release/installer_test.sh" "$work/dist" || failed=1
+  else
+    failed=1
+  fi
+fi
+
 exit "$failed"
