@@ -45,6 +45,15 @@ keep_wine_server_up
 value_of() {
   wine reg query "$1" /ve 2>/dev/null | tr -d '\r' | sed -n 's/^ *(Default) *REG_SZ *//p' | grep . || echo "<none>"
 }
+# Until no process of the program is left: an installer cannot replace or
+# remove a running executable.
+end_program() {
+  wine taskkill /f /im Dorvex.exe >/dev/null 2>&1
+  for _ in $(seq 50); do
+    pgrep -f 'Dorvex\.exe' >/dev/null || return 0
+    sleep 0.2
+  done
+}
 key_missing() { ! wine reg query "$1" >/dev/null 2>&1; }
 products() { wine uninstaller --list 2>/dev/null | tr -d '\r' | grep -c '|||Dorvex$'; }
 display_version() {
@@ -52,11 +61,11 @@ display_version() {
     sed -n 's/^ *DisplayVersion *REG_SZ *//p'
 }
 
-programs=$WINEPREFIX/drive_c/users/$USER/AppData/Local/Programs
-[[ -d $WINEPREFIX/drive_c/users/$USER ]] || programs=$WINEPREFIX/drive_c/users/$(id -un)/AppData/Local/Programs
-installed=$programs/Dorvex
-start_menu="$(dirname "$programs")/../Roaming/Microsoft/Windows/Start Menu/Programs"
-windows_path='C:\users\'$(basename "$(dirname "$(dirname "$(dirname "$programs")")")")'\AppData\Local\Programs\Dorvex\Dorvex.exe'
+user=${USER:-$(id -un)}
+profile=$WINEPREFIX/drive_c/users/$user
+installed=$profile/AppData/Local/Programs/Dorvex
+start_menu="$profile/AppData/Roaming/Microsoft/Windows/Start Menu/Programs"
+windows_path="C:\\users\\$user\\AppData\\Local\\Programs\\Dorvex\\Dorvex.exe"
 
 # --- An older version first, then this one over it.
 (cd "$dist" && wixl -a x64 -D Version=0.9.0 -D ProgramFile=Dorvex.exe -o "$work/old.msi" \
@@ -100,11 +109,9 @@ check "what it registers equals what the installer wrote" \
   test "$(value_of 'HKCR\Dorvex\DefaultIcon')" = "$(value_of 'HKCU\Software\Classes\Dorvex\DefaultIcon')"
 check "no planted uxtheme.dll is loaded" test ! -e "$installed/uxtheme.dll.loaded"
 check "no planted winspool.drv is loaded" test ! -e "$installed/winspool.drv.loaded"
-wine taskkill /f /im Dorvex.exe >/dev/null 2>&1
 wine taskkill /f /im notepad.exe >/dev/null 2>&1
-wineserver -w 2>/dev/null
+end_program
 rm -f "$installed"/uxtheme.dll* "$installed"/winspool.drv*
-keep_wine_server_up
 
 # --- A .Backup file opened through the shell (ShellExecuteEx, as Explorer
 # does) opens the Restore dialog of the installed program: an empty archive
@@ -123,9 +130,7 @@ for _ in $(seq 75); do
   sleep 0.2
 done
 check "a .Backup opened through the shell shows the Restore dialog" test "$shown" = yes
-wine taskkill /f /im Dorvex.exe >/dev/null 2>&1
-wineserver -w 2>/dev/null
-keep_wine_server_up
+end_program
 
 # --- Removal, after the user gave .Backup to another program.
 wine reg add 'HKCU\Software\Classes\.Backup' /ve /d txtfile /f >/dev/null 2>&1
