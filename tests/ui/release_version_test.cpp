@@ -1,7 +1,7 @@
 // The version resource of the built Dorvex.exe, read back as Explorer's
 // Details and a crash report read it.
-#include <windows.h>
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 #include <vector>
@@ -49,8 +49,8 @@ TEST(ReleaseVersion, EveryFieldNamesDorvexAndTheOneVersionNumber) {
     WORD language;
     WORD codePage;
   }* translation = nullptr;
-  ASSERT_TRUE(VerQueryValueA(block.data(), "\\VarFileInfo\\Translation", reinterpret_cast<void**>(&translation),
-                             &length));
+  ASSERT_TRUE(VerQueryValueA(block.data(), "\\VarFileInfo\\Translation",
+                             reinterpret_cast<void**>(&translation), &length));
   EXPECT_EQ(translation->language, 0x409);
   EXPECT_EQ(translation->codePage, 1200);
 }
