@@ -19,7 +19,7 @@ std::string StringField(const std::vector<char>& block, const char* name) {
 }
 
 TEST(ReleaseVersion, EveryFieldNamesDorvexAndTheOneVersionNumber) {
-  const std::string exe = DorvexExePath();
+  const std::string exe = usersim::DorvexExePath();
   DWORD ignored = 0;
   const DWORD size = GetFileVersionInfoSizeA(exe.c_str(), &ignored);
   ASSERT_GT(size, 0u) << exe << " has no version resource";
