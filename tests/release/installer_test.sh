@@ -132,6 +132,12 @@ done
 check "a .Backup opened through the shell shows the Restore dialog" test "$shown" = yes
 end_program
 
+# --- The same version installed again repairs what was lost.
+rm -f "$installed/Dorvex.exe"
+wine msiexec /i "$msi" /qn
+check "installing the same version again repairs it" cmp -s "$installed/Dorvex.exe" "$dist/Dorvex.exe"
+check "and leaves one product" test "$(products)" = 1
+
 # --- Removal, after the user gave .Backup to another program.
 wine reg add 'HKCU\Software\Classes\.Backup' /ve /d txtfile /f >/dev/null 2>&1
 wine msiexec /x "$msi" /qn
