@@ -87,7 +87,7 @@ check "the icon" test "$(value_of 'HKCU\Software\Classes\Dorvex\DefaultIcon')" =
 
 # --- The installed program starts, with copies of uxtheme and winspool that
 # Wine would take from its folder first; they must not be loaded.
-x86_64-w64-mingw32-gcc -shared -o "$work/marker.dll" "$root/tests/release/marker_dll.c"
+x86_64-w64-mingw32-gcc -shared -o "$work/marker.dll" "$root/tests/helpers/marker_dll.c"
 cp "$work/marker.dll" "$installed/uxtheme.dll"
 cp "$work/marker.dll" "$installed/winspool.drv"
 # The same plant beside a program that does not guard against it shows the
