@@ -67,6 +67,14 @@ installed=$profile/AppData/Local/Programs/Dorvex
 start_menu="$profile/AppData/Roaming/Microsoft/Windows/Start Menu/Programs"
 windows_path="C:\\users\\$user\\AppData\\Local\\Programs\\Dorvex\\Dorvex.exe"
 
+# --- The package itself: Settings > Apps shows its icon (Wine's own list
+# keeps none, so the table says it), and the executable keeps ASLR and NX.
+check "the Apps entry's icon" sh -c "msiinfo export '$msi' Property | grep -q '^ARPPRODUCTICON'"
+check "ASLR, high-entropy ASLR and NX" sh -c \
+  "x86_64-w64-mingw32-objdump -p '$dist/Dorvex.exe' | grep -A4 DllCharacteristics | grep -q HIGH_ENTROPY_VA &&
+   x86_64-w64-mingw32-objdump -p '$dist/Dorvex.exe' | grep -A4 DllCharacteristics | grep -q DYNAMIC_BASE &&
+   x86_64-w64-mingw32-objdump -p '$dist/Dorvex.exe' | grep -A4 DllCharacteristics | grep -q NX_COMPAT"
+
 # --- An older version first, then this one over it.
 (cd "$dist" && wixl -a x64 -D Version=0.9.0 -D ProgramFile=Dorvex.exe -o "$work/old.msi" \
   "$root/res/installer/dorvex.wxs" 2>/dev/null)
