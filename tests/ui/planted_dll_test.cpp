@@ -70,8 +70,11 @@ TEST_F(PlantedDllTest, NoDllBesideTheProgramIsLoadedThroughStartSaveAsAndPrintin
   ProgramProcess unguarded = ProgramProcess::Start(notepad);
   for (int i = 0; i < 100 && !Loaded("uxtheme.dll"); ++i) Sleep(50);
   unguarded.Terminate();
+  unguarded.WaitForExit(20s);
   ASSERT_TRUE(Loaded("uxtheme.dll")) << "the override did not reach a started program";
-  std::filesystem::remove(m_folder.Path() / "uxtheme.dll.loaded");
+  // It may have loaded the other plant too.
+  for (const char* planted : {"uxtheme.dll", "winspool.drv"})
+    std::filesystem::remove(m_folder.Path() / (std::string(planted) + ".loaded"));
 
   m_desktop.Write("a.txt", "a");
   const std::string program = m_folder.PathOf(kProgram);
