@@ -1,6 +1,7 @@
 #include "framework/file_identity.h"
 
 #include "framework/sized_text.h"
+#include "framework/text_case.h"
 
 namespace {
 
@@ -29,11 +30,6 @@ std::optional<FileIdentity> IdentityOfHandle(HANDLE handle) {
   return FileIdentity{information.dwVolumeSerialNumber, 0,
                       JoinWords(information.nFileIndexHigh, information.nFileIndexLow),
                       information.nNumberOfLinks};
-}
-
-bool SameTextIgnoringCaseOrdinal(const std::wstring& first, const std::wstring& second) {
-  return CompareStringOrdinal(first.c_str(), static_cast<int>(first.size()), second.c_str(),
-                              static_cast<int>(second.size()), TRUE) == CSTR_EQUAL;
 }
 
 }  // namespace
@@ -71,7 +67,7 @@ ExcludedFile::ExcludedFile(std::optional<FileIdentity> identity, const std::wstr
   const std::optional<FileIdentity> otherFolder = IdentityOfPath(folderOfOthers);
   m_bMayBeInFolder = ownFolder && otherFolder
                          ? ownFolder->SameFileAs(*otherFolder)
-                         : SameTextIgnoringCaseOrdinal(folder, FolderOfPath(NormalizedPath(folderOfOthers)));
+                         : SameTextIgnoringCase(folder, FolderOfPath(NormalizedPath(folderOfOthers)));
   // Another entry of the file may stand in any folder.
   if (m_identity && m_identity->links > 1) m_bMayBeInFolder = true;
 }
@@ -82,7 +78,7 @@ std::optional<bool> ExcludedFile::AnswerByName(const std::wstring& candidatePath
   // A trailing dot or blank goes as Windows drops it; no disk access.
   const std::wstring full = FullPathOf(candidatePath);
   const std::wstring name = full.substr(FolderOfPath(full).size());
-  if (SameTextIgnoringCaseOrdinal(name, m_strName)) return true;
+  if (SameTextIgnoringCase(name, m_strName)) return true;
   // A short alias always holds a tilde; only such a name needs the identity.
   if (name.find(L'~') == std::wstring::npos) return false;
   return std::nullopt;
@@ -92,7 +88,7 @@ bool ExcludedFile::SameIdentity(const std::optional<FileIdentity>& candidate,
                                 const std::wstring& candidatePath) const {
   if (m_identity && candidate) return candidate->SameFileAs(*m_identity);
   const std::wstring normalized = NormalizedPath(candidatePath);
-  return SameTextIgnoringCaseOrdinal(normalized.substr(FolderOfPath(normalized).size()), m_strName);
+  return SameTextIgnoringCase(normalized.substr(FolderOfPath(normalized).size()), m_strName);
 }
 
 bool ExcludedFile::Is(const std::wstring& candidate) const {
