@@ -4,7 +4,7 @@
 #include "app/localized_text.h"
 #include "framework/file.h"
 #include "framework/folder_listing.h"
-#include "framework/path_checks.h"
+#include "framework/path.h"
 #include "framework/window_text.h"
 
 namespace {

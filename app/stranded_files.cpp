@@ -1,7 +1,7 @@
 #include "app/stranded_files.h"
 
 #include "app/temporary_name.h"
-#include "framework/path_checks.h"
+#include "framework/path.h"
 
 #include <algorithm>
 #include <optional>

@@ -11,7 +11,7 @@
 #include "archive/restore_run.h"
 #include "framework/file_dialog.h"
 #include "framework/list_box.h"
-#include "framework/path_checks.h"
+#include "framework/path.h"
 #include "framework/string_format.h"
 #include "framework/text.h"
 #include "res/resource.h"
@@ -95,9 +95,9 @@ BOOL RestoreDialog::OnInitDialog() {
   for (std::size_t index = 0; index < names.items.size(); ++index) {
     const std::optional<std::wstring>& name = names.items[index];
     const int row = ListBoxAdd(list, name ? *name : ItemPlaceholderText(index + 1, codePage));
-    if (row >= 0) SendMessageW(list, LB_SETITEMDATA, static_cast<WPARAM>(row), static_cast<LPARAM>(index));
+    if (row >= 0) ListBoxSetData(list, row, static_cast<LPARAM>(index));
   }
-  SendMessageW(list, LB_SETCURSEL, 0, 0);
+  ListBoxSetCurrent(list, 0);
   SetDlgItemText(IDC_RESTORE_SOURCE_FOLDER,
                  names.sourceFolder ? *names.sourceFolder : FolderPlaceholderText(codePage));
   if (listing->damage) ReportDamage(*listing);
@@ -123,9 +123,9 @@ bool RestoreDialog::RefusedOriginalFolder(const DecodedNames& names) {
 void RestoreDialog::RestoreItem(BOOL bAskTarget) {
   const LanguageId language = CurrentLanguage();
   HWND list = GetDlgItem(IDC_RESTORE_ITEMS);
-  const LRESULT row = SendMessageW(list, LB_GETCURSEL, 0, 0);
-  if (row == LB_ERR) return;  // an archive without items
-  const auto itemIndex = static_cast<std::size_t>(SendMessageW(list, LB_GETITEMDATA, row, 0));
+  const std::optional<int> row = ListBoxCurrent(list);
+  if (!row) return;  // an archive without items
+  const auto itemIndex = static_cast<std::size_t>(ListBoxData(list, *row));
 
   File archive;
   if (!archive.Open(m_strArchivePath, File::Mode::ReadExisting, nullptr)) {

@@ -1,6 +1,6 @@
 #include "archive/restore_naming.h"
 
-#include "framework/path_checks.h"
+#include "framework/path.h"
 #include "framework/string_format.h"
 #include "framework/text.h"
 #include "framework/text_case.h"

@@ -27,7 +27,7 @@ std::wstring RestoreFilterFor(std::wstring_view extension);
 // Whether an archive's folder may take restored files: a folder in the
 // device namespace ("\\.\", "\\?\") would make an item name such as
 // "PhysicalDrive0" a raw device, which no backup ever stores. Whether it
-// names a folder by itself is NamesAbsoluteFolder's (framework/path_checks.h).
+// names a folder by itself is NamesAbsoluteFolder's (framework/path.h).
 bool IsRestorableFolder(std::wstring_view folder);
 
 // The other spelling that keeps an item from being written: on a disk that

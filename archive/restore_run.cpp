@@ -6,7 +6,7 @@
 #include "archive/item_data_store.h"
 #include "archive/item_restore.h"
 #include "framework/folder_listing.h"
-#include "framework/path_checks.h"
+#include "framework/path.h"
 #include "framework/text.h"
 
 #include <cstdint>

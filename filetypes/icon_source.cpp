@@ -2,7 +2,7 @@
 
 #include "filetypes/file_type_registry.h"
 #include "framework/file.h"
-#include "framework/path_checks.h"
+#include "framework/path.h"
 #include "framework/system_paths.h"
 
 namespace {

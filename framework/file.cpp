@@ -16,25 +16,13 @@ void CopyStatus(const WIN32_FIND_DATAW& found, FileStatus& status) {
 
 }  // namespace
 
-std::wstring FullPathOf(const std::wstring& path) {
-  std::wstring full = ReadSizedText([&](wchar_t* buffer, DWORD capacity) {
-    return GetFullPathNameW(path.c_str(), capacity, buffer, nullptr);
-  });
-  return full.empty() ? path : full;
-}
-
-std::wstring FolderOfPath(std::wstring_view path) {
-  const std::size_t separator = path.find_last_of(L"\\/");
-  return separator == std::wstring_view::npos ? std::wstring() : std::wstring(path.substr(0, separator + 1));
-}
-
 bool File::Open(std::wstring_view path, Mode mode, FileException* error) {
   m_handle.reset();
   const std::wstring name(path);
   const DWORD access = mode == Mode::ReadExisting ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
   const DWORD disposition = mode == Mode::ReadExisting ? OPEN_EXISTING : CREATE_NEW;
-  UniqueFileHandle handle(
-      CreateFileW(name.c_str(), access, 0, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
+  UniqueFileHandle handle(CreateFileW(FileCallPath(name).c_str(), access, 0, nullptr, disposition,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!handle) {
     const DWORD lastError = GetLastError();
     if (error) *error = FileException::FromSystemError(lastError, name);
@@ -87,7 +75,7 @@ std::uint32_t File::GetStatus(std::wstring_view path, FileStatus& status) {
   // A wildcard would make the search report some other file.
   if (pattern.empty() || pattern.find_first_of(L"*?") != std::wstring::npos) return ERROR_INVALID_NAME;
   WIN32_FIND_DATAW found{};
-  UniqueFindHandle search(FindFirstFileW(pattern.c_str(), &found));
+  UniqueFindHandle search(FindFirstFileW(FileCallPath(pattern).c_str(), &found));
   if (!search) {
     const DWORD error = GetLastError();
     return error != 0 ? error : ERROR_FILE_NOT_FOUND;
@@ -99,7 +87,8 @@ std::uint32_t File::GetStatus(std::wstring_view path, FileStatus& status) {
 std::optional<DWORD> File::GetAttributes(std::wstring_view path, DWORD* systemError) {
   const std::wstring name(path);
   WIN32_FILE_ATTRIBUTE_DATA data{};
-  if (GetFileAttributesExW(name.c_str(), GetFileExInfoStandard, &data)) return data.dwFileAttributes;
+  if (GetFileAttributesExW(FileCallPath(name).c_str(), GetFileExInfoStandard, &data))
+    return data.dwFileAttributes;
   if (systemError) *systemError = GetLastError();
   return std::nullopt;
 }
@@ -110,15 +99,12 @@ void File::Rename(std::wstring_view oldName, std::wstring_view newName) {
 }
 
 std::uint32_t File::TryRename(std::wstring_view oldName, std::wstring_view newName) {
-  const std::wstring from(oldName);
-  const std::wstring to(newName);
-  return MoveFileW(from.c_str(), to.c_str()) ? 0 : GetLastError();
+  return MoveFileW(FileCallPath(oldName).c_str(), FileCallPath(newName).c_str()) ? 0 : GetLastError();
 }
 
 std::uint32_t File::TryReplace(std::wstring_view newName, std::wstring_view existingName) {
-  const std::wstring from(newName);
-  const std::wstring to(existingName);
-  return MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
+  return MoveFileExW(FileCallPath(newName).c_str(), FileCallPath(existingName).c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
              ? 0
              : GetLastError();
 }
@@ -129,8 +115,7 @@ void File::Remove(std::wstring_view name) {
 }
 
 std::uint32_t File::TryRemove(std::wstring_view name) {
-  const std::wstring path(name);
-  return DeleteFileW(path.c_str()) ? 0 : GetLastError();
+  return DeleteFileW(FileCallPath(name).c_str()) ? 0 : GetLastError();
 }
 
 void File::ThrowLastError(DWORD error) const { throw FileException::FromSystemError(error, m_strFilePath); }

@@ -2,6 +2,7 @@
 // reads, writes, seeks and closes throw FileException with the cause.
 #pragma once
 #include "framework/file_exception.h"
+#include "framework/path.h"
 #include "framework/unique_handles.h"
 
 #include <cstdint>
@@ -28,13 +29,6 @@ struct FileStatus {
     return IsZeroFileTime(lastAccess) ? lastWrite : lastAccess;
   }
 };
-
-// The full path of a possibly relative path; the path itself when the
-// platform cannot make one.
-std::wstring FullPathOf(const std::wstring& path);
-// The folder part of a path, up to and with its last backslash (or slash);
-// empty for a bare name.
-std::wstring FolderOfPath(std::wstring_view path);
 
 class File {
  public:

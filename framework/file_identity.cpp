@@ -37,7 +37,7 @@ std::optional<FileIdentity> IdentityOfHandle(HANDLE handle) {
 std::optional<FileIdentity> IdentityOfPath(const std::wstring& path) {
   // Attributes only: such an open shares with every other, also with one
   // that shares nothing. Backup semantics let it open a folder too.
-  UniqueFileHandle handle(CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES,
+  UniqueFileHandle handle(CreateFileW(FileCallPath(path).c_str(), FILE_READ_ATTRIBUTES,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                       OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
   if (!handle) return std::nullopt;
@@ -46,9 +46,10 @@ std::optional<FileIdentity> IdentityOfPath(const std::wstring& path) {
 
 std::wstring NormalizedPath(const std::wstring& path) {
   const std::wstring full = FullPathOf(path);
+  const std::wstring callPath = LongFormOfFullPath(full);
   const std::wstring longForm = ReadSizedText(
-      [&](wchar_t* buffer, DWORD capacity) { return GetLongPathNameW(full.c_str(), buffer, capacity); });
-  return longForm.empty() ? full : longForm;
+      [&](wchar_t* buffer, DWORD capacity) { return GetLongPathNameW(callPath.c_str(), buffer, capacity); });
+  return longForm.empty() ? full : WithoutLongPrefix(longForm);
 }
 
 ExcludedFile::ExcludedFile(const File& file, const std::wstring& path, const std::wstring& folderOfOthers)

@@ -1,8 +1,9 @@
-// List boxes: reading and filling them, and the platform's directory listing
-// into them. Entries are UTF-16, so a name shows as the disk holds it.
+// List boxes: every message the program sends them. Entries are UTF-16, so
+// a name shows as the disk holds it.
 #pragma once
 #include "framework/win32.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -14,12 +15,21 @@ std::vector<int> SelectedPositions(HWND list);
 // Adds an entry (sorted where the list sorts); its position, or -1.
 int ListBoxAdd(HWND list, std::wstring_view text);
 
-// DlgDirListW: fills the list `listId` of `dialog` with what `pathSpec` names
-// (a folder and a wildcard, or a wildcard alone) and `type` selects (DDL_*),
-// shows the folder in `pathStaticId` (0: nowhere) and makes it the current
-// directory. On success `pathSpec` is left holding the wildcard alone; in
-// any case it holds what the listing left in its buffer.
-bool DirectoryList(HWND dialog, std::wstring& pathSpec, int listId, int pathStaticId, UINT type);
+// Replaces the entries by `entries`, drawn once when all are in. A sorted
+// list sorts them by its own rule, as the platform's listing fills it.
+void ListBoxFill(HWND list, std::vector<std::wstring> entries);
+
+// Selection, by the list's positions (0 the top).
+int ListBoxSelectedCount(HWND list);
+std::optional<int> ListBoxCurrent(HWND list);  // of a single-selection list
+void ListBoxSetCurrent(HWND list, int position);
+std::optional<int> ListBoxCaret(HWND list);  // the focused entry of a multiple-selection list
+void ListBoxSelect(HWND list, int position, bool selected);
+void ListBoxSelectAll(HWND list, bool selected);
+
+// A number kept with an entry.
+void ListBoxSetData(HWND list, int position, LPARAM data);
+LPARAM ListBoxData(HWND list, int position);
 
 // Drawing after every added entry makes a refill of thousands of files slow:
 // the list draws once, when the pause ends.

@@ -12,7 +12,7 @@
 #include "archive/archive_format.h"
 #include "archive/item_data_store.h"
 #include "archive/memory_archive_source.h"
-#include "framework/path_checks.h"
+#include "framework/path.h"
 
 using namespace archive_format;
 

@@ -1,6 +1,6 @@
 #include "rename/file_list.h"
 
-#include "framework/path_checks.h"
+#include "framework/path.h"
 
 bool OpenListedFile(File& file, const std::wstring& folder, std::wstring_view listedName,
                     FileException& error) {

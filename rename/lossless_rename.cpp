@@ -1,7 +1,7 @@
 #include "rename/lossless_rename.h"
 
 #include "app/temporary_name.h"
-#include "framework/path_checks.h"
+#include "framework/path.h"
 #include "framework/text_case.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "rename/numbered_name_rules.h"
 
-#include "framework/path_checks.h"
+#include "framework/path.h"
 
 NamePartFault StemFault(std::wstring_view stem) {
   // The number follows the stem, so a stem may end in anything a name may hold.

@@ -22,7 +22,7 @@ echo "fuzz: building $fuzzer"
     -I"$repo" \
     "$repo/fuzz/archive_reader_fuzzer.cpp" \
     "$repo/archive/archive_format.cpp" \
-    "$repo/framework/path_checks.cpp" \
+    "$repo/framework/path.cpp" \
     -o "$fuzzer"
 
 work=$(mktemp -d)

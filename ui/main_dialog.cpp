@@ -8,8 +8,9 @@
 #include "filetypes/properties_command.h"
 #include "framework/display_scale.h"
 #include "framework/file.h"
+#include "framework/folder_listing.h"
 #include "framework/list_box.h"
-#include "framework/path_checks.h"
+#include "framework/path.h"
 #include "framework/system_paths.h"
 #include "framework/unique_handles.h"
 #include "framework/window_text.h"
@@ -44,9 +45,8 @@ std::wstring LimitedFileSpec(std::wstring text) {
 }
 
 std::wstring SelectedListText(HWND list) {
-  const LRESULT selected = SendMessageW(list, LB_GETCURSEL, 0, 0);
-  if (selected == LB_ERR) return {};
-  return ListBoxText(list, static_cast<int>(selected));
+  const std::optional<int> selected = ListBoxCurrent(list);
+  return selected ? ListBoxText(list, *selected) : std::wstring();
 }
 
 }  // namespace
@@ -164,7 +164,7 @@ void MainDialog::FillListsKeepingSelection() {
   bool anySelected = false;
   for (int position = 0; position < ListedFileCount(); ++position) {
     if (!std::ranges::binary_search(selected, ListedFileName(position))) continue;
-    SendMessageW(m_hFileList, LB_SETSEL, TRUE, position);
+    ListBoxSelect(m_hFileList, position, true);
     anySelected = true;
   }
   EnableSelectionCommands(anySelected);
@@ -188,11 +188,7 @@ std::vector<int> MainDialog::SelectedFilePositions() const {
   return SelectedPositions(m_hFileList);
 }
 
-std::optional<int> MainDialog::FocusedFilePosition() const {
-  const LRESULT caret = SendMessageW(m_hFileList, LB_GETCARETINDEX, 0, 0);
-  if (caret == LB_ERR) return std::nullopt;
-  return static_cast<int>(caret);
-}
+std::optional<int> MainDialog::FocusedFilePosition() const { return ListBoxCaret(m_hFileList); }
 
 std::wstring MainDialog::ListedFolder() const { return m_strListedFolder; }
 std::wstring MainDialog::TypedPattern() const { return FileSpec; }
@@ -213,34 +209,22 @@ void MainDialog::FillLists() {
 }
 
 bool MainDialog::ListFolder(const std::wstring& folder, const std::wstring& pattern) {
-  std::wstring listingPath = folder + pattern;
-  if (listingPath.size() > kMaxListingPath) return false;
-  // Wine's listing service takes "c:\*.*" as "c:" plus a pattern, which lists
-  // the drive's current directory instead of its root: enter the folder
-  // first, and step back out when the listing refuses the pattern.
-  const std::wstring previousDirectory = CurrentDirectory();
-  if (!folder.empty() && !ChangeCurrentDirectory(folder)) return false;
-  {
-    ListRedrawPause pause(m_hFileList);
-    if (!DirectoryList(GetSafeHwnd(), listingPath, IDC_FILE_LIST, IDC_PATH_LINE, 0)) {
-      // Never list the folders relative to wherever the refused pattern led.
-      ChangeCurrentDirectory(previousDirectory);
-      return false;
-    }
-  }
-  // The listing leaves the pattern alone in the path, to be applied in the
-  // folder it entered, which a refill lists again.
-  m_strListedPattern = listingPath;
-  m_strListedFolder = FolderEnteredByListing(folder, CurrentDirectory());
-  static constexpr std::pair<int, UINT> folderListings[] = {
-      {IDC_DIRECTORY_LIST, DDL_DIRECTORY | DDL_EXCLUSIVE},
-      {IDC_DRIVE_LIST, DDL_DRIVES | DDL_EXCLUSIVE},
-  };
-  for (const auto& [listId, mask] : folderListings) {
-    ListRedrawPause pause(GetDlgItem(listId));
-    DirectoryList(GetSafeHwnd(), listingPath, listId, 0, mask);
-  }
-  PathSpec = listingPath;
+  // Read first, shown after: a folder that cannot be listed leaves the lists
+  // as they were.
+  const std::optional<DirectoryListing> listing = ListDirectory(folder + pattern);
+  if (!listing) return false;
+  // A pattern that names a folder of its own ("sub\*.txt") has entered that
+  // folder; a refill lists it again with the pattern alone.
+  m_strListedPattern = listing->pattern;
+  m_strListedFolder = FolderEnteredByListing(folder, listing->folder);
+  ListBoxFill(m_hFileList, listing->files);
+  ListBoxFill(GetDlgItem(IDC_DIRECTORY_LIST), listing->folders);
+  ListBoxFill(GetDlgItem(IDC_DRIVE_LIST), listing->drives);
+  SetDlgItemText(IDC_PATH_LINE, PathLineOf(listing->folder));
+  // Where the file dialogs start. A folder deeper than the system lets the
+  // current directory go stays listed: the commands name files by full paths.
+  ChangeCurrentDirectory(listing->folder);
+  PathSpec = m_strListedPattern;
   SettleNewlyShownFolder();
   return true;
 }
@@ -251,8 +235,7 @@ void MainDialog::EnableSelectionCommands(bool enable) {
 }
 
 void MainDialog::OnFileListSelectionChange() {
-  const LRESULT selected = SendMessageW(m_hFileList, LB_GETSELCOUNT, 0, 0);
-  EnableSelectionCommands(selected != 0 && selected != LB_ERR);
+  EnableSelectionCommands(ListBoxSelectedCount(m_hFileList) > 0);
 }
 
 void MainDialog::OnDirectoryDoubleClick() {
@@ -274,17 +257,12 @@ void MainDialog::OnDriveDoubleClick() {
 }
 
 void MainDialog::OnSelectAll() {
-  const LRESULT count = SendMessageW(m_hFileList, LB_GETCOUNT, 0, 0);
-  if (count > 0) {
-    SendMessageW(m_hFileList, LB_SELITEMRANGEEX, 0, count - 1);
-    EnableSelectionCommands(true);
-  } else {
-    EnableSelectionCommands(false);
-  }
+  ListBoxSelectAll(m_hFileList, true);
+  EnableSelectionCommands(ListBoxCount(m_hFileList) > 0);
 }
 
 void MainDialog::OnSelectNone() {
-  SendMessageW(m_hFileList, LB_SETSEL, FALSE, -1);
+  ListBoxSelectAll(m_hFileList, false);
   EnableSelectionCommands(false);
 }
 
@@ -329,14 +307,7 @@ std::optional<FolderRefusal> MainDialog::MoveTo(const std::wstring& folderPath) 
   // listed with the pattern alone, as the listing applied it.
   const bool patternNamedAFolder = ListedFolder() != ShownFolder();
   const std::wstring folder = target->drive + target->folder;
-  if (folder.size() + m_strListedPattern.size() > kMaxListingPath) return FolderRefusal::TooLong;
-  const int listedBefore = ListBoxCount(m_hFileList);
-  if (!ListFolder(folder, m_strListedPattern)) {
-    // A folder that can be entered but not read may have had the file list
-    // emptied before the listing gave up: show the files of the folder kept.
-    if (ListBoxCount(m_hFileList) != listedBefore) FillLists();
-    return FolderRefusal::Unavailable;
-  }
+  if (!ListFolder(folder, m_strListedPattern)) return FolderRefusal::Unavailable;
   CurrentDrive = target->drive;
   CurrentFolder = target->folder;
   EnableSelectionCommands(false);

@@ -4,8 +4,6 @@ namespace {
 
 std::wstring_view Reason(FolderRefusal why) {
   switch (why) {
-    case FolderRefusal::TooLong:
-      return L"its path with the file pattern is longer than 259 characters.";
     case FolderRefusal::NotOnADrive:
       return L"it is not a folder on a drive letter (such as c:\\).";
     case FolderRefusal::ProfileNotSet:

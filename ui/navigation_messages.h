@@ -8,7 +8,6 @@ inline constexpr wchar_t kNavigationErrorCaption[] = L"Error";
 
 enum class FolderRefusal {
   Unavailable,    // missing, or the system will not enter it
-  TooLong,        // the path with the file pattern exceeds what the listing service holds
   NotOnADrive,    // a relative or network path: the window browses drive letters only
   ProfileNotSet,  // the Home folder comes from an unset USERPROFILE
 };

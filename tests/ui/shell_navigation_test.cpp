@@ -195,22 +195,6 @@ TEST_F(NavigationTest, AFailedMoveChangesNothingAndNamesTheFolder) {
   EXPECT_EQ(ToLowerCase(CurrentDrive + CurrentFolder), ToLowerCase(m_folder.WideWindowsPath()));
 }
 
-TEST_F(NavigationTest, AFolderTooLongForTheListingIsNotEntered) {
-  Add("d.txt");
-  const std::string longName(220, 'l');
-  m_folder.MakeFolder(longName);
-  ASSERT_GT(m_folder.WindowsPath().size() + longName.size() + 4, kMaxListingPath);
-  RunMainWindow([&](User& user, HWND window) {
-    user.DoubleClickListItem(window, IDC_DIRECTORY_LIST, "[" + longName + "]");
-    user.ExpectMessageBox("Error", NotShown(m_folder.WindowsPath() + longName + "\\",
-                                            "its path with the file pattern is longer than 259 characters."));
-    EXPECT_EQ(user.Text(window, IDC_PATH_LINE), m_profile.DesktopPathLine());
-    EXPECT_THAT(user.ListItems(window, IDC_FILE_LIST), ElementsAre("d.txt"));
-    user.Click(window, IDCANCEL);
-  });
-  EXPECT_EQ(ToLowerCase(CurrentDrive + CurrentFolder), ToLowerCase(m_folder.WideWindowsPath()));
-}
-
 // A letter the code page lacks is no look-alike of one it has.
 TEST_F(NavigationTest, APatternWithALetterTheCodePageLacksListsTheNamesThatHaveIt) {
   Add("abc.txt");

@@ -1,4 +1,4 @@
-#include "framework/path_checks.h"
+#include "framework/path.h"
 
 #include <algorithm>
 #include <array>
@@ -106,4 +106,51 @@ std::wstring PathInFolder(std::wstring_view folder, std::wstring_view name) {
       folder.ends_with(L':') ? std::wstring(folder) : FolderWithSeparator(std::wstring(folder));
   path += name;
   return path;
+}
+
+std::wstring FolderOfPath(std::wstring_view path) {
+  const std::size_t separator = path.find_last_of(L"\\/");
+  return separator == std::wstring_view::npos ? std::wstring() : std::wstring(path.substr(0, separator + 1));
+}
+
+std::optional<DriveAndFolder> SplitFolderPath(std::wstring_view folderPath) {
+  // The browsing strings hold backslashes alone.
+  if (!StartsWithDriveRoot(folderPath) || folderPath[2] != L'\\') return std::nullopt;
+  return DriveAndFolder{std::wstring(folderPath.substr(0, 2)),
+                        FolderWithSeparator(std::wstring(folderPath.substr(2)))};
+}
+
+std::wstring ParentFolderPath(std::wstring_view folderPath) {
+  std::wstring parent = FolderWithSeparator(std::wstring(folderPath));
+  const std::size_t root = parent.find(L'\\');
+  if (root == std::wstring::npos) return parent;
+  const std::size_t cut = parent.rfind(L'\\', parent.size() - 2);
+  if (cut == std::wstring::npos || cut < root || parent.size() - 1 == root) return parent;
+  parent.erase(cut + 1);
+  return parent;
+}
+
+namespace {
+
+constexpr std::wstring_view kLongPrefix = L"\\\\?\\";
+constexpr std::wstring_view kLongSharePrefix = L"\\\\?\\UNC\\";
+
+}  // namespace
+
+std::wstring LongFormOfFullPath(std::wstring_view fullPath) {
+  if (fullPath.size() <= kMaxPlainPathLength || IsDeviceNamespacePath(fullPath))
+    return std::wstring(fullPath);
+  // The long form is taken literally, separators included.
+  std::wstring path(fullPath);
+  std::ranges::replace(path, L'/', L'\\');
+  if (StartsWithDriveRoot(path)) return std::wstring(kLongPrefix) + path;
+  if (NamesAbsoluteFolder(FolderOfPath(path))) return std::wstring(kLongSharePrefix) + path.substr(2);
+  return path;
+}
+
+std::wstring WithoutLongPrefix(std::wstring_view path) {
+  if (path.starts_with(kLongSharePrefix)) return L"\\\\" + std::wstring(path.substr(kLongSharePrefix.size()));
+  if (path.starts_with(kLongPrefix) && StartsWithDriveRoot(path.substr(kLongPrefix.size())))
+    return std::wstring(path.substr(kLongPrefix.size()));
+  return std::wstring(path);
 }

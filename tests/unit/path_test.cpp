@@ -1,10 +1,10 @@
-#include "framework/path_checks.h"
+#include "framework/path.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-TEST(PathChecks, PlainFileNames) {
+TEST(Path, PlainFileNames) {
   const std::wstring plain[] = {L"report.txt", L"README", L".profile", L"a b.txt", L"café.doc", L"x",
                                 L"console.log", L"COM10", L"LPT", L"com.txt", L"nullify", L"auxiliary.c",
                                 L"C0M1", L"ソフト.TXT", L"x＼y.txt", L"ＣＯＮ", L"😀.png",
@@ -26,14 +26,14 @@ TEST(PathChecks, PlainFileNames) {
   for (const std::wstring& name : refused) EXPECT_FALSE(IsPlainFileName(name)) << '[' << name << ']';
 }
 
-TEST(PathChecks, ForbiddenNameCharactersAreNineAndTheControlCharacters) {
+TEST(Path, ForbiddenNameCharactersAreNineAndTheControlCharacters) {
   for (const wchar_t character : std::wstring(L"\\/:*?\"<>|\t\x1f\0", 12))
     EXPECT_TRUE(HoldsForbiddenNameCharacter(L"a" + std::wstring(1, character))) << int{character};
   for (const wchar_t* text : {L"", L"été", L"ソフト", L"x＼y", L"trail. "})
     EXPECT_FALSE(HoldsForbiddenNameCharacter(text)) << text;
 }
 
-TEST(PathChecks, DeviceNamespacesAndFoldersNamedByThemselves) {
+TEST(Path, DeviceNamespacesAndFoldersNamedByThemselves) {
   for (const wchar_t* path : {L"\\\\.\\", L"\\\\?\\c:\\data\\", L"//./", L"\\??\\c:\\", L"\\\\.\\c:\\"})
     EXPECT_TRUE(IsDeviceNamespacePath(path)) << path;
   for (const wchar_t* path : {L"c:\\data\\", L"C:\\", L"\\\\server\\share\\", L"", L"data"})
@@ -47,10 +47,38 @@ TEST(PathChecks, DeviceNamespacesAndFoldersNamedByThemselves) {
     EXPECT_FALSE(NamesAbsoluteFolder(folder)) << folder;
 }
 
-TEST(PathChecks, FolderAndNameJoinWithOneBackslash) {
+TEST(Path, FolderAndNameJoinWithOneBackslash) {
   EXPECT_EQ(PathInFolder(L"c:\\data\\", L"a.txt"), L"c:\\data\\a.txt");
   EXPECT_EQ(PathInFolder(L"c:\\data", L"a.txt"), L"c:\\data\\a.txt");
   EXPECT_EQ(PathInFolder(L"c:/data/", L"a.txt"), L"c:/data/a.txt");
   EXPECT_EQ(PathInFolder(L"c:", L"a.txt"), L"c:a.txt");
   EXPECT_EQ(PathInFolder(L"", L"a.txt"), L"a.txt");
+}
+
+TEST(Path, OnlyFullPathsOnADriveSplitIntoDriveAndFolder) {
+  struct Row {
+    const wchar_t* path;
+    const wchar_t* drive;
+    const wchar_t* folder;
+  };
+  for (const Row& row : {Row{L"c:\\", L"c:", L"\\"}, Row{L"C:\\users\\x\\", L"C:", L"\\users\\x\\"},
+                         Row{L"d:\\work", L"d:", L"\\work\\"}, Row{L"c:\\写真\\", L"c:", L"\\写真\\"}}) {
+    const auto split = SplitFolderPath(row.path);
+    ASSERT_TRUE(split) << row.path;
+    EXPECT_EQ(split->drive, row.drive);
+    EXPECT_EQ(split->folder, row.folder);
+  }
+  for (const wchar_t* path :
+       {L"", L"c:", L"c:users\\x\\", L"\\users\\x\\", L"\\\\server\\share\\x\\", L"1:\\x\\", L"x\\"})
+    EXPECT_FALSE(SplitFolderPath(path)) << path;
+}
+
+TEST(Path, TheParentOfARootIsTheRoot) {
+  struct Row {
+    const wchar_t* path;
+    const wchar_t* parent;
+  };
+  for (const Row& row : {Row{L"c:\\windows\\system\\", L"c:\\windows\\"}, Row{L"c:\\windows\\", L"c:\\"},
+                         Row{L"c:\\windows", L"c:\\"}, Row{L"c:\\", L"c:\\"}})
+    EXPECT_EQ(ParentFolderPath(row.path), row.parent) << row.path;
 }
