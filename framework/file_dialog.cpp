@@ -63,12 +63,17 @@ INT_PTR FileDialog::DoModal() {
   const std::wstring savedDirectory = CurrentDirectory();
   const bool saved = !savedDirectory.empty();
   // Given no folder, the platform opens the folder it last used, or the
-  // user's documents, rather than the current directory: name it.
-  if (!m_strInitialDirectory.empty()) {
-    request.lpstrInitialDir = m_strInitialDirectory.c_str();
-  } else if (saved) {
-    request.lpstrInitialDir = savedDirectory.c_str();
-  }
+  // user's documents, rather than the current directory: name it. The
+  // dialog holds MAX_PATH characters (Wine's crashes past them): a deeper
+  // folder opens at the nearest folder above it that it can hold.
+  const std::wstring initialDirectory = NearestFolderWithin(
+      m_strInitialDirectory.empty() ? savedDirectory : m_strInitialDirectory, MAX_PATH - 1);
+  if (!initialDirectory.empty()) request.lpstrInitialDir = initialDirectory.c_str();
+  // The dialog keeps the current directory in MAX_PATH characters to put it
+  // back when it closes (Wine's then puts back whatever its buffer held):
+  // give it one that fits, and put the real one back here.
+  if (saved && savedDirectory.size() > MAX_PATH - 1 && !initialDirectory.empty())
+    ChangeCurrentDirectory(initialDirectory);
   const BOOL chosen = m_bOpenFileDialog ? GetOpenFileNameW(&request) : GetSaveFileNameW(&request);
   if (saved) ChangeCurrentDirectory(savedDirectory);
 

@@ -154,3 +154,13 @@ std::wstring WithoutLongPrefix(std::wstring_view path) {
     return std::wstring(path.substr(kLongPrefix.size()));
   return std::wstring(path);
 }
+
+std::wstring NearestFolderWithin(std::wstring_view folder, std::size_t limit) {
+  std::wstring nearest(folder);
+  while (nearest.size() > limit) {
+    const std::size_t cut = nearest.find_last_of(L"\\/", nearest.size() - 2);
+    if (cut == std::wstring::npos) return {};
+    nearest.erase(cut + 1);
+  }
+  return nearest;
+}

@@ -80,6 +80,11 @@ std::wstring LongFormOfFullPath(std::wstring_view fullPath);
 // and what the system hands back when it was given the long form.
 std::wstring WithoutLongPrefix(std::wstring_view path);
 
+// The folder itself when its path fits in `limit` characters, else the
+// nearest folder above it that fits (ending in a backslash); empty when
+// none does. For the calls that still hold MAX_PATH characters at most.
+std::wstring NearestFolderWithin(std::wstring_view folder, std::size_t limit);
+
 // Asks the system: the full path of a possibly relative path, normalized as
 // every file call normalizes it ("." and ".." resolved, "/" made "\",
 // trailing dots and blanks dropped); the path itself when the system cannot

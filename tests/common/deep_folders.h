@@ -52,6 +52,8 @@ inline bool Exists(const std::wstring& path) {
   return GetFileAttributesW(LongForm(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+inline bool Remove(const std::wstring& path) { return DeleteFileW(LongForm(path).c_str()) != 0; }
+
 // The folder and all it holds.
 inline void RemoveTree(const std::wstring& folder) {
   std::wstring path = folder;
