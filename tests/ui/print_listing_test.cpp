@@ -19,6 +19,7 @@
 
 #include "app/current_language.h"
 #include "app/localized_text.h"
+#include "deep_folders.h"
 #include "main_window.h"
 #include "res/resource.h"
 #include "temp_folder.h"
@@ -258,6 +259,28 @@ TEST_F(PrintListing, PrintsTheFilesOfTheFolderThePatternListsInListOrder) {
                                     MatchesRegex(RowPattern("alpha.txt", "0")),
                                     MatchesRegex(RowPattern("beta.txt", "5")),
                                     MatchesRegex(RowPattern("gamma.txt", "2000"))));
+}
+
+// Each row's size and time come from the file itself, also past 260 characters.
+TEST_F(PrintListing, AFolderDeeperThanTheSystemsPlainLimitPrintsEveryRow) {
+  std::string chain;
+  while (chain.size() < 300) chain += "level" + std::to_string(chain.size()) + std::string(40, 'x') + "\\";
+  const std::wstring folder =
+      m_profile.Desktop().wstring() + L"\\" + std::wstring(chain.begin(), chain.end());
+  ASSERT_TRUE(deep_folders::MakeFolders(folder));
+  ASSERT_TRUE(deep_folders::WriteFile(folder + L"deep.txt", "12345"));
+  ASSERT_TRUE(deep_folders::WriteFile(folder + L"er.txt", std::string(2000, 'e')));
+
+  ASSERT_THAT(PrintShownListing(Language::English, chain + "*.txt"), ElementsAre("deep.txt", "er.txt"));
+  // The window left the current directory in the deep folder, where the
+  // reader of the PDF, a Unix program, cannot be started.
+  SetCurrentDirectoryW(m_profile.Desktop().wstring().c_str());
+  const auto pages = Pages(PrintedText());
+  ASSERT_THAT(pages, SizeIs(1));
+  EXPECT_THAT(pages[0], testing::IsSupersetOf({MatchesRegex(RowPattern("deep.txt", "5")),
+                                               MatchesRegex(RowPattern("er.txt", "2000"))}));
+  deep_folders::RemoveTree(m_profile.Desktop().wstring() + L"\\" +
+                           std::wstring(chain.begin(), chain.begin() + chain.find('\\')));
 }
 
 TEST_F(PrintListing, AnEmptyListShowsTheMessageAndLeavesNoPrintJob) {

@@ -62,6 +62,19 @@ TEST_P(SubstituteTestOnEveryDisk, ATakenNameFailsUnderTheSubstituteTitleAndTheRu
   EXPECT_EQ(Content("IMG9.JPG"), "taken in capitals");
 }
 
+// A folder holds names of 255 characters at most: one that would grow past
+// that is reported by name with the system's reason and keeps its own.
+TEST_P(SubstituteTestOnEveryDisk, ANameTheSystemRefusesIsReportedAndTheRunGoesOn) {
+  const std::string longName = "a" + std::string(240, 'b') + ".txt";
+  Add(longName, "long");
+  Add("ab.txt", "short");
+  SubstituteInAll("a", std::string(25, 'z'), [&](User& user, HWND) {
+    user.ExpectMessageBox("Substitute", FileErrorMessage(longName, kBadNameReason));
+  });
+  EXPECT_THAT(Names(), ElementsAre(longName, std::string(25, 'z') + "b.txt"));
+  EXPECT_EQ(Content(longName), "long");
+}
+
 TEST_F(SubstituteTest, CancelInTheDialogRenamesNothing) {
   Add("image7.jpg");
   RunMainWindow([&](User& user, HWND window) {
