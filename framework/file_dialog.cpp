@@ -69,11 +69,6 @@ INT_PTR FileDialog::DoModal() {
   const std::wstring initialDirectory = NearestFolderWithin(
       m_strInitialDirectory.empty() ? savedDirectory : m_strInitialDirectory, MAX_PATH - 1);
   if (!initialDirectory.empty()) request.lpstrInitialDir = initialDirectory.c_str();
-  // The dialog keeps the current directory in MAX_PATH characters to put it
-  // back when it closes (Wine's then puts back whatever its buffer held):
-  // give it one that fits, and put the real one back here.
-  if (saved && savedDirectory.size() > MAX_PATH - 1 && !initialDirectory.empty())
-    ChangeCurrentDirectory(initialDirectory);
   const BOOL chosen = m_bOpenFileDialog ? GetOpenFileNameW(&request) : GetSaveFileNameW(&request);
   if (saved) ChangeCurrentDirectory(savedDirectory);
 

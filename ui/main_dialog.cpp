@@ -221,9 +221,11 @@ bool MainDialog::ListFolder(const std::wstring& folder, const std::wstring& patt
   ListBoxFill(GetDlgItem(IDC_DIRECTORY_LIST), listing->folders);
   ListBoxFill(GetDlgItem(IDC_DRIVE_LIST), listing->drives);
   SetDlgItemText(IDC_PATH_LINE, PathLineOf(listing->folder));
-  // Where the file dialogs start. A folder deeper than the system lets the
-  // current directory go stays listed: the commands name files by full paths.
-  ChangeCurrentDirectory(listing->folder);
+  // Where the file dialogs start. A current directory past MAX_PATH breaks
+  // the platform's own code (Wine's loader then fails to load a library as
+  // the window paints): a deeper folder leaves it at the nearest folder
+  // above that fits. The commands name files by full paths.
+  ChangeCurrentDirectory(NearestFolderWithin(listing->folder, MAX_PATH - 1));
   PathSpec = m_strListedPattern;
   SettleNewlyShownFolder();
   return true;
