@@ -1,5 +1,7 @@
 #include "app/name_case.h"
 
+#include "framework/text.h"
+
 #include "framework/text_case.h"
 
 #include <algorithm>
@@ -36,4 +38,14 @@ bool SpellingsByCase::Contains(std::wstring_view name) const {
 bool SpellingsByCase::HasOtherSpelling(std::wstring_view name) const {
   const std::vector<std::wstring>* group = Group(name);
   return group && std::ranges::any_of(*group, [&](const std::wstring& spelling) { return spelling != name; });
+}
+
+// A character beyond 16 bits takes two units: "*" stands for both, so that
+// no half of it is left in the pattern.
+std::wstring SpellingsPattern(const std::wstring& name) {
+  if (name.empty()) return name;
+  const bool pair = CharacterLengthAt(name, 0) == 2;
+  std::wstring pattern = name;
+  pattern.replace(0, pair ? 2 : 1, pair ? L"*" : L"?");
+  return pattern;
 }

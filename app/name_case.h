@@ -27,3 +27,8 @@ class SpellingsByCase {
 
   std::unordered_map<std::wstring, std::vector<std::wstring>> m_byUpperCase;
 };
+
+// The name with its first character made a wildcard: a search for it finds
+// every stored spelling of the name (and a few other names), spelled as
+// stored, without reading out the whole folder.
+std::wstring SpellingsPattern(const std::wstring& name);

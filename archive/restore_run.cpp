@@ -23,16 +23,6 @@ SpellingsByCase NamesOf(const DecodedNames& names) {
   return spellings;
 }
 
-// The name with its first character made a wildcard, which finds every
-// stored spelling. A character beyond 16 bits takes two units: "*" stands for
-// both, so that no half of it is left in the pattern.
-std::wstring SpellingsPattern(const std::wstring& name) {
-  const bool pair = CharacterLengthAt(name, 0) == 2;
-  std::wstring pattern = name;
-  pattern.replace(0, pair ? 2 : 1, pair ? L"*" : L"?");
-  return pattern;
-}
-
 // The other item of the archive that the folder holds under the item's name
 // in other case, if any: writing would replace it.
 std::optional<std::wstring> CaseTwinOnDisk(const SpellingsByCase& itemNames, const std::wstring& folder,

@@ -14,6 +14,7 @@ class FolderNames final : public NameStore {
 
   std::uint32_t Move(const std::wstring& from, const std::wstring& to) override;
   std::vector<std::wstring> StoredNames() override;
+  std::vector<std::wstring> StoredSpellingsOf(const std::wstring& name) override;
   std::wstring OpaqueTemporaryName(int attempt) override;
 
  private:

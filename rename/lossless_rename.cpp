@@ -45,12 +45,28 @@ std::uint32_t LosslessRenamer::Move(const std::wstring& from, const std::wstring
   return 0;
 }
 
+std::vector<std::wstring> NameStore::StoredSpellingsOf(const std::wstring& name) {
+  std::vector<std::wstring> spellings = StoredNames();
+  std::erase_if(spellings, [&](const std::wstring& stored) { return !SameTextIgnoringCase(stored, name); });
+  return spellings;
+}
+
+void LosslessRenamer::LookAgain() {
+  if (m_bNamesRead) ReadNames();
+}
+
 void LosslessRenamer::ReadNames() {
   m_spellings = SpellingsByCase(m_store.StoredNames());
   m_bNamesRead = true;
 }
 
 std::vector<std::wstring> LosslessRenamer::SpellingsOf(const std::wstring& name) {
+  // Each lookup searches the folder: past a few, one reading of it is cheaper.
+  constexpr int kLookupsBeforeReadingAll = 8;
+  if (!m_bNamesRead && m_nLookups < kLookupsBeforeReadingAll) {
+    ++m_nLookups;
+    return m_store.StoredSpellingsOf(name);
+  }
   if (!m_bNamesRead) ReadNames();
   return m_spellings.Of(name);
 }
@@ -75,7 +91,7 @@ void LosslessRenamer::ChangeCase(const std::wstring& oldName, const std::wstring
     // Once a listing has shown this disk to change case in one move, its word is enough.
     if (error == 0 && m_caseChange == CaseChange::OneMove) return;
     // Until then only a fresh listing tells what the move did.
-    ReadNames();
+    LookAgain();
     if (error == 0 && ListedAs(newName, newName)) {
       m_caseChange = CaseChange::OneMove;
       return;
@@ -86,7 +102,7 @@ void LosslessRenamer::ChangeCase(const std::wstring& oldName, const std::wstring
   }
   ChangeCaseThroughTemporaryName(oldName, newName);
   if (m_bTemporaryNameStepsSeenToWork) return;
-  ReadNames();
+  LookAgain();
   if (!ListedAs(newName, newName)) Fail(kAlreadyExists, oldName);
   m_bTemporaryNameStepsSeenToWork = true;
 }

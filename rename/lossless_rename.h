@@ -21,6 +21,9 @@ class NameStore {
   // folder shows them. A lookup by a name would not do: on some disks it
   // echoes the spelling asked for.
   virtual std::vector<std::wstring> StoredNames() = 0;
+  // The stored spellings of one name (every name equal to it but for case),
+  // as StoredNames would give them, for a few renames in a large folder.
+  virtual std::vector<std::wstring> StoredSpellingsOf(const std::wstring& name);
   // Candidate names for the intermediate step of a change of case, for a
   // file whose name leaves no room to be named after it.
   virtual std::wstring OpaqueTemporaryName(int attempt) = 0;
@@ -40,9 +43,11 @@ class RenameLeftUnderTemporaryName : public FileException {
   std::wstring m_strTemporaryName;
 };
 
-// Renames files of one folder, one after the other. The folder's names are
-// read once, at the first change of case, and kept up to date with every
-// move it makes, so that each file costs only its own moves. A file that
+// Renames files of one folder, one after the other. The first changes of
+// case look up the spellings of their own names; after a few, the folder's
+// names are read once and kept up to date with every move it makes, so that
+// one file costs no reading of a whole large folder and each of many files
+// costs only its own moves. A file that
 // another program adds meanwhile, in another spelling of a new name, escapes
 // the check but is never replaced: no move replaces a file, so that rename
 // fails at its move (on a disk that keeps both spellings apart, possibly
@@ -69,6 +74,9 @@ class LosslessRenamer {
   // A move that keeps the known names up to date; 0 or the system's error code.
   std::uint32_t Move(const std::wstring& from, const std::wstring& to);
   void ReadNames();
+  // After a move whose effect only a fresh look tells: the names read are
+  // read again (a lookup is fresh by itself).
+  void LookAgain();
   std::vector<std::wstring> SpellingsOf(const std::wstring& name);
   bool ListedAs(const std::wstring& name, const std::wstring& spelling);
 
@@ -78,5 +86,6 @@ class LosslessRenamer {
   // exactly the spelling asked for; until then each one is checked so.
   bool m_bTemporaryNameStepsSeenToWork = false;
   bool m_bNamesRead = false;
+  int m_nLookups = 0;
   SpellingsByCase m_spellings;
 };
