@@ -13,17 +13,9 @@ bool NameIsTaken(std::uint32_t systemError) {
 bool WholeFileWriter::Open(const std::wstring& targetPath, FileException* error) {
   Discard(nullptr);
   m_targetPath = FullPathOf(targetPath);
-  if (const std::optional<DWORD> attributes = File::GetAttributes(m_targetPath)) {
-    // A folder cannot be replaced by a file, nor, on Windows, a read-only
-    // file by anyone: refused here rather than once the new content is whole.
-    if (*attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) {
-      if (error) *error = FileException::FromSystemError(ERROR_ACCESS_DENIED, m_targetPath);
-      return false;
-    }
-    return OpenReplacement(error);
-  }
-  // Made only if still free: a file that appeared meanwhile is replaced as
-  // any existing one.
+  // Made in its place only if free, with no look at the folder before: a
+  // disk that ignores case answers a look for a missing name by reading the
+  // whole folder, and a new name would pay that twice.
   FileException failure;
   if (m_file.Open(m_targetPath, File::Mode::CreateNew, &failure)) {
     m_writtenPath = m_targetPath;
@@ -31,7 +23,15 @@ bool WholeFileWriter::Open(const std::wstring& targetPath, FileException* error)
     m_pending = true;
     return true;
   }
-  if (NameIsTaken(failure.m_lOsError)) return OpenReplacement(error);
+  if (const std::optional<DWORD> attributes = File::GetAttributes(m_targetPath)) {
+    // A folder cannot be replaced by a file, nor, on Windows, a read-only
+    // file by anyone: refused here rather than once the new content is whole.
+    if (*attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) {
+      if (error) *error = FileException::FromSystemError(ERROR_ACCESS_DENIED, m_targetPath);
+      return false;
+    }
+    if (NameIsTaken(failure.m_lOsError)) return OpenReplacement(error);
+  }
   failure.m_strFileName = m_targetPath;
   if (error) *error = failure;
   return false;

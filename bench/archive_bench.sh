@@ -89,6 +89,8 @@ run_dorvex() {  # <set> <run number>
   over_restore+=("$(ratio "${run_restore[-1]}" "${floor_restore[-1]}")")
   whole_backup+=("$(ratio "${dorvex_backup[-1]}" "${floor_backup[-1]}")")
   whole_restore+=("$(ratio "${dorvex_restore[-1]}" "${floor_restore[-1]}")")
+  safe_backup+=("$(ratio "${run_backup[-1]}" "$(value backup_safe_floor_seconds)")")
+  safe_restore+=("$(ratio "${run_restore[-1]}" "$(value restore_safe_floor_seconds)")")
   dorvex_peak+=("$(value peak_working_set_kib)")
   # Byte for byte, every run, both of them.
   for out in restored floor; do
@@ -110,6 +112,7 @@ for set in $sets; do
   [[ $set == large ]] && set_runs=$((3 * runs))
   tar_create=() tar_extract=() dorvex_backup=() dorvex_restore=() floor_backup=() floor_restore=() dorvex_peak=()
   run_backup=() run_restore=() over_backup=() over_restore=() whole_backup=() whole_restore=()
+  safe_backup=() safe_restore=()
   for ((run = 1; run <= set_runs; run++)); do
     say "$set: run $run of $set_runs"
     cat "$work/$set/Desktop"/* >/dev/null  # the same warm cache for every tool
@@ -121,7 +124,7 @@ for set in $sets; do
   done
   figures[$set.backup.tar]=$(median "${tar_create[@]}")
   figures[$set.restore.tar]=$(median "${tar_extract[@]}")
-  for figure in dorvex floor run over whole; do
+  for figure in dorvex floor run over whole safe; do
     declare -n backups=${figure}_backup restores=${figure}_restore
     figures[$set.backup.$figure]=$(median "${backups[@]}")
     figures[$set.restore.$figure]=$(median "${restores[@]}")
@@ -182,6 +185,16 @@ echo
 printf '%-16s %s\n' "data" "Dorvex peak working set (whole process, both commands)"
 for set in $sets; do
   printf '%-16s %s KiB\n' "$(label "$set")" "${figures[$set.peak]}"
+done
+echo
+for set in $sets; do
+  for command in backup restore; do
+    row=$command && [[ $command == restore ]] && row=restore-all
+    case $set in small) row+=-16KiB ;; large) row+=-64MiB ;; scale) row+=-$scale ;; esac
+    echo "bench-ratio $row run/floor=$(printf '%.2f' "${figures[$set.$command.over]}")" \
+      "whole/floor=$(printf '%.2f' "${figures[$set.$command.whole]}")" \
+      "run/safe-floor=$(printf '%.2f' "${figures[$set.$command.safe]}")"
+  done
 done
 echo "(times and ratios to the floor: medians of $runs runs ($((3 * runs)) for the large files) and of each run's own"
 echo "ratios; the scale row one run."

@@ -126,9 +126,14 @@ int main(int argc, char** argv) {
   double backupSeconds = 0;
   double backupRunSeconds = 0;
   double backupFloorSeconds = 0;
+  double backupSafeFloorSeconds = 0;
   const auto runBackupFloor = [&] {
     ReclaimFreeMemory();
     backupFloorSeconds = RunFloor("backup \"" + profile + "\\Desktop\" " + quotedFloorArchive);
+    ReclaimFreeMemory();
+    // Into an archive of its own, new as the program's is.
+    backupSafeFloorSeconds =
+        RunFloor("safe-backup \"" + profile + "\\Desktop\" \"" + argv[5] + ".safe.Backup\"");
   };
   if (floorFirst) runBackupFloor();
   {
@@ -157,9 +162,16 @@ int main(int argc, char** argv) {
   double restoreSeconds = 0;
   double restoreRunSeconds = 0;
   double restoreFloorSeconds = 0;
+  double restoreSafeFloorSeconds = 0;
+  // The safe floor restores into a folder of its own beside the plain one's.
+  const std::string safeRestoreFolder = std::string(argv[6]) + "-safe";
+  CreateDirectoryA(safeRestoreFolder.c_str(), nullptr);
   const auto runRestoreFloor = [&] {
     ReclaimFreeMemory();
     restoreFloorSeconds = RunFloor("restore " + quotedFloorArchive + " \"" + argv[6] + "\"");
+    ReclaimFreeMemory();
+    restoreSafeFloorSeconds =
+        RunFloor("safe-restore " + quotedFloorArchive + " \"" + safeRestoreFolder + "\"");
   };
   if (floorFirst) runRestoreFloor();
   g_progressUp = 0;
@@ -195,9 +207,10 @@ int main(int argc, char** argv) {
   std::fprintf(result,
                "backup_seconds=%.3f\nrestore_seconds=%.3f\nbackup_floor_seconds=%.3f\n"
                "restore_floor_seconds=%.3f\nbackup_run_seconds=%.3f\nrestore_run_seconds=%.3f\n"
-               "peak_working_set_kib=%llu\n",
+               "backup_safe_floor_seconds=%.3f\nrestore_safe_floor_seconds=%.3f\npeak_working_set_kib=%llu\n",
                backupSeconds, restoreSeconds, backupFloorSeconds, restoreFloorSeconds, backupRunSeconds,
-               restoreRunSeconds, static_cast<unsigned long long>(memory.PeakWorkingSetSize / 1024));
+               restoreRunSeconds, backupSafeFloorSeconds, restoreSafeFloorSeconds,
+               static_cast<unsigned long long>(memory.PeakWorkingSetSize / 1024));
   std::fclose(result);
   return 0;
 }

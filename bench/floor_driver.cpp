@@ -5,6 +5,10 @@
 //
 //   floor_driver backup <folder> <archive>      every file of <folder> into one archive
 //   floor_driver restore <archive> <folder>     every item of the archive into <folder>
+//   floor_driver safe-backup, safe-restore      the same with the calls that keep a file
+//                                               whole after a cut: each file written
+//                                               beside its target, flushed, and put in
+//                                               its place in one move
 //   floor_driver <rename> <folder>              every file of <folder>, in list order
 //     <rename>: upper, lower (two moves through a temporary name), substitute
 //     (photo -> picture), enumerate (NewFile0000.jpg, ...), delete
@@ -81,15 +85,47 @@ std::vector<char> Header(const std::string& folder, std::uint32_t count) {
   return header;
 }
 
-void Backup(const std::vector<std::string>& names, const std::string& archivePath) {
+// Where a safe write puts its content until the move that replaces the target.
+std::string Beside(const std::string& target) { return target + ".~floornew.tmp"; }
+
+// A file written so that a cut never leaves another one lost: a new one in
+// its place, one that would replace another beside it.
+struct SafeTarget {
+  HANDLE file = INVALID_HANDLE_VALUE;
+  bool beside = false;
+};
+
+HANDLE CreateForWriting(const std::string& path, DWORD disposition) {
+  return CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, disposition,
+                     FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+SafeTarget CreateTarget(const std::string& target, bool safe) {
+  if (!safe) return {CreateForWriting(target, CREATE_ALWAYS), false};
+  const HANDLE file = CreateForWriting(target, CREATE_NEW);
+  if (file != INVALID_HANDLE_VALUE) return {file, false};
+  return {CreateForWriting(Beside(target), CREATE_ALWAYS), true};
+}
+
+// Closes the file; a safe one is flushed first, and one written beside its
+// target then takes its place in one move.
+void CloseTarget(const SafeTarget& written, const std::string& target, bool safe) {
+  if (safe && !FlushFileBuffers(written.file)) Die("FlushFileBuffers");
+  CloseHandle(written.file);
+  if (written.beside && !MoveFileExA(Beside(target).c_str(), target.c_str(),
+                                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    Die("MoveFileExA");
+}
+
+void Backup(const std::vector<std::string>& names, const std::string& archivePath, bool safe) {
   char folder[MAX_PATH];
   GetCurrentDirectoryA(sizeof folder, folder);
   std::string prefix = folder;
   if (prefix.back() != '\\') prefix += '\\';
   std::vector<char> buffer(kCopyBufferSize);
 
-  HANDLE archive = CreateFileA(archivePath.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                               FILE_ATTRIBUTE_NORMAL, nullptr);
+  const SafeTarget written = CreateTarget(archivePath, safe);
+  const HANDLE archive = written.file;
   if (archive == INVALID_HANDLE_VALUE) Die("CreateFileA (archive)");
   WriteAll(archive, Header(prefix, 0).data(), kHeaderSize);
   std::uint32_t stored = 0;
@@ -110,10 +146,10 @@ void Backup(const std::vector<std::string>& names, const std::string& archivePat
   }
   SetFilePointer(archive, 0, nullptr, FILE_BEGIN);
   WriteAll(archive, Header(prefix, stored).data(), kHeaderSize);
-  CloseHandle(archive);
+  CloseTarget(written, archivePath, safe);
 }
 
-void Restore(const std::string& archivePath) {
+void Restore(const std::string& archivePath, bool safe) {
   std::vector<char> buffer(kCopyBufferSize);
   HANDLE archive = CreateFileA(archivePath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -128,11 +164,11 @@ void Restore(const std::string& archivePath) {
     std::uint32_t dataSize = 0;
     std::memcpy(&dataSize, itemHeader, 4);
     itemHeader[kItemHeaderSize - 1] = 0;
-    HANDLE target = CreateFileA(itemHeader + 4, GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (target == INVALID_HANDLE_VALUE) Die("CreateFileA (target)");
-    Copy(archive, target, dataSize, buffer);
-    CloseHandle(target);
+    const std::string name = itemHeader + 4;
+    const SafeTarget written = CreateTarget(name, safe);
+    if (written.file == INVALID_HANDLE_VALUE) Die("CreateFileA (target)");
+    Copy(archive, written.file, dataSize, buffer);
+    CloseTarget(written, name, safe);
   }
   CloseHandle(archive);
 }
@@ -207,12 +243,14 @@ int main(int argc, char** argv) {
   }
   if (argc != 3 && argc != 4) {
     std::fprintf(stderr,
-                 "usage: %s backup <folder> <archive> | restore <archive> <folder> | "
+                 "usage: %s [safe-]backup <folder> <archive> | [safe-]restore <archive> <folder> | "
                  "upper|lower|substitute|enumerate|delete <folder> | reclaim\n",
                  argv[0]);
     return 2;
   }
-  const std::string operation = argv[1];
+  std::string operation = argv[1];
+  const bool safe = operation.starts_with("safe-");
+  if (safe) operation.erase(0, 5);
   const bool restore = operation == "restore";
   if (!SetCurrentDirectoryA(argv[restore ? 3 : 2])) Die("SetCurrentDirectoryA");
 
@@ -222,9 +260,9 @@ int main(int argc, char** argv) {
   QueryPerformanceFrequency(&frequency);
   QueryPerformanceCounter(&start);
   if (operation == "backup") {
-    Backup(names, argv[3]);
+    Backup(names, argv[3], safe);
   } else if (restore) {
-    Restore(argv[2]);
+    Restore(argv[2], safe);
   } else {
     RenameAll(names, operation);
   }

@@ -6,9 +6,11 @@
 # runs and before it in even ones, so that neither side always finds the
 # cache warmed by the other), beside Debian's Perl rename tool (and rm) doing
 # the same on a third identical folder; prints the times and the ratios, and
-# the time per file at 2,000 and at SCALE_FILES files. Dorvex's time is given whole (from the click to its idle window, the
-# lists refilled) and for its run over the files alone (while its progress
-# window is up), which is what the floor does.
+# the time per file at 2,000 and at SCALE_FILES files, and at the end one
+# line per row: bench-ratio <row> run/floor=<x> whole/floor=<y>
+# run/safe-floor=<z>. Dorvex's time is given whole (from the click to its
+# idle window, the lists refilled) and for its run over the files alone
+# (while its progress window is up), which is what the floor does.
 #
 #   bench/rename_bench.sh
 #
@@ -133,6 +135,15 @@ if ((scale > 0)); then
       "$(ratio "$ds" "$d2")" "$f2" "$fs" "$(ratio "$fs" "$f2")" "$(figure "$scale.$command.over")"
   done
 fi
+echo
+# For the renaming commands the safe floor is the plain one: a move never
+# replaces a file, and a change of case takes its two moves through a
+# temporary name in both, since a direct move does not change case here.
+for command in $commands; do
+  row=$(echo "$command" | tr _ -)-2000
+  over=$(printf '%.2f' "$(figure "2000.$command.over")") whole=$(printf '%.2f' "$(figure "2000.$command.whole")")
+  echo "bench-ratio $row run/floor=$over whole/floor=$whole run/safe-floor=$over"
+done
 echo
 echo "(2,000 files: times and ratios to the floor are medians of $runs runs and of each run's own ratios;"
 echo "the scale row one run. Dorvex: from the click that starts the"
