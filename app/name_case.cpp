@@ -40,6 +40,11 @@ bool SpellingsByCase::HasOtherSpelling(std::wstring_view name) const {
   return group && std::ranges::any_of(*group, [&](const std::wstring& spelling) { return spelling != name; });
 }
 
+std::vector<std::wstring> SpellingsAmong(std::vector<std::wstring> names, const std::wstring& name) {
+  std::erase_if(names, [&](const std::wstring& stored) { return !SameTextIgnoringCase(stored, name); });
+  return names;
+}
+
 // A character beyond 16 bits takes two units: "*" stands for both, so that
 // no half of it is left in the pattern.
 std::wstring SpellingsPattern(const std::wstring& name) {

@@ -28,6 +28,10 @@ class SpellingsByCase {
   std::unordered_map<std::wstring, std::vector<std::wstring>> m_byUpperCase;
 };
 
+// The names among `names` that are spellings of `name` (equal but for case,
+// by the system's rules), as stored.
+std::vector<std::wstring> SpellingsAmong(std::vector<std::wstring> names, const std::wstring& name);
+
 // The name with its first character made a wildcard: a search for it finds
 // every stored spelling of the name (and a few other names), spelled as
 // stored, without reading out the whole folder.

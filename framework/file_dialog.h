@@ -1,8 +1,7 @@
 // The common open and save dialogs.
 //
-// The process's current directory: the main window lists its folder by making
-// it the current directory, and commands name listed files by their bare
-// names. These dialogs therefore never leave the current directory moved:
+// The process's current directory: the main window makes the folder it lists
+// the current directory, where these dialogs start. They never leave it moved:
 // whatever the user browsed to, it is put back when the dialog closes, and
 // callers that need the chosen folder take it from GetPathName().
 #pragma once

@@ -49,8 +49,8 @@ std::wstring ListBoxText(HWND list, int index) {
 }
 
 std::vector<int> SelectedPositions(HWND list) {
-  const LRESULT count = SendMessageW(list, LB_GETSELCOUNT, 0, 0);
-  if (count == LB_ERR || count <= 0) return {};
+  const int count = ListBoxSelectedCount(list);
+  if (count <= 0) return {};
   std::vector<int> positions(static_cast<std::size_t>(count));
   const LRESULT read =
       SendMessageW(list, LB_GETSELITEMS, positions.size(), reinterpret_cast<LPARAM>(positions.data()));

@@ -4,7 +4,6 @@
 #include "app/temporary_name.h"
 #include "framework/file.h"
 #include "framework/folder_listing.h"
-#include "framework/text_case.h"
 #include "framework/win32.h"
 
 std::uint32_t FolderNames::Move(const std::wstring& from, const std::wstring& to) {
@@ -15,9 +14,7 @@ std::uint32_t FolderNames::Move(const std::wstring& from, const std::wstring& to
 std::vector<std::wstring> FolderNames::StoredNames() { return NamesMatching(m_folder + L"*"); }
 
 std::vector<std::wstring> FolderNames::StoredSpellingsOf(const std::wstring& name) {
-  std::vector<std::wstring> spellings = NamesMatching(m_folder + SpellingsPattern(name));
-  std::erase_if(spellings, [&](const std::wstring& stored) { return !SameTextIgnoringCase(stored, name); });
-  return spellings;
+  return SpellingsAmong(NamesMatching(m_folder + SpellingsPattern(name)), name);
 }
 
 std::wstring FolderNames::OpaqueTemporaryName(int attempt) {

@@ -46,9 +46,7 @@ std::uint32_t LosslessRenamer::Move(const std::wstring& from, const std::wstring
 }
 
 std::vector<std::wstring> NameStore::StoredSpellingsOf(const std::wstring& name) {
-  std::vector<std::wstring> spellings = StoredNames();
-  std::erase_if(spellings, [&](const std::wstring& stored) { return !SameTextIgnoringCase(stored, name); });
-  return spellings;
+  return SpellingsAmong(StoredNames(), name);
 }
 
 void LosslessRenamer::LookAgain() {

@@ -1,6 +1,7 @@
 // Which folder the main window shows. Every refill of the lists also makes
-// the listed folder the process's current directory, where the file dialogs
-// start; the commands act by full paths in the listed folder instead.
+// the listed folder (or, past MAX_PATH, the nearest folder above it) the
+// process's current directory, where the file dialogs start; the commands
+// act by full paths in the listed folder instead.
 #pragma once
 #include <cstddef>
 #include <optional>

@@ -85,10 +85,9 @@ class MainDialog : public MappedDialog<MainDialog>, public CommandWindow {
   // it cannot be listed, and the answer says why.
   std::optional<FolderRefusal> MoveTo(const std::wstring& folderPath);
   void ReportFolderNotShown(const std::wstring& folderPath, FolderRefusal why) const;
-  // Fills the three lists from the folder and pattern. False when the
-  // folder cannot be entered or the listing refuses the pattern: the
-  // current directory is put back, the path line and the folder lists are
-  // left alone.
+  // Fills the three lists and the path line from the folder and pattern.
+  // False when the folder cannot be read or the listing refuses the
+  // pattern: the lists, the path line and the current directory stay.
   bool ListFolder(const std::wstring& folder, const std::wstring& pattern);
   std::optional<LRESULT> OnSysCommand(UINT command);
   std::optional<LRESULT> OnPaint();

@@ -21,21 +21,9 @@ struct PlatformListing {
   std::wstring pathLine;
 };
 
-std::vector<std::wstring> Entries(HWND list) {
-  std::vector<std::wstring> entries;
-  const int count = static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
-  for (int index = 0; index < count; ++index) {
-    std::wstring text(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, index, 0)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()))));
-    entries.push_back(text);
-  }
-  return entries;
-}
-
 // The three listings the main window made before it had a listing of its
 // own, into lists of the same styles in a window of the test's.
-PlatformListing ListedByThePlatform(const std::wstring& pathSpec) {
+PlatformListing ListedByThePlatform(const User& user, const std::wstring& pathSpec) {
   const HWND dialog =
       CreateWindowExW(0, L"#32770", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
   const DWORD listStyle = WS_CHILD | LBS_SORT | LBS_HASSTRINGS | LBS_NOTIFY;
@@ -52,13 +40,9 @@ PlatformListing ListedByThePlatform(const std::wstring& pathSpec) {
   DlgDirListW(dialog, buffer.data(), IDC_FILE_LIST, IDC_PATH_LINE, 0);
   DlgDirListW(dialog, buffer.data(), IDC_DIRECTORY_LIST, 0, DDL_DIRECTORY | DDL_EXCLUSIVE);
   DlgDirListW(dialog, buffer.data(), IDC_DRIVE_LIST, 0, DDL_DRIVES | DDL_EXCLUSIVE);
-  PlatformListing listing{Entries(GetDlgItem(dialog, IDC_FILE_LIST)),
-                          Entries(GetDlgItem(dialog, IDC_DIRECTORY_LIST)),
-                          Entries(GetDlgItem(dialog, IDC_DRIVE_LIST)),
-                          {}};
-  wchar_t line[1024] = {};
-  GetDlgItemTextW(dialog, IDC_PATH_LINE, line, 1024);
-  listing.pathLine = line;
+  const PlatformListing listing{
+      user.WideListItems(dialog, IDC_FILE_LIST), user.WideListItems(dialog, IDC_DIRECTORY_LIST),
+      user.WideListItems(dialog, IDC_DRIVE_LIST), user.WideText(dialog, IDC_PATH_LINE)};
   DestroyWindow(dialog);
   return listing;
 }
@@ -93,7 +77,7 @@ TEST_F(ListingTest, TheListsAndThePathLineAreThePlatformsListingItemByItem) {
           std::pair{L"sub", folder + L"sub\\"}}) {
       SCOPED_TRACE(testing::Message() << "pattern " << testing::PrintToString(std::wstring(pattern)));
       user.SetText(window, IDC_FILE_SPEC, std::wstring(pattern));
-      PlatformListing platform = ListedByThePlatform(folder + pattern);
+      PlatformListing platform = ListedByThePlatform(user, folder + pattern);
       // Hidden and system files are left out, as Windows' own listing of
       // ordinary files leaves them out (Wine's lists them).
       std::erase_if(platform.files,
