@@ -1,10 +1,12 @@
 #include "app/paced_progress.h"
 
 namespace {
-// Ten changes a second are more than anyone reads; each costs a redraw.
-constexpr std::uint64_t kMomentMilliseconds = 100;
-// Looking at the window's messages takes at most one part in this many of a run.
-constexpr int kRunPartsPerLookingPart = 20;
+// Five changes a second keep the bar moving smoothly enough to read; each
+// costs a redraw, which under Wine is a part of the run worth saving.
+constexpr std::uint64_t kMomentMilliseconds = 200;
+// Looking at the window's messages takes at most one part in this many of a
+// run: under Wine, one look every twenty milliseconds or so.
+constexpr int kRunPartsPerLookingPart = 100;
 }  // namespace
 
 bool CancelLookDue(std::chrono::steady_clock::duration looking, std::chrono::steady_clock::duration elapsed,

@@ -4,11 +4,12 @@
 // once that has been up for a moment, and the bar moves at most once a
 // moment. A Cancel press is not dropped at a run's end: a press the window
 // has already taken is reported at the next poll, and the last polls of a run
-// always look at the window's waiting messages. The other polls look as long as looking
-// has taken at most a twentieth of the run: where a look is cheap (Windows)
-// that is every poll, so a press is noticed at the next file; where each
-// look is a round trip to a server that costs as much as a small file (Wine),
-// a press is noticed within a few milliseconds. Before the run stops for
+// always look at the window's waiting messages. The other polls look as long
+// as looking has taken at most a hundredth of the run: where a look is cheap
+// (Windows) that is every poll, so a press is noticed at the next file; where
+// each look is a round trip to a server that costs as much as a small file
+// (Wine), a press is noticed within a few tens of milliseconds, which no one
+// can tell from at once. Before the run stops for
 // the user (a question or a message box), the latest name and position are
 // shown.
 #pragma once

@@ -16,8 +16,9 @@
 #
 # BUILD_DIR (default: build/) is the build folder; RUNS (default 3) the
 # number of runs per figure (three times as many for the large files), of
-# which the median is shown; SCALE_FILES (default 20000, 0 for none) the file
-# count of the scale row, run once. A display and a Wine prefix of the run's
+# which the median is shown; SETS (default "small large") the data sets, of
+# those two; SCALE_FILES (default 20000, 0 for none) the file count of the
+# scale row, run once. A display and a Wine prefix of the run's
 # own are made unless DISPLAY and WINEPREFIX are set; whatever it starts it
 # stops again.
 set -euo pipefail
@@ -36,10 +37,12 @@ make_small() {  # <set> <count>
   mkdir -p "$work/$1/Desktop"
   head -c $(($2 * 16384)) /dev/urandom | split -b 16384 -a 5 -d - "$work/$1/Desktop/file_"
 }
+sets=${SETS:-small large}
 make_small small 2000
-mkdir -p "$work/large/Desktop"
-for i in 1 2 3 4; do head -c $((64 << 20)) /dev/urandom >"$work/large/Desktop/big_$i.bin"; done
-sets="small large"
+if [[ $sets == *large* ]]; then
+  mkdir -p "$work/large/Desktop"
+  for i in 1 2 3 4; do head -c $((64 << 20)) /dev/urandom >"$work/large/Desktop/big_$i.bin"; done
+fi
 if ((scale > 0)); then
   make_small scale "$scale"
   sets+=" scale"
@@ -160,7 +163,7 @@ done
 echo
 echo "Fastest of the runs, each side's own:"
 printf '%-16s %-12s %9s %9s %10s\n' "data" "command" "run s" "floor s" "run/floor"
-for set in small large; do
+for set in ${sets/scale/}; do
   for command in backup restore; do
     r=${figures[$set.$command.run.fastest]} f=${figures[$set.$command.floor.fastest]}
     name=Backup && [[ $command == restore ]] && name="Restore All"

@@ -90,10 +90,13 @@ double SecondsSince(Clock::time_point start) {
 }
 
 // Puts the path into the dialog's file-name box at once (no typing), then
-// confirms; returns when the confirmation was posted.
+// confirms; returns when the confirmation was posted. The memory is made the
+// guest's own right before, as it is for the floor: the dialog takes a while
+// to come up, long enough for the host to take freed memory back.
 Clock::time_point ConfirmFileDialog(const usersim::User& user, const char* title, const std::string& path) {
   HWND dialog = user.WaitForDialog(title);
   SendMessageA(user.FileNameBox(dialog), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));
+  ReclaimFreeMemory();
   const Clock::time_point start = Clock::now();
   user.ClickOk(dialog);
   return start;
@@ -144,7 +147,6 @@ int main(int argc, char** argv) {
         [&](usersim::User&) {
           const usersim::User user(GetCurrentProcessId(), kPatience);
           HWND main = user.WaitForDialog("Dorvex [English]");
-          ReclaimFreeMemory();
           user.Click(main, IDC_BACKUP);
           ResetEvent(g_summaryUpEvent);
           const Clock::time_point start = ConfirmFileDialog(user, "Save As", archivePath);
@@ -184,7 +186,6 @@ int main(int argc, char** argv) {
         [&](usersim::User&) {
           const usersim::User user(GetCurrentProcessId(), kPatience);
           HWND dialog = user.WaitForDialog("Restore");
-          ReclaimFreeMemory();
           user.Click(dialog, IDC_RESTORE_ALL_NEW);
           ResetEvent(g_summaryUpEvent);
           const Clock::time_point start = ConfirmFileDialog(user, "Save As", restoreFolder + "first");

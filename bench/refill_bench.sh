@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The main window in big folders: start-up, and one Set Upper Case of one
+# The main window in big folders: start-up (from Dorvex.exe's start to its
+# filled, idle window), and one Set Upper Case of one
 # file (from the click to the refilled, idle window), in folders of 2,000,
 # 20,000 and 100,000 files, each beside its floor, the same folder listed
 # once into the same three lists by the platform's own calls in a bare
@@ -22,6 +23,7 @@ counts=${COUNTS:-2000 20000 100000}
 say() { echo "refill_bench.sh: $*" >&2; }
 
 source "$(dirname "${BASH_SOURCE[0]}")/bench_env.sh" refill_bench_driver
+cmake --build "$build_dir" -j2 --target Dorvex >/dev/null
 
 median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 ratio() { echo "scale=2; $1 / $2" | bc -l | sed 's/^\./0./'; }

@@ -1,8 +1,9 @@
 // Times the main window in one big folder, pressing the buttons with the user
 // simulation, and prints the figures for refill_bench.sh:
 //   refill_bench_driver <profile folder> <result file>
-// - start-up: from the window's construction to its idle window, the lists
-//   filled with the Desktop (<profile folder>\Desktop);
+// - start-up: from Dorvex.exe's start (the build's own, beside this
+//   driver's folder) to its idle window, the lists filled with the Desktop
+//   (<profile folder>\Desktop), as a user meets it;
 // - one command on one file: Set Upper Case of the first listed file, from
 //   the click to the refilled, idle window;
 // - the listing floor: the same folder listed once by the platform's own
@@ -22,8 +23,10 @@
 
 #include "app/current_language.h"
 #include "framework/application.h"
+#include "program_process.h"
 #include "res/resource.h"
 #include "scenario.h"
+#include "test_environment.h"
 #include "ui/main_dialog.h"
 #include "user_sim.h"
 
@@ -71,6 +74,21 @@ double ListingFloorSeconds(const std::wstring& folder) {
   return seconds;
 }
 
+// From the program's start to its idle main window; `listed` is the number
+// of files it shows.
+double ProgramStartSeconds(int& listed) {
+  const Clock::time_point started = Clock::now();
+  usersim::ProgramProcess program = usersim::ProgramProcess::Start(usersim::DorvexExePath());
+  const usersim::User user(program.Id(), std::chrono::minutes(30));
+  HWND main = user.WaitForDialog("Dorvex [English]");
+  user.Settle(main);
+  const double seconds = SecondsSince(started);
+  listed = user.ListCount(main, IDC_FILE_LIST);
+  user.Click(main, IDCANCEL);
+  program.WaitForExit(std::chrono::minutes(1));
+  return seconds;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -84,10 +102,10 @@ int main(int argc, char** argv) {
   const std::string desktop = std::string(argv[1]) + "\\Desktop";
 
   const double floorSeconds = ListingFloorSeconds(std::wstring(desktop.begin(), desktop.end()));
-  double startSeconds = 0;
-  double commandSeconds = 0;
   int listed = 0;
-  const Clock::time_point constructed = Clock::now();
+  const double startSeconds = ProgramStartSeconds(listed);
+  double commandSeconds = 0;
+  int listedInProcess = 0;
   MainDialog mainDialog;
   SetMainWindow(&mainDialog);
   usersim::RunUserScenario(
@@ -95,8 +113,7 @@ int main(int argc, char** argv) {
         const usersim::User user(GetCurrentProcessId(), std::chrono::minutes(30));
         HWND main = user.WaitForDialog("Dorvex [English]");
         user.Settle(main);
-        startSeconds = SecondsSince(constructed);
-        listed = user.ListCount(main, IDC_FILE_LIST);
+        listedInProcess = user.ListCount(main, IDC_FILE_LIST);
         user.ClickListItem(main, IDC_FILE_LIST, 0);
         const Clock::time_point clicked = Clock::now();
         user.Click(main, IDC_UPPER_CASE);
@@ -110,6 +127,7 @@ int main(int argc, char** argv) {
 
   PROCESS_MEMORY_COUNTERS memory{};
   GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
+  if (listedInProcess != listed) listed = -1;
   std::FILE* result = std::fopen(argv[2], "w");
   if (!result) return 1;
   std::fprintf(

@@ -21,7 +21,8 @@ bool File::Open(std::wstring_view path, Mode mode, FileException* error) {
   const std::wstring name(path);
   const DWORD access = mode == Mode::ReadExisting ? GENERIC_READ : GENERIC_READ | GENERIC_WRITE;
   const DWORD disposition = mode == Mode::ReadExisting ? OPEN_EXISTING : CREATE_NEW;
-  UniqueFileHandle handle(CreateFileW(FileCallPath(name).c_str(), access, 0, nullptr, disposition,
+  std::wstring full = FullPathOf(name);
+  UniqueFileHandle handle(CreateFileW(LongFormOfFullPath(full).c_str(), access, 0, nullptr, disposition,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!handle) {
     const DWORD lastError = GetLastError();
@@ -29,7 +30,7 @@ bool File::Open(std::wstring_view path, Mode mode, FileException* error) {
     return false;
   }
   m_handle = std::move(handle);
-  m_strFilePath = FullPathOf(name);
+  m_strFilePath = std::move(full);
   return true;
 }
 

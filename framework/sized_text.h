@@ -13,7 +13,8 @@
 // it does not, and 0 on failure. Returns the text; empty on failure.
 template <class Read>
 std::wstring ReadSizedText(Read read) {
-  std::wstring buffer;
+  // Room for an ordinary path at once: most texts then take one call.
+  std::wstring buffer(MAX_PATH, L'\0');
   for (;;) {
     const auto capacity = static_cast<DWORD>(buffer.size());
     const DWORD result = read(capacity == 0 ? nullptr : buffer.data(), capacity);

@@ -7,15 +7,15 @@ namespace {
 
 using std::chrono::microseconds;
 
-TEST(CancelLook, LooksWhileLookingIsATwentiethOfTheRunAtMostAndAlwaysAtTheEnd) {
+TEST(CancelLook, LooksWhileLookingIsAHundredthOfTheRunAtMostAndAlwaysAtTheEnd) {
   struct Case {
     microseconds looking, elapsed;
     bool lastPolls, due;
   } const cases[] = {
       {microseconds(0), microseconds(0), false, true},          // the first poll
-      {microseconds(2), microseconds(100), false, true},        // a cheap look: every file
-      {microseconds(1000), microseconds(19999), false, false},  // a dear look: skipped for now
-      {microseconds(1000), microseconds(20000), false, true},
+      {microseconds(1), microseconds(100), false, true},        // a cheap look: every file
+      {microseconds(1000), microseconds(99999), false, false},  // a dear look: skipped for now
+      {microseconds(1000), microseconds(100000), false, true},
       {microseconds(1000), microseconds(1000), true, true},  // the end of a run
   };
   for (const Case& c : cases)
