@@ -8,9 +8,9 @@
 # files of 64 MiB; prints the times, the ratios and Dorvex's peak memory, and
 # the time per file at 2,000 and at SCALE_FILES files of 16 KiB. Dorvex's
 # time is given whole (from the confirmed save dialog to the summary) and for
-# its run over the files alone (from its progress window coming up to its
-# closing, or to the summary's making where that comes first), which is what
-# the floor does.
+# its run over the files alone (from the first name its progress window
+# shows to the window's closing, or to the summary's making where that comes
+# first), which is what the floor does.
 #
 #   bench/archive_bench.sh
 #
@@ -201,6 +201,6 @@ for set in $sets; do
 done
 echo "(times and ratios to the floor: medians of $runs runs ($((3 * runs)) for the large files) and of each run's own"
 echo "ratios; the scale row one run."
-echo "Dorvex: from the confirmed save dialog to the summary message; run: from its progress window coming"
-echo "up to its closing or the summary's making, whichever comes first; floor: the bare loop of the same"
+echo "Dorvex: from the confirmed save dialog to the summary message; run: from the first name its progress"
+echo "window shows to its closing or the summary's making, whichever comes first; floor: the bare loop of the same"
 echo "Win32 file calls, timed right beside each command, after it in odd runs and before it in even ones)"

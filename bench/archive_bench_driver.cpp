@@ -21,6 +21,7 @@
 #include "framework/application.h"
 #include "framework/text.h"
 #include "res/resource.h"
+#include "run_watch.h"
 #include "scenario.h"
 #include "ui/main_dialog.h"
 #include "user_sim.h"
@@ -36,38 +37,21 @@ constexpr std::chrono::minutes kPatience{5};
 // message comes up, not when the simulated user next looks.
 std::atomic<Clock::rep> g_summaryCreated{0};
 const char* g_watchedTitle = "";
-// When the progress window first came up: the command's run over the files
-// starts there; before it lie the save dialog's closing and the archive's
-// creation, costs paid once per command.
-std::atomic<Clock::rep> g_progressUp{0};
-// When the progress window began to close (Backup) or the first window after
-// it began to be made (the summary, over Restore's progress window): the run
-// ends there, before the window's unmaking and the message box's making,
-// paid once per command.
-std::atomic<Clock::rep> g_runEnded{0};
 // Set when the summary comes up: the simulated user waits for it here
 // instead of looking at the windows over and over, which would load the
 // Wine server that the command itself needs.
 HANDLE g_summaryUpEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
 
-bool IsProgressWindow(WPARAM window) {
-  return GetDlgItem(reinterpret_cast<HWND>(window), IDC_PROGRESS_BAR) != nullptr;
-}
-
 LRESULT CALLBACK WatchActivation(int code, WPARAM wParam, LPARAM lParam) {
-  const bool runEnds =
-      (code == HCBT_CREATEWND && !(reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs->style & WS_CHILD)) ||
-      (code == HCBT_DESTROYWND && IsProgressWindow(wParam));
-  if (runEnds && g_progressUp != 0 && g_runEnded == 0) g_runEnded = Clock::now().time_since_epoch().count();
+  run_watch::OnWindowEvent(code, wParam, lParam);
   if (code == HCBT_ACTIVATE) {
+    const auto window = reinterpret_cast<HWND>(wParam);
     char title[64] = {};
-    GetWindowTextA(reinterpret_cast<HWND>(wParam), title, sizeof title);
-    const bool isProgress = IsProgressWindow(wParam);
+    GetWindowTextA(window, title, sizeof title);
     if (std::string(title) == g_watchedTitle) {
       g_summaryCreated = Clock::now().time_since_epoch().count();
-      if (!isProgress) SetEvent(g_summaryUpEvent);
+      if (!run_watch::IsProgressWindow(window)) SetEvent(g_summaryUpEvent);
     }
-    if (g_progressUp == 0 && isProgress) g_progressUp = Clock::now().time_since_epoch().count();
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -79,10 +63,6 @@ LRESULT CALLBACK WatchActivation(int code, WPARAM wParam, LPARAM lParam) {
 // one's peak working set stays the program's own), enough memory for its
 // writes is the guest's own again.
 void ReclaimFreeMemory() { RunFloor("reclaim"); }
-
-double RunSeconds() {
-  return std::chrono::duration<double>(Clock::duration(g_runEnded.load() - g_progressUp.load())).count();
-}
 
 double SecondsSince(Clock::time_point start) {
   const Clock::time_point end{Clock::duration(g_summaryCreated.load())};
@@ -153,7 +133,7 @@ int main(int argc, char** argv) {
           WaitForSingleObject(g_summaryUpEvent, INFINITE);
           user.Answer(user.WaitForMessageBox("Backup"), IDOK);
           backupSeconds = SecondsSince(start);
-          backupRunSeconds = RunSeconds();
+          backupRunSeconds = run_watch::RunSeconds();
           user.Click(main, IDCANCEL);
         },
         [&] { mainDialog.DoModal(); }, std::chrono::minutes(30));
@@ -176,8 +156,7 @@ int main(int argc, char** argv) {
         RunFloor("safe-restore " + quotedFloorArchive + " \"" + safeRestoreFolder + "\"");
   };
   if (floorFirst) runRestoreFloor();
-  g_progressUp = 0;
-  g_runEnded = 0;
+  run_watch::Reset();
   {
     RestoreDialog restore;
     restore.m_strArchivePath = WideFromCodePage(archivePath, SystemCodePage()).value();
@@ -192,7 +171,7 @@ int main(int argc, char** argv) {
           WaitForSingleObject(g_summaryUpEvent, INFINITE);
           user.Answer(user.WaitForMessageBox("Result"), IDOK);
           restoreSeconds = SecondsSince(start);
-          restoreRunSeconds = RunSeconds();
+          restoreRunSeconds = run_watch::RunSeconds();
           user.Click(dialog, IDCANCEL);
         },
         [&] { restore.DoModal(); }, std::chrono::minutes(30));

@@ -10,7 +10,8 @@
 # line per row: bench-ratio <row> run/floor=<x> whole/floor=<y>
 # run/safe-floor=<z>. Dorvex's time is given whole (from the click to its
 # idle window, the lists refilled) and for its run over the files alone
-# (while its progress window is up), which is what the floor does.
+# (from the first name its progress window shows to the window's closing or
+# the lists' refill, whichever comes first), which is what the floor does.
 #
 #   bench/rename_bench.sh
 #
@@ -147,6 +148,7 @@ done
 echo
 echo "(2,000 files: times and ratios to the floor are medians of $runs runs and of each run's own ratios;"
 echo "the scale row one run. Dorvex: from the click that starts the"
-echo "command to its idle window, the lists refilled; run: while its progress window is up; floor: the bare"
+echo "command to its idle window, the lists refilled; run: from the first name its progress window shows"
+echo "to its closing or the lists' refill; floor: the bare"
 echo "loop of the same Win32 file calls, a probe open and close, then the move(s) or the deletion, timed"
 echo "right beside each command, after it in odd runs and before it in even ones)"

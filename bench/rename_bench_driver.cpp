@@ -11,14 +11,14 @@
 // Wine's virtual desktop, whose launcher does not pass output on.
 // A command's time runs from the click that starts it (OK or Yes, where a
 // dialog or question comes first) to the moment its window is idle again,
-// seen by the user. Its run over the files is timed apart, from the moment
-// its progress window comes up to the moment it goes, seen from inside the
-// program's thread: what lies outside it (a dialog closing, the lists
-// refilled) is paid once per command.
+// seen by the user. Its run over the files is timed apart, from the first
+// name its progress window shows to the moment the window goes or the lists
+// are refilled, seen from inside the program's thread (run_watch.h): what
+// lies outside it (a dialog closing, the progress window made and drawn, the
+// lists refilled) is paid once per command.
 #include <windows.h>
 
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <functional>
@@ -29,6 +29,7 @@
 #include "floor_run.h"
 #include "framework/application.h"
 #include "res/resource.h"
+#include "run_watch.h"
 #include "scenario.h"
 #include "ui/main_dialog.h"
 #include "user_sim.h"
@@ -37,24 +38,15 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-std::atomic<Clock::rep> g_progressUp{0};
-std::atomic<Clock::rep> g_progressGone{0};
 // Set when the progress window goes: the simulated user waits for it here
 // instead of looking at the windows over and over, which would load the
 // Wine server that the command itself needs.
 HANDLE g_progressGoneEvent = CreateEventA(nullptr, TRUE, FALSE, nullptr);
 
 LRESULT CALLBACK WatchProgressWindow(int code, WPARAM wParam, LPARAM lParam) {
-  if ((code == HCBT_ACTIVATE || code == HCBT_DESTROYWND) &&
-      GetDlgItem(reinterpret_cast<HWND>(wParam), IDC_PROGRESS_BAR)) {
-    const Clock::rep now = Clock::now().time_since_epoch().count();
-    if (code == HCBT_DESTROYWND) {
-      g_progressGone = now;
-      SetEvent(g_progressGoneEvent);
-    } else if (g_progressUp == 0) {
-      g_progressUp = now;
-    }
-  }
+  run_watch::OnWindowEvent(code, wParam, lParam);
+  if (code == HCBT_DESTROYWND && run_watch::IsProgressWindow(reinterpret_cast<HWND>(wParam)))
+    SetEvent(g_progressGoneEvent);
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
@@ -123,12 +115,13 @@ int main(int argc, char** argv) {
         const usersim::User user(GetCurrentProcessId(), std::chrono::minutes(30));
         HWND main = user.WaitForDialog("Dorvex [English]");
         listed = user.ListCount(main, IDC_FILE_LIST);
+        run_watch::WatchFileList(main);
         // start: does what comes before the timed part and returns when the
         // command begins; then the floor does the same on its folder.
         const auto run = [&](const char* name, const char* floorOperation,
                              const std::function<Clock::time_point()>& start) {
           Figure figure{name};
-          g_progressUp = 0;
+          run_watch::Reset();
           ResetEvent(g_progressGoneEvent);
           const auto runFloor = [&] {
             figure.floorSeconds = RunFloor(std::string(floorOperation) + " \"" + floorFolder + "\"");
@@ -137,9 +130,7 @@ int main(int argc, char** argv) {
           const Clock::time_point started = start();
           WaitForSingleObject(g_progressGoneEvent, INFINITE);
           figure.seconds = SecondsUntilCommandEnd(user, main, started);
-          figure.runSeconds =
-              std::chrono::duration<double>(Clock::duration(g_progressGone.load() - g_progressUp.load()))
-                  .count();
+          figure.runSeconds = run_watch::RunSeconds();
           if (!floorFirst) runFloor();
           if (mismatch.empty() && NamesIn(shown) != NamesIn(floorFolder)) mismatch = name;
           figures.push_back(figure);
