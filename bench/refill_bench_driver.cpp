@@ -77,6 +77,14 @@ double ListingFloorSeconds(const std::wstring& folder) {
 // From the program's start to its idle main window; `listed` is the number
 // of files it shows.
 double ProgramStartSeconds(int& listed) {
+  // English stored, as after any start but the first, which asks for a language.
+  HKEY key = nullptr;
+  const DWORD english = 0;
+  if (RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Dorvex", 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                      nullptr) == ERROR_SUCCESS) {
+    RegSetValueExA(key, "Language", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&english), sizeof english);
+    RegCloseKey(key);
+  }
   const Clock::time_point started = Clock::now();
   usersim::ProgramProcess program = usersim::ProgramProcess::Start(usersim::DorvexExePath());
   const usersim::User user(program.Id(), std::chrono::minutes(30));
