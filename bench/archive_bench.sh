@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Times Dorvex's Backup and Restore All (the real commands, their dialogs
 # answered by the user simulation), their platform floor (floor_driver: the
-# same Win32 file calls in a bare loop, run beside each command on the same
-# data, after it in odd runs and before it in even ones, so that neither side
-# always finds the cache warmed by the other) and GNU tar creating and
+# same Win32 file calls in a bare loop, run on the same data right before
+# each command and right after it, counted with the mean of the two, which
+# cancels a steady drift of the machine's speed and a cache that one side
+# warms for the other) and GNU tar creating and
 # extracting an archive of the same data, on 2,000 files of 16 KiB and on 4
 # files of 64 MiB; prints the times, the ratios and Dorvex's peak memory, and
 # the time per file at 2,000 and at SCALE_FILES files of 16 KiB. Dorvex's
@@ -66,9 +67,8 @@ run_tar() {
   tar_create+=("$(seconds_of tar -cf "$work/out/$set.tar" -C "$work/$set/Desktop" .)")
   tar_extract+=("$(seconds_of tar -xf "$work/out/$set.tar" -C "$work/out/extracted")")
 }
-run_dorvex() {  # <set> <run number>
-  local set=$1 order=
-  (($2 % 2 == 0)) && order=floor-first
+run_dorvex() {  # <set>
+  local set=$1
   rm -rf "$work/out" && mkdir -p "$work/out/restored" "$work/out/floor"
   rm -f "$work/result.txt"
   # Inside Wine's virtual desktop: with no window manager on the display,
@@ -76,7 +76,7 @@ run_dorvex() {  # <set> <run number>
   wine explorer /desktop="archive-bench-$$,1280x1024" "$driver" "$(winepath -w "$work/$set")" \
     "$(winepath -w "$work/out/$set.Backup")" "$(winepath -w "$work/out/restored")" \
     "$(winepath -w "$work/result.txt")" "$(winepath -w "$work/out/floor.Backup")" \
-    "$(winepath -w "$work/out/floor")" $order </dev/null >"$work/driver.log" 2>&1 || true
+    "$(winepath -w "$work/out/floor")" </dev/null >"$work/driver.log" 2>&1 || true
   [[ -s $work/result.txt ]] || { cat "$work/driver.log" >&2; say "the driver failed"; exit 1; }
   tr -d '\r' <"$work/result.txt" >"$work/result.unix"
   value() { sed -n "s/^$1=//p" "$work/result.unix"; }
@@ -92,8 +92,10 @@ run_dorvex() {  # <set> <run number>
   over_restore+=("$(ratio "${run_restore[-1]}" "${floor_restore[-1]}")")
   whole_backup+=("$(ratio "${dorvex_backup[-1]}" "${floor_backup[-1]}")")
   whole_restore+=("$(ratio "${dorvex_restore[-1]}" "${floor_restore[-1]}")")
-  safe_backup+=("$(ratio "${run_backup[-1]}" "$(value backup_safe_floor_seconds)")")
-  safe_restore+=("$(ratio "${run_restore[-1]}" "$(value restore_safe_floor_seconds)")")
+  safe_floor_backup+=("$(value backup_safe_floor_seconds)")
+  safe_floor_restore+=("$(value restore_safe_floor_seconds)")
+  safe_backup+=("$(ratio "${run_backup[-1]}" "${safe_floor_backup[-1]}")")
+  safe_restore+=("$(ratio "${run_restore[-1]}" "${safe_floor_restore[-1]}")")
   dorvex_peak+=("$(value peak_working_set_kib)")
   # Byte for byte, every run, both of them.
   for out in restored floor; do
@@ -115,15 +117,16 @@ for set in $sets; do
   [[ $set == large ]] && set_runs=$((3 * runs))
   tar_create=() tar_extract=() dorvex_backup=() dorvex_restore=() floor_backup=() floor_restore=() dorvex_peak=()
   run_backup=() run_restore=() over_backup=() over_restore=() whole_backup=() whole_restore=()
-  safe_backup=() safe_restore=()
+  safe_backup=() safe_restore=() safe_floor_backup=() safe_floor_restore=()
   for ((run = 1; run <= set_runs; run++)); do
     say "$set: run $run of $set_runs"
     cat "$work/$set/Desktop"/* >/dev/null  # the same warm cache for every tool
     run_tar "$set"
-    run_dorvex "$set" "$run"
+    run_dorvex "$set"
     say "  Backup ${dorvex_backup[-1]} s (run ${run_backup[-1]} s, floor ${floor_backup[-1]} s," \
-      "tar -c ${tar_create[-1]} s), Restore All ${dorvex_restore[-1]} s (run ${run_restore[-1]} s," \
-      "floor ${floor_restore[-1]} s, tar -x ${tar_extract[-1]} s)"
+      "safe floor ${safe_floor_backup[-1]} s, tar -c ${tar_create[-1]} s), Restore All ${dorvex_restore[-1]} s" \
+      "(run ${run_restore[-1]} s, floor ${floor_restore[-1]} s, safe floor ${safe_floor_restore[-1]} s," \
+      "tar -x ${tar_extract[-1]} s)"
   done
   figures[$set.backup.tar]=$(median "${tar_create[@]}")
   figures[$set.restore.tar]=$(median "${tar_extract[@]}")
@@ -203,4 +206,4 @@ echo "(times and ratios to the floor: medians of $runs runs ($((3 * runs)) for t
 echo "ratios; the scale row one run."
 echo "Dorvex: from the confirmed save dialog to the summary message; run: from the first name its progress"
 echo "window shows to its closing or the summary's making, whichever comes first; floor: the bare loop of the same"
-echo "Win32 file calls, timed right beside each command, after it in odd runs and before it in even ones)"
+echo "Win32 file calls, timed right before each command and right after it, the mean of the two)"

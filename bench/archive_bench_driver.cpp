@@ -1,9 +1,9 @@
 // Times the real Backup and Restore All commands on one folder, answering
 // their dialogs with the user simulation, and prints the figures for
-// archive_bench.sh; after each command (before it, given floor-first) its
+// archive_bench.sh; right before each command and right after it, its
 // platform floor (floor_driver) does the same on the same data. Usage:
 //   archive_bench_driver <profile folder> <archive path> <empty restore folder> <result file>
-//                        <floor archive path> <empty floor restore folder> [floor-first]
+//                        <floor archive path> <empty floor restore folder>
 // The main window shows <profile folder>\Desktop, the folder that is stored.
 // First: the other system headers build on what it declares.
 #include <windows.h>
@@ -85,16 +85,13 @@ Clock::time_point ConfirmFileDialog(const usersim::User& user, const char* title
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 7 && !(argc == 8 && std::string(argv[7]) == "floor-first")) {
+  if (argc != 7) {
     std::fprintf(stderr,
                  "usage: %s <profile folder> <archive path> <empty restore folder> <result file> "
-                 "<floor archive path> <empty floor restore folder> [floor-first]\n",
+                 "<floor archive path> <empty floor restore folder>\n",
                  argv[0]);
     return 2;
   }
-  // Each floor just before its command instead of just after it, so that
-  // over several runs neither side always finds the cache warmed by the other.
-  const bool floorFirst = argc == 8;
   const std::string profile = argv[1];
   const std::string archivePath = argv[2];
   std::string restoreFolder = argv[3];
@@ -105,20 +102,27 @@ int main(int argc, char** argv) {
   SetEnvironmentVariableA("USERPROFILE", profile.c_str());
   HHOOK hook = SetWindowsHookExA(WH_CBT, &WatchActivation, nullptr, GetCurrentThreadId());
 
-  const std::string quotedFloorArchive = std::string("\"") + argv[5] + "\"";
+  // Each floor runs right before its command and right after it, each time
+  // into an archive or folder of its own, and counts with the mean of the
+  // two: the machine's speed drifts over a few seconds, and the mean of one
+  // run before and one after cancels a steady drift and any cache that one
+  // side warms for the other.
+  const std::string floorArchive = argv[5];
   double backupSeconds = 0;
   double backupRunSeconds = 0;
   double backupFloorSeconds = 0;
   double backupSafeFloorSeconds = 0;
-  const auto runBackupFloor = [&] {
+  const auto runBackupFloor = [&](const std::string& suffix) {
     ReclaimFreeMemory();
-    backupFloorSeconds = RunFloor("backup \"" + profile + "\\Desktop\" " + quotedFloorArchive);
+    backupFloorSeconds +=
+        RunFloor("backup \"" + profile + "\\Desktop\" \"" + floorArchive + suffix + "\"") / 2;
     ReclaimFreeMemory();
     // Into an archive of its own, new as the program's is.
-    backupSafeFloorSeconds =
-        RunFloor("safe-backup \"" + profile + "\\Desktop\" \"" + argv[5] + ".safe.Backup\"");
+    backupSafeFloorSeconds +=
+        RunFloor("safe-backup \"" + profile + "\\Desktop\" \"" + floorArchive + suffix + ".safe.Backup\"") /
+        2;
   };
-  if (floorFirst) runBackupFloor();
+  runBackupFloor(".before");
   {
     MainDialog mainDialog;
     SetMainWindow(&mainDialog);
@@ -139,23 +143,25 @@ int main(int argc, char** argv) {
         [&] { mainDialog.DoModal(); }, std::chrono::minutes(30));
     SetMainWindow(nullptr);
   }
-  if (!floorFirst) runBackupFloor();
+  runBackupFloor("");
 
   double restoreSeconds = 0;
   double restoreRunSeconds = 0;
   double restoreFloorSeconds = 0;
   double restoreSafeFloorSeconds = 0;
-  // The safe floor restores into a folder of its own beside the plain one's.
-  const std::string safeRestoreFolder = std::string(argv[6]) + "-safe";
-  CreateDirectoryA(safeRestoreFolder.c_str(), nullptr);
-  const auto runRestoreFloor = [&] {
+  // The safe floor restores into folders of its own beside the plain one's;
+  // the run after the command into the folder given.
+  const auto runRestoreFloor = [&](const std::string& suffix) {
+    const std::string folder = std::string(argv[6]) + suffix;
+    const std::string safeFolder = std::string(argv[6]) + "-safe" + suffix;
+    CreateDirectoryA(folder.c_str(), nullptr);
+    CreateDirectoryA(safeFolder.c_str(), nullptr);
     ReclaimFreeMemory();
-    restoreFloorSeconds = RunFloor("restore " + quotedFloorArchive + " \"" + argv[6] + "\"");
+    restoreFloorSeconds += RunFloor("restore \"" + floorArchive + "\" \"" + folder + "\"") / 2;
     ReclaimFreeMemory();
-    restoreSafeFloorSeconds =
-        RunFloor("safe-restore " + quotedFloorArchive + " \"" + safeRestoreFolder + "\"");
+    restoreSafeFloorSeconds += RunFloor("safe-restore \"" + floorArchive + "\" \"" + safeFolder + "\"") / 2;
   };
-  if (floorFirst) runRestoreFloor();
+  runRestoreFloor("-before");
   run_watch::Reset();
   {
     RestoreDialog restore;
@@ -177,7 +183,7 @@ int main(int argc, char** argv) {
         [&] { restore.DoModal(); }, std::chrono::minutes(30));
   }
   UnhookWindowsHookEx(hook);
-  if (!floorFirst) runRestoreFloor();
+  runRestoreFloor("");
 
   PROCESS_MEMORY_COUNTERS memory{};
   memory.cb = sizeof memory;

@@ -2,9 +2,10 @@
 # Times Dorvex's Set Upper Case, Set Lower Case, Substitute (photo ->
 # picture), Enumerate (defaults) and Delete on a fresh folder of 2,000 files,
 # each with its platform floor right beside it (floor_driver: the same Win32
-# file calls in a bare loop, on an identical folder; after the command in odd
-# runs and before it in even ones, so that neither side always finds the
-# cache warmed by the other), beside Debian's Perl rename tool (and rm) doing
+# file calls in a bare loop, on two identical folders, one right before the
+# command and one right after it, counted with the mean of the two, which
+# cancels a steady drift of the machine's speed and a cache that one side
+# warms for the other), beside Debian's Perl rename tool (and rm) doing
 # the same on a third identical folder; prints the times and the ratios, and
 # the time per file at 2,000 and at SCALE_FILES files, and at the end one
 # line per row: bench-ratio <row> run/floor=<x> whole/floor=<y>
@@ -45,11 +46,9 @@ median() { printf '%s\n' "$@" | sort -g | awk '{ v[NR] = $1 } END { print v[int(
 
 # One run on <count> files: Dorvex and the floor through the driver, then
 # the Perl tool; appends each figure to the list named <count>.<command>.<tool>.
-# An even <run number> has each floor run before its command.
 declare -A samples
-run_once() {  # <count> <run number>
-  local count=$1 i name order=
-  (($2 % 2 == 0)) && order=floor-first
+run_once() {  # <count>
+  local count=$1 i name
   rm -rf "$work/run" && mkdir -p "$work/run/template"
   # Lower-case names, so that the list box order and the shell's order agree.
   for ((i = 0; i < count; i++)); do
@@ -59,12 +58,14 @@ run_once() {  # <count> <run number>
   mkdir -p "$work/run/dorvex"
   cp -a "$work/run/template" "$work/run/dorvex/Desktop"
   cp -a "$work/run/template" "$work/run/floor"
+  cp -a "$work/run/template" "$work/run/floor-before"
   cp -a "$work/run/template" "$work/run/perl"
 
   # Inside Wine's virtual desktop: with no window manager on the display,
   # Wine would wait two seconds for one whenever a window closes.
   wine explorer /desktop="rename-bench-$$,1280x1024" "$driver" "$(winepath -w "$work/run/dorvex")" \
-    "$(winepath -w "$work/run/driver.out")" "$(winepath -w "$work/run/floor")" $order \
+    "$(winepath -w "$work/run/driver.out")" "$(winepath -w "$work/run/floor")" \
+    "$(winepath -w "$work/run/floor-before")" \
     </dev/null >"$work/run/driver.err" 2>&1 || true
   [[ -s $work/run/driver.out ]] || { cat "$work/run/driver.err" >&2; say "the driver failed"; exit 1; }
   tr -d '\r' <"$work/run/driver.out" >"$work/run/driver.txt"
@@ -104,11 +105,11 @@ run_once() {  # <count> <run number>
 
 for ((run = 1; run <= runs; run++)); do
   say "2000 files: run $run of $runs"
-  run_once 2000 "$run"
+  run_once 2000
 done
 if ((scale > 0)); then
   say "$scale files: one run"
-  run_once "$scale" 1
+  run_once "$scale"
 fi
 
 figure() { median ${samples[$1]}; }
@@ -151,4 +152,4 @@ echo "the scale row one run. Dorvex: from the click that starts the"
 echo "command to its idle window, the lists refilled; run: from the first name its progress window shows"
 echo "to its closing or the lists' refill; floor: the bare"
 echo "loop of the same Win32 file calls, a probe open and close, then the move(s) or the deletion, timed"
-echo "right beside each command, after it in odd runs and before it in even ones)"
+echo "right before each command and right after it, the mean of the two)"

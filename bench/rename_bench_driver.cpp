@@ -1,11 +1,11 @@
 // Times the real Set Upper Case, Set Lower Case, Substitute, Enumerate and
 // Delete commands on every file of one folder, pressing the buttons with the
-// user simulation, and after each one its platform floor (floor_driver) on
-// an identical folder; prints the figures for rename_bench.sh. Usage:
-//   rename_bench_driver <profile folder> <result file> <floor folder> [floor-first]
-// With floor-first each floor runs just before its command instead of just
-// after it, so that over several runs neither side always finds the cache
-// warmed by the other.
+// user simulation, and its platform floor (floor_driver) on two identical
+// folders, right before each command and right after it, counted with the
+// mean of the two (a steady drift of the machine's speed and a cache that
+// one side warms for the other cancel out); prints the figures for
+// rename_bench.sh. Usage:
+//   rename_bench_driver <profile folder> <result file> <floor folder> <floor-before folder>
 // The main window shows <profile folder>\Desktop, the folder that is changed;
 // the figures go to <result file>, since the script runs the driver inside
 // Wine's virtual desktop, whose launcher does not pass output on.
@@ -91,16 +91,17 @@ struct Figure {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 4 && !(argc == 5 && std::string(argv[4]) == "floor-first")) {
-    std::fprintf(stderr, "usage: %s <profile folder> <result file> <floor folder> [floor-first]\n", argv[0]);
+  if (argc != 5) {
+    std::fprintf(stderr, "usage: %s <profile folder> <result file> <floor folder> <floor-before folder>\n",
+                 argv[0]);
     return 2;
   }
-  const bool floorFirst = argc == 5;
   EnableControlStyles();
   SetCurrentLanguage(Language::English);
   SetEnvironmentVariableA("USERPROFILE", argv[1]);
   const std::string shown = std::string(argv[1]) + "\\Desktop";
   const std::string floorFolder = argv[3];
+  const std::string floorBeforeFolder = argv[4];
 
   HHOOK hook = SetWindowsHookExA(WH_CBT, &WatchProgressWindow, nullptr, GetCurrentThreadId());
   std::vector<Figure> figures;
@@ -123,16 +124,18 @@ int main(int argc, char** argv) {
           Figure figure{name};
           run_watch::Reset();
           ResetEvent(g_progressGoneEvent);
-          const auto runFloor = [&] {
-            figure.floorSeconds = RunFloor(std::string(floorOperation) + " \"" + floorFolder + "\"");
+          const auto runFloor = [&](const std::string& folder) {
+            figure.floorSeconds += RunFloor(std::string(floorOperation) + " \"" + folder + "\"") / 2;
           };
-          if (floorFirst) runFloor();
+          runFloor(floorBeforeFolder);
           const Clock::time_point started = start();
           WaitForSingleObject(g_progressGoneEvent, INFINITE);
           figure.seconds = SecondsUntilCommandEnd(user, main, started);
           figure.runSeconds = run_watch::RunSeconds();
-          if (!floorFirst) runFloor();
-          if (mismatch.empty() && NamesIn(shown) != NamesIn(floorFolder)) mismatch = name;
+          runFloor(floorFolder);
+          if (mismatch.empty() &&
+              (NamesIn(shown) != NamesIn(floorFolder) || NamesIn(shown) != NamesIn(floorBeforeFolder)))
+            mismatch = name;
           figures.push_back(figure);
         };
         const auto clickOnAll = [&](int command) {
