@@ -1,7 +1,6 @@
 #include "app/name_case.h"
 
 #include "framework/text.h"
-
 #include "framework/text_case.h"
 
 #include <algorithm>

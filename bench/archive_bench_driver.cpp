@@ -15,8 +15,8 @@
 #include <cstdio>
 #include <string>
 
-#include "app/current_language.h"
 #include "archive/restore_dialog.h"
+#include "bench_user.h"
 #include "floor_run.h"
 #include "framework/application.h"
 #include "framework/text.h"
@@ -97,9 +97,7 @@ int main(int argc, char** argv) {
   std::string restoreFolder = argv[3];
   if (restoreFolder.back() != '\\') restoreFolder += '\\';
 
-  EnableControlStyles();
-  SetCurrentLanguage(Language::English);
-  SetEnvironmentVariableA("USERPROFILE", profile.c_str());
+  BecomeEnglishUserOf(profile);
   HHOOK hook = SetWindowsHookExA(WH_CBT, &WatchActivation, nullptr, GetCurrentThreadId());
 
   // Each floor runs right before its command and right after it, each time

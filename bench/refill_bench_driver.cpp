@@ -21,7 +21,7 @@
 #include <string>
 #include <vector>
 
-#include "app/current_language.h"
+#include "bench_user.h"
 #include "framework/application.h"
 #include "program_process.h"
 #include "res/resource.h"
@@ -104,9 +104,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s <profile folder> <result file>\n", argv[0]);
     return 2;
   }
-  EnableControlStyles();
-  SetCurrentLanguage(Language::English);
-  SetEnvironmentVariableA("USERPROFILE", argv[1]);
+  BecomeEnglishUserOf(argv[1]);
   const std::string desktop = std::string(argv[1]) + "\\Desktop";
 
   const double floorSeconds = ListingFloorSeconds(std::wstring(desktop.begin(), desktop.end()));

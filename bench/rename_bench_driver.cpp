@@ -25,7 +25,7 @@
 #include <string>
 #include <vector>
 
-#include "app/current_language.h"
+#include "bench_user.h"
 #include "floor_run.h"
 #include "framework/application.h"
 #include "res/resource.h"
@@ -96,9 +96,7 @@ int main(int argc, char** argv) {
                  argv[0]);
     return 2;
   }
-  EnableControlStyles();
-  SetCurrentLanguage(Language::English);
-  SetEnvironmentVariableA("USERPROFILE", argv[1]);
+  BecomeEnglishUserOf(argv[1]);
   const std::string shown = std::string(argv[1]) + "\\Desktop";
   const std::string floorFolder = argv[3];
   const std::string floorBeforeFolder = argv[4];

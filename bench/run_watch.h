@@ -70,8 +70,6 @@ inline void OnWindowEvent(int code, WPARAM wParam, LPARAM lParam) {
   if (topLevelMade || (code == HCBT_DESTROYWND && IsProgressWindow(window))) MarkEnd();
 }
 
-inline bool Ended() { return g_ended != 0; }
-
 inline double RunSeconds() {
   return std::chrono::duration<double>(Clock::duration(g_ended.load() - g_begun.load())).count();
 }
