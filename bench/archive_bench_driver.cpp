@@ -1,10 +1,14 @@
-// Times the real Backup and Restore All commands on one folder, answering
-// their dialogs with the user simulation, and prints the figures for
-// archive_bench.sh; right before each command and right after it, its
+// Times the real Backup or Restore All command on one folder, answering its
+// dialogs with the user simulation, and writes the figures for
+// archive_bench.sh; right before the command and right after it, its
 // platform floor (floor_driver) does the same on the same data. Usage:
-//   archive_bench_driver <profile folder> <archive path> <empty restore folder> <result file>
-//                        <floor archive path> <empty floor restore folder>
+//   archive_bench_driver backup|restore <profile folder> <archive path> <empty restore folder>
+//                        <result file> <floor archive path> <empty floor restore folder>
 // The main window shows <profile folder>\Desktop, the folder that is stored.
+// Each command runs in a program of its own, as each floor does and as a
+// user restores in a later session: on this virtual machine, Restore All run
+// in the process that had just made the archive read the first item's data
+// about three times as slowly as a process of its own did.
 // First: the other system headers build on what it declares.
 #include <windows.h>
 
@@ -82,45 +86,27 @@ Clock::time_point ConfirmFileDialog(const usersim::User& user, const char* title
   return start;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  if (argc != 7) {
-    std::fprintf(stderr,
-                 "usage: %s <profile folder> <archive path> <empty restore folder> <result file> "
-                 "<floor archive path> <empty floor restore folder>\n",
-                 argv[0]);
-    return 2;
-  }
-  const std::string profile = argv[1];
-  const std::string archivePath = argv[2];
-  std::string restoreFolder = argv[3];
-  if (restoreFolder.back() != '\\') restoreFolder += '\\';
-
-  BecomeEnglishUserOf(profile);
-  HHOOK hook = SetWindowsHookExA(WH_CBT, &WatchActivation, nullptr, GetCurrentThreadId());
-
-  // Each floor runs right before its command and right after it, each time
-  // into an archive or folder of its own, and counts with the mean of the
-  // two: the machine's speed drifts over a few seconds, and the mean of one
-  // run before and one after cancels a steady drift and any cache that one
-  // side warms for the other.
-  const std::string floorArchive = argv[5];
-  double backupSeconds = 0;
-  double backupRunSeconds = 0;
-  double backupFloorSeconds = 0;
-  double backupSafeFloorSeconds = 0;
-  const auto runBackupFloor = [&](const std::string& suffix) {
+// Each floor runs right before its command and right after it, each time
+// into an archive or folder of its own, and counts with the mean of the two:
+// the machine's speed drifts over a few seconds, and the mean of one run
+// before and one after cancels a steady drift and any cache that one side
+// warms for the other.
+void TimeBackup(const std::string& profile, const std::string& archivePath, const std::string& floorArchive,
+                std::FILE* result) {
+  double seconds = 0;
+  double runSeconds = 0;
+  double floorSeconds = 0;
+  double safeFloorSeconds = 0;
+  const auto runFloor = [&](const std::string& suffix) {
     ReclaimFreeMemory();
-    backupFloorSeconds +=
-        RunFloor("backup \"" + profile + "\\Desktop\" \"" + floorArchive + suffix + "\"") / 2;
+    floorSeconds += RunFloor("backup \"" + profile + "\\Desktop\" \"" + floorArchive + suffix + "\"") / 2;
     ReclaimFreeMemory();
     // Into an archive of its own, new as the program's is.
-    backupSafeFloorSeconds +=
+    safeFloorSeconds +=
         RunFloor("safe-backup \"" + profile + "\\Desktop\" \"" + floorArchive + suffix + ".safe.Backup\"") /
         2;
   };
-  runBackupFloor(".before");
+  runFloor(".before");
   {
     MainDialog mainDialog;
     SetMainWindow(&mainDialog);
@@ -134,33 +120,40 @@ int main(int argc, char** argv) {
           const Clock::time_point start = ConfirmFileDialog(user, "Save As", archivePath);
           WaitForSingleObject(g_summaryUpEvent, INFINITE);
           user.Answer(user.WaitForMessageBox("Backup"), IDOK);
-          backupSeconds = SecondsSince(start);
-          backupRunSeconds = run_watch::RunSeconds();
+          seconds = SecondsSince(start);
+          runSeconds = run_watch::RunSeconds();
           user.Click(main, IDCANCEL);
         },
         [&] { mainDialog.DoModal(); }, std::chrono::minutes(30));
     SetMainWindow(nullptr);
   }
-  runBackupFloor("");
+  runFloor("");
+  std::fprintf(result,
+               "backup_seconds=%.3f\nbackup_run_seconds=%.3f\nbackup_floor_seconds=%.3f\n"
+               "backup_safe_floor_seconds=%.3f\n",
+               seconds, runSeconds, floorSeconds, safeFloorSeconds);
+}
 
-  double restoreSeconds = 0;
-  double restoreRunSeconds = 0;
-  double restoreFloorSeconds = 0;
-  double restoreSafeFloorSeconds = 0;
-  // The safe floor restores into folders of its own beside the plain one's;
-  // the run after the command into the folder given.
-  const auto runRestoreFloor = [&](const std::string& suffix) {
-    const std::string folder = std::string(argv[6]) + suffix;
-    const std::string safeFolder = std::string(argv[6]) + "-safe" + suffix;
+// The safe floor restores into folders of its own beside the plain one's;
+// the run after the command into the folder given.
+void TimeRestore(const std::string& archivePath, std::string restoreFolder, const std::string& floorArchive,
+                 const std::string& floorFolder, std::FILE* result) {
+  if (restoreFolder.back() != '\\') restoreFolder += '\\';
+  double seconds = 0;
+  double runSeconds = 0;
+  double floorSeconds = 0;
+  double safeFloorSeconds = 0;
+  const auto runFloor = [&](const std::string& suffix) {
+    const std::string folder = floorFolder + suffix;
+    const std::string safeFolder = floorFolder + "-safe" + suffix;
     CreateDirectoryA(folder.c_str(), nullptr);
     CreateDirectoryA(safeFolder.c_str(), nullptr);
     ReclaimFreeMemory();
-    restoreFloorSeconds += RunFloor("restore \"" + floorArchive + "\" \"" + folder + "\"") / 2;
+    floorSeconds += RunFloor("restore \"" + floorArchive + "\" \"" + folder + "\"") / 2;
     ReclaimFreeMemory();
-    restoreSafeFloorSeconds += RunFloor("safe-restore \"" + floorArchive + "\" \"" + safeFolder + "\"") / 2;
+    safeFloorSeconds += RunFloor("safe-restore \"" + floorArchive + "\" \"" + safeFolder + "\"") / 2;
   };
-  runRestoreFloor("-before");
-  run_watch::Reset();
+  runFloor("-before");
   {
     RestoreDialog restore;
     restore.m_strArchivePath = WideFromCodePage(archivePath, SystemCodePage()).value();
@@ -174,26 +167,44 @@ int main(int argc, char** argv) {
           const Clock::time_point start = ConfirmFileDialog(user, "Save As", restoreFolder + "first");
           WaitForSingleObject(g_summaryUpEvent, INFINITE);
           user.Answer(user.WaitForMessageBox("Result"), IDOK);
-          restoreSeconds = SecondsSince(start);
-          restoreRunSeconds = run_watch::RunSeconds();
+          seconds = SecondsSince(start);
+          runSeconds = run_watch::RunSeconds();
           user.Click(dialog, IDCANCEL);
         },
         [&] { restore.DoModal(); }, std::chrono::minutes(30));
   }
+  runFloor("");
+  std::fprintf(result,
+               "restore_seconds=%.3f\nrestore_run_seconds=%.3f\nrestore_floor_seconds=%.3f\n"
+               "restore_safe_floor_seconds=%.3f\n",
+               seconds, runSeconds, floorSeconds, safeFloorSeconds);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::string command = argc > 1 ? argv[1] : "";
+  if (argc != 8 || (command != "backup" && command != "restore")) {
+    std::fprintf(stderr,
+                 "usage: %s backup|restore <profile folder> <archive path> <empty restore folder> "
+                 "<result file> <floor archive path> <empty floor restore folder>\n",
+                 argv[0]);
+    return 2;
+  }
+  std::FILE* result = std::fopen(argv[5], "w");
+  if (!result) return 1;
+  BecomeEnglishUserOf(argv[2]);
+  HHOOK hook = SetWindowsHookExA(WH_CBT, &WatchActivation, nullptr, GetCurrentThreadId());
+  if (command == "backup")
+    TimeBackup(argv[2], argv[3], argv[6], result);
+  else
+    TimeRestore(argv[3], argv[4], argv[6], argv[7], result);
   UnhookWindowsHookEx(hook);
-  runRestoreFloor("");
 
   PROCESS_MEMORY_COUNTERS memory{};
   memory.cb = sizeof memory;
   GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
-  std::FILE* result = std::fopen(argv[4], "w");
-  if (!result) return 1;
-  std::fprintf(result,
-               "backup_seconds=%.3f\nrestore_seconds=%.3f\nbackup_floor_seconds=%.3f\n"
-               "restore_floor_seconds=%.3f\nbackup_run_seconds=%.3f\nrestore_run_seconds=%.3f\n"
-               "backup_safe_floor_seconds=%.3f\nrestore_safe_floor_seconds=%.3f\npeak_working_set_kib=%llu\n",
-               backupSeconds, restoreSeconds, backupFloorSeconds, restoreFloorSeconds, backupRunSeconds,
-               restoreRunSeconds, backupSafeFloorSeconds, restoreSafeFloorSeconds,
+  std::fprintf(result, "%s_peak_working_set_kib=%llu\n", command.c_str(),
                static_cast<unsigned long long>(memory.PeakWorkingSetSize / 1024));
   std::fclose(result);
   return 0;
