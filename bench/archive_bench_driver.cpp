@@ -86,23 +86,34 @@ Clock::time_point ConfirmFileDialog(const usersim::User& user, const char* title
   return start;
 }
 
+// What the result file says of one command, each figure in seconds.
+struct CommandFigures {
+  double whole = 0;  // from the confirmed save dialog to the summary
+  double run = 0;
+  double floor = 0;
+  double safeFloor = 0;
+};
+
+void WriteFigures(std::FILE* result, const char* command, const CommandFigures& figures) {
+  std::fprintf(
+      result, "%s_seconds=%.3f\n%s_run_seconds=%.3f\n%s_floor_seconds=%.3f\n%s_safe_floor_seconds=%.3f\n",
+      command, figures.whole, command, figures.run, command, figures.floor, command, figures.safeFloor);
+}
+
 // Each floor runs right before its command and right after it, each time
 // into an archive or folder of its own, and counts with the mean of the two:
 // the machine's speed drifts over a few seconds, and the mean of one run
 // before and one after cancels a steady drift and any cache that one side
 // warms for the other.
-void TimeBackup(const std::string& profile, const std::string& archivePath, const std::string& floorArchive,
-                std::FILE* result) {
-  double seconds = 0;
-  double runSeconds = 0;
-  double floorSeconds = 0;
-  double safeFloorSeconds = 0;
+CommandFigures TimeBackup(const std::string& profile, const std::string& archivePath,
+                          const std::string& floorArchive) {
+  CommandFigures figures;
   const auto runFloor = [&](const std::string& suffix) {
     ReclaimFreeMemory();
-    floorSeconds += RunFloor("backup \"" + profile + "\\Desktop\" \"" + floorArchive + suffix + "\"") / 2;
+    figures.floor += RunFloor("backup \"" + profile + "\\Desktop\" \"" + floorArchive + suffix + "\"") / 2;
     ReclaimFreeMemory();
     // Into an archive of its own, new as the program's is.
-    safeFloorSeconds +=
+    figures.safeFloor +=
         RunFloor("safe-backup \"" + profile + "\\Desktop\" \"" + floorArchive + suffix + ".safe.Backup\"") /
         2;
   };
@@ -120,38 +131,32 @@ void TimeBackup(const std::string& profile, const std::string& archivePath, cons
           const Clock::time_point start = ConfirmFileDialog(user, "Save As", archivePath);
           WaitForSingleObject(g_summaryUpEvent, INFINITE);
           user.Answer(user.WaitForMessageBox("Backup"), IDOK);
-          seconds = SecondsSince(start);
-          runSeconds = run_watch::RunSeconds();
+          figures.whole = SecondsSince(start);
+          figures.run = run_watch::RunSeconds();
           user.Click(main, IDCANCEL);
         },
         [&] { mainDialog.DoModal(); }, std::chrono::minutes(30));
     SetMainWindow(nullptr);
   }
   runFloor("");
-  std::fprintf(result,
-               "backup_seconds=%.3f\nbackup_run_seconds=%.3f\nbackup_floor_seconds=%.3f\n"
-               "backup_safe_floor_seconds=%.3f\n",
-               seconds, runSeconds, floorSeconds, safeFloorSeconds);
+  return figures;
 }
 
 // The safe floor restores into folders of its own beside the plain one's;
 // the run after the command into the folder given.
-void TimeRestore(const std::string& archivePath, std::string restoreFolder, const std::string& floorArchive,
-                 const std::string& floorFolder, std::FILE* result) {
+CommandFigures TimeRestore(const std::string& archivePath, std::string restoreFolder,
+                           const std::string& floorArchive, const std::string& floorFolder) {
   if (restoreFolder.back() != '\\') restoreFolder += '\\';
-  double seconds = 0;
-  double runSeconds = 0;
-  double floorSeconds = 0;
-  double safeFloorSeconds = 0;
+  CommandFigures figures;
   const auto runFloor = [&](const std::string& suffix) {
     const std::string folder = floorFolder + suffix;
     const std::string safeFolder = floorFolder + "-safe" + suffix;
     CreateDirectoryA(folder.c_str(), nullptr);
     CreateDirectoryA(safeFolder.c_str(), nullptr);
     ReclaimFreeMemory();
-    floorSeconds += RunFloor("restore \"" + floorArchive + "\" \"" + folder + "\"") / 2;
+    figures.floor += RunFloor("restore \"" + floorArchive + "\" \"" + folder + "\"") / 2;
     ReclaimFreeMemory();
-    safeFloorSeconds += RunFloor("safe-restore \"" + floorArchive + "\" \"" + safeFolder + "\"") / 2;
+    figures.safeFloor += RunFloor("safe-restore \"" + floorArchive + "\" \"" + safeFolder + "\"") / 2;
   };
   runFloor("-before");
   {
@@ -167,17 +172,14 @@ void TimeRestore(const std::string& archivePath, std::string restoreFolder, cons
           const Clock::time_point start = ConfirmFileDialog(user, "Save As", restoreFolder + "first");
           WaitForSingleObject(g_summaryUpEvent, INFINITE);
           user.Answer(user.WaitForMessageBox("Result"), IDOK);
-          seconds = SecondsSince(start);
-          runSeconds = run_watch::RunSeconds();
+          figures.whole = SecondsSince(start);
+          figures.run = run_watch::RunSeconds();
           user.Click(dialog, IDCANCEL);
         },
         [&] { restore.DoModal(); }, std::chrono::minutes(30));
   }
   runFloor("");
-  std::fprintf(result,
-               "restore_seconds=%.3f\nrestore_run_seconds=%.3f\nrestore_floor_seconds=%.3f\n"
-               "restore_safe_floor_seconds=%.3f\n",
-               seconds, runSeconds, floorSeconds, safeFloorSeconds);
+  return figures;
 }
 
 }  // namespace
@@ -195,10 +197,9 @@ int main(int argc, char** argv) {
   if (!result) return 1;
   BecomeEnglishUserOf(argv[2]);
   HHOOK hook = SetWindowsHookExA(WH_CBT, &WatchActivation, nullptr, GetCurrentThreadId());
-  if (command == "backup")
-    TimeBackup(argv[2], argv[3], argv[6], result);
-  else
-    TimeRestore(argv[3], argv[4], argv[6], argv[7], result);
+  WriteFigures(result, command.c_str(),
+               command == "backup" ? TimeBackup(argv[2], argv[3], argv[6])
+                                   : TimeRestore(argv[3], argv[4], argv[6], argv[7]));
   UnhookWindowsHookEx(hook);
 
   PROCESS_MEMORY_COUNTERS memory{};
