@@ -164,17 +164,21 @@ if [[ $(id -u) == 0 ]] && command -v fusefat >/dev/null && [[ -e /dev/fuse ]]; t
 fi
 [[ -n $fat_mount ]] || say "no case-ignoring FAT disk (it takes root and FUSE): the tests that need it fail"
 
+# Runs ctest with the arguments given, and the failed tests once more. Seen
+# once in several hundred runs: a test process under Wine ending at once,
+# before its first line of output. A test that fails again is a fault; one
+# that passes the second time is named here, not hidden.
+ctest_with_one_rerun() {
+  ctest --test-dir "$build_dir" --output-on-failure "$@" && return 0
+  say "running the failed tests once more:"
+  sed 's/^/test.sh:   /' "$build_dir/Testing/Temporary/LastTestsFailed.log" >&2 || true
+  ctest --test-dir "$build_dir" --output-on-failure --rerun-failed
+}
+
 # The tests that must hold on every system code page (run again below).
 codepage_tests='^ui\.(CodePage|LocalizedTexts)'
 failed=0
-if ! ctest --test-dir "$build_dir" --output-on-failure -j2 "$@"; then
-  # Seen once in several hundred runs: a test process under Wine ending at
-  # once, before its first line of output. A test that fails again is a
-  # fault; one that passes the second time is named here, not hidden.
-  say "running the failed tests once more:"
-  sed 's/^/test.sh:   /' "$build_dir/Testing/Temporary/LastTestsFailed.log" >&2 || true
-  ctest --test-dir "$build_dir" --output-on-failure --rerun-failed || failed=1
-fi
+ctest_with_one_rerun -j2 "$@" || failed=1
 
 # --- The naming tests again on systems of other code pages: 1250 (Central
 # Europe), 1251 (Cyrillic) and the double-byte 932 (Japanese). A server keeps
@@ -189,8 +193,7 @@ if (($# == 0)); then
     stop_throwaway_prefix
     say "naming tests under $locale"
     LANG=$locale LC_ALL=$locale prepare_prefix "$work/$locale"
-    LANG=$locale LC_ALL=$locale ctest --test-dir "$build_dir" --output-on-failure -R "$codepage_tests" ||
-      failed=1
+    LANG=$locale LC_ALL=$locale ctest_with_one_rerun -R "$codepage_tests" || failed=1
   done
 fi
 
