@@ -165,9 +165,10 @@ fi
 [[ -n $fat_mount ]] || say "no case-ignoring FAT disk (it takes root and FUSE): the tests that need it fail"
 
 # Runs ctest with the arguments given, and the failed tests once more. Seen
-# once in several hundred runs: a test process under Wine ending at once,
-# before its first line of output. A test that fails again is a fault; one
-# that passes the second time is named here, not hidden.
+# a few times in several hundred runs, in the main run and in a code-page
+# run: a test process under Wine ending at once, before its first line of
+# output. A test that fails again is a fault; one that passes the second
+# time is named here, not hidden.
 ctest_with_one_rerun() {
   ctest --test-dir "$build_dir" --output-on-failure "$@" && return 0
   say "running the failed tests once more:"
